@@ -1,0 +1,95 @@
+#include "link/device_text.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace vorlan {
+namespace {
+
+constexpr char16_t kEscapeBase = 0xDC00;  // byte b >= 0x80 that is not GB18030 -> U+DC00 + b
+
+bool InRange(unsigned char b, unsigned char lo, unsigned char hi) { return b >= lo && b <= hi; }
+
+// Length of the GB18030 sequence that starts at bytes[i] by its byte ranges, 0 if none fits.
+qsizetype SequenceLength(const QByteArray& bytes, qsizetype i) {
+  auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[i + k]); };
+  const qsizetype left = bytes.size() - i;
+  if (at(0) < 0x80) return 1;
+  if (!InRange(at(0), 0x81, 0xFE) || left < 2) return 0;
+  if (InRange(at(1), 0x40, 0x7E) || InRange(at(1), 0x80, 0xFE)) return 2;
+  if (InRange(at(1), 0x30, 0x39) && left >= 4 && InRange(at(2), 0x81, 0xFE) &&
+      InRange(at(3), 0x30, 0x39)) {
+    return 4;
+  }
+  return 0;
+}
+
+bool IsEscape(char16_t c) { return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF; }
+
+}  // namespace
+
+QString DecodeDeviceText(const QByteArray& bytes) {
+  QStringDecoder decoder("GB18030", QStringConverter::Flag::Stateless);
+  QStringEncoder encoder("GB18030", QStringConverter::Flag::Stateless);
+  QString text;
+  text.reserve(bytes.size());
+  for (qsizetype i = 0; i < bytes.size();) {
+    const qsizetype length = SequenceLength(bytes, i);
+    if (length == 1) {
+      text += QChar(static_cast<unsigned char>(bytes[i]));
+      ++i;
+      continue;
+    }
+    if (length > 1) {
+      // Only a sequence that the encoder turns back into the same bytes is taken as a character.
+      const QByteArray sequence = bytes.mid(i, length);
+      const QString decoded = decoder.decode(sequence);
+      if (!decoder.hasError() && QByteArray(encoder.encode(decoded)) == sequence &&
+          !encoder.hasError()) {
+        text += decoded;
+        i += length;
+        continue;
+      }
+      decoder.resetState();
+      encoder.resetState();
+    }
+    text += QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[i])));
+    ++i;
+  }
+  return text;
+}
+
+QByteArray EncodeDeviceText(const QString& text) {
+  QStringEncoder encoder("GB18030", QStringConverter::Flag::Stateless);
+  QByteArray bytes;
+  bytes.reserve(text.size() * 2);
+  qsizetype runStart = 0;
+  auto flushRun = [&](qsizetype end) {
+    if (end > runStart) bytes += QByteArray(encoder.encode(QStringView(text).mid(runStart, end - runStart)));
+  };
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i].unicode();
+    if (IsEscape(c)) {
+      flushRun(i);
+      bytes += static_cast<char>(c - kEscapeBase);
+      runStart = i + 1;
+    }
+  }
+  flushRun(text.size());
+  return bytes;
+}
+
+std::optional<QString> CharacterEncodingAny(const QString& text, std::string_view bytes) {
+  for (qsizetype i = 0; i < text.size();) {
+    const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const QString character = text.mid(i, length);
+    const QByteArray encoded = EncodeDeviceText(character);
+    for (char b : bytes) {
+      if (encoded.contains(b)) return character;
+    }
+    i += length;
+  }
+  return std::nullopt;
+}
+
+}  // namespace vorlan

@@ -1,0 +1,58 @@
+#pragma once
+// What one language build brings to the logic: the texts the user reads and the two server presets.
+// Each program links exactly one instance (ui/lang/en or ui/lang/zh); the logic takes it as a
+// parameter. All strings are UTF-8.
+
+#include <QString>
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace vorlan {
+
+struct FieldLabel {
+  std::string_view field;  // field name, e.g. "Latitude"
+  std::string_view label;  // the caption of the field's label in this language
+};
+
+struct LanguageData {
+  std::string_view language;  // "en" or "zh"
+
+  // Work-mode list texts, index = code 0 to 4.
+  std::array<std::string_view, 5> workModes;
+
+  // Initial and factory values of the two server entries.
+  std::string_view server1;
+  std::string_view server2;
+
+  // Reply messages. The fixed phrases that follow a field's text.
+  std::string_view readCorrect;        // kind 1, after Callsign
+  std::string_view callsignPrefix;     // kind 2, before Callsign
+  std::string_view radioReadCorrect;   // kind 2, after Callsign
+  std::string_view radioWriteCorrect;  // kind 3, after HisCallsign
+  std::string_view writeCorrect;       // kind 4, after Callsign
+  std::string_view writeIncomplete;    // kind 5
+  std::string_view readFails;          // any other kind
+  std::string_view receptionError;     // lead is not "$"
+
+  // Refusals of a request the device would misread. %1 is the field's label.
+  std::string_view refuseHeadWidth;     // %2 width needed, %3 bytes it has
+  std::string_view refuseNoWorkMode;    // %2 the text that has no code
+  std::string_view refuseTailTooLong;   // %2 most bytes that fit, %3 bytes it has
+  std::string_view refuseCharacter;     // %2 the character that is not allowed
+
+  // The label caption of each field, used to name a field in a message.
+  std::span<const FieldLabel> fieldLabels;
+};
+
+// The title of every message box, the same in both builds.
+inline constexpr std::string_view kMessageTitle = "设置程序(简体)";
+
+inline QString Text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// The label of a field in this language; the field name itself when there is none.
+QString FieldLabelText(const LanguageData& lang, std::string_view field);
+
+}  // namespace vorlan

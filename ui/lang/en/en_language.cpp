@@ -1,0 +1,69 @@
+#include "ui/lang/en/en_language.h"
+
+#include <array>
+
+namespace vorlan {
+namespace {
+
+constexpr std::array kFieldLabels = {
+    FieldLabel{"Callsign", "Callsign"},
+    FieldLabel{"Password", "Password"},
+    FieldLabel{"GroupCall", "Group Call"},
+    FieldLabel{"DigiNumber", "Number"},
+    FieldLabel{"Longitude", "Longitude"},
+    FieldLabel{"Filter", "Filter"},
+    FieldLabel{"SymbolCode", "Symbol/"},
+    FieldLabel{"LoginPassword", "Login password"},
+    FieldLabel{"BeaconText", "Text"},
+    FieldLabel{"Server1", "APRS Server 1"},
+    FieldLabel{"Latitude", "Latitude"},
+    FieldLabel{"Server2", "APRS Server 2"},
+    FieldLabel{"TxDelay", "TX delay"},
+    FieldLabel{"Path", "Path"},
+    FieldLabel{"TimedTx", "Timed TX "},
+    FieldLabel{"Channel1Freq", "Channel 1"},
+    FieldLabel{"Channel2Freq", "Channel 2"},
+    FieldLabel{"TxCtcss", "TX CTCSS"},
+    FieldLabel{"RxCtcss", "RX CTCSS"},
+    FieldLabel{"WifiSsid", "WiFi SSID"},
+    FieldLabel{"WifiPassword", "WiFi password"},
+    FieldLabel{"TxInterval", "TX interval"},
+    FieldLabel{"AlarmPhone", "Alarm phone number"},
+    FieldLabel{"MyPhone", "My phone number"},
+    FieldLabel{"SendInterval", "send interval"},
+    FieldLabel{"WorkMode", "Work Mode"},
+    FieldLabel{"HisCallsign", "His Callsign"},
+    FieldLabel{"HisPassword", "His Password"},
+    FieldLabel{"Instruction", "Instruction"},
+    FieldLabel{"Message", "Massage"},
+};
+
+}  // namespace
+
+const LanguageData& EnglishLanguage() {
+  static const LanguageData data{
+      .language = "en",
+      .workModes = {"Disable", "CH1 TX/RX", "CH2 TX/RX", "CH1or2 TX/RX", "CH1TX CH2RX"},
+      .server1 = "rotate.aprs2.net:14580",
+      .server2 = "",
+      .readCorrect = " Read correct!",
+      .callsignPrefix = "Callsign:",
+      .radioReadCorrect = " Radio Read correct!!!",
+      .radioWriteCorrect = " Radio write correct!!!",
+      .writeCorrect = " write correct!!!",
+      .writeIncomplete = "Enter the number of characters a parameter is missing, please re-enter, "
+                         "or click 'Factory reset' re-set。",
+      .readFails = "Read fails, check the connection and the hardware is working properly again or "
+                   "press 'read' button!!!",
+      .receptionError = "Data reception error, please check the cabling and hardware is functioning "
+                        "properly or press 'write' and 'read' button again!!!",
+      .refuseHeadWidth = "Nothing was written: \"%1\" must be exactly %2 characters long, it has %3.",
+      .refuseNoWorkMode = "Nothing was written: \"%1\" must be one of its list entries, not \"%2\".",
+      .refuseTailTooLong = "Nothing was written: \"%1\" takes at most %2 characters, it has %3.",
+      .refuseCharacter = "Nothing was sent: \"%1\" must not contain the character \"%2\".",
+      .fieldLabels = kFieldLabels,
+  };
+  return data;
+}
+
+}  // namespace vorlan

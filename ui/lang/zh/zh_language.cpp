@@ -1,0 +1,66 @@
+#include "ui/lang/zh/zh_language.h"
+
+#include <array>
+
+namespace vorlan {
+namespace {
+
+constexpr std::array kFieldLabels = {
+    FieldLabel{"Callsign", "呼号"},
+    FieldLabel{"Password", "密码"},
+    FieldLabel{"GroupCall", "群呼号"},
+    FieldLabel{"DigiNumber", "时隙"},
+    FieldLabel{"Longitude", "经度"},
+    FieldLabel{"Filter", "过滤"},
+    FieldLabel{"SymbolCode", "符号"},
+    FieldLabel{"LoginPassword", "服务器验证码"},
+    FieldLabel{"BeaconText", "文本"},
+    FieldLabel{"Server1", "APRS服务器1"},
+    FieldLabel{"Latitude", "纬度"},
+    FieldLabel{"Server2", "APRS服务器2"},
+    FieldLabel{"TxDelay", "发射延时"},
+    FieldLabel{"Path", "路径"},
+    FieldLabel{"TimedTx", "定时发送"},
+    FieldLabel{"Channel1Freq", "频道1"},
+    FieldLabel{"Channel2Freq", "频道2"},
+    FieldLabel{"TxCtcss", "发射哑音"},
+    FieldLabel{"RxCtcss", "接收哑音"},
+    FieldLabel{"WifiSsid", "WiFi名字"},
+    FieldLabel{"WifiPassword", "WiFi密码"},
+    FieldLabel{"TxInterval", "发送间隔"},
+    FieldLabel{"AlarmPhone", "报警号码"},
+    FieldLabel{"MyPhone", "本机号码"},
+    FieldLabel{"SendInterval", "网络发送间隔"},
+    FieldLabel{"WorkMode", "工作模式"},
+    FieldLabel{"HisCallsign", "对方呼号"},
+    FieldLabel{"HisPassword", "对方密码"},
+    FieldLabel{"Instruction", "指令"},
+    FieldLabel{"Message", "消息"},
+};
+
+}  // namespace
+
+const LanguageData& ChineseLanguage() {
+  static const LanguageData data{
+      .language = "zh",
+      .workModes = {"关闭", "频道1收发", "频道2收发", "频道12轮流收发", "频道1发2收"},
+      .server1 = "asia.aprs2.net:14580",
+      .server2 = "rotate.aprs.net:10008",
+      .readCorrect = "读入参数成功!",
+      .callsignPrefix = "呼号:",
+      .radioReadCorrect = "无线读入参数成功!!!",
+      .radioWriteCorrect = "无线设置参数成功!!!",
+      .writeCorrect = "设置参数成功!!!",
+      .writeIncomplete = "输入某个参数字符位数缺少，请重新输入，或点‘出厂配置’重新设置。",
+      .readFails = "读入失败,请检查连线及硬件是否正常工作或再次按'读出'键!!!",
+      .receptionError = "数据接收错误,请检查连线及硬件是否正常工作或再次按'写入'及'读出'键!!!",
+      .refuseHeadWidth = "未写入: “%1”必须正好是%2个字节, 现在是%3个。",
+      .refuseNoWorkMode = "未写入: “%1”必须是列表中的一项, 不能是“%2”。",
+      .refuseTailTooLong = "未写入: “%1”最多%2个字节, 现在是%3个。",
+      .refuseCharacter = "未发送: “%1”不能含有字符“%2”。",
+      .fieldLabels = kFieldLabels,
+  };
+  return data;
+}
+
+}  // namespace vorlan

@@ -1,0 +1,37 @@
+// Feeds the reply handler any byte stream, with any event kind and any armed threshold. The first
+// two bytes choose the event kind and the build; the rest is what the port buffered.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "fake_view.h"
+#include "link/protocol.h"
+#include "link/reply_handler.h"
+#include "memory_link.h"
+#include "ui/lang/en/en_language.h"
+#include "ui/lang/zh/zh_language.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vorlan;
+  if (size < 2) return 0;
+  const int eventKind = data[0] % 8;
+  const LanguageData& lang = (data[1] & 1) ? ChineseLanguage() : EnglishLanguage();
+
+  test::MemoryLink link;
+  link.event = eventKind;
+  link.threshold = 1 + data[1] / 2;
+  link.inBuffer = QByteArray(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
+  test::FakeView view(lang);
+  const auto before = link.inBuffer.size();
+
+  OnComm(link, view, lang);
+
+  // The handler never reads more than a read-back, shows at most one message, and disarms the
+  // threshold whenever it acted on a receive event.
+  if (before - link.inBuffer.size() > kReadBackLength) __builtin_trap();
+  if (view.messages.size() > 1) __builtin_trap();
+  if (eventKind == kCommEventReceive && link.threshold != 0) __builtin_trap();
+  if (eventKind != kCommEventReceive && (!view.messages.isEmpty() || link.inBuffer.size() != before))
+    __builtin_trap();
+  return 0;
+}

@@ -43,6 +43,18 @@ struct LanguageData {
 
   // The label caption of each field, used to name a field in a message.
   std::span<const FieldLabel> fieldLabels;
+
+  // Serial-port failures. %1 is the port ("COM3"), %2 the device path it stands for.
+  std::string_view portUnmapped;          // no device for %1 on this machine
+  std::string_view portMissing;           // the device path does not exist
+  std::string_view portBusy;              // another program holds the port
+  std::string_view portBusyModemManager;  // appended to portBusy for a ttyACM port
+  std::string_view portNoPermission;      // the user may not open it (dialout group)
+  std::string_view portOpenFailed;        // any other open failure, %3 the system's reason
+  std::string_view portNotOpen;           // a request or write with no port open
+  std::string_view portHungUp;            // the device went away while the port was open
+  std::string_view portWriteFailed;       // %3 the system's reason
+  std::string_view portOutputFull;        // %3 bytes that do not fit the output buffer
 };
 
 // The title of every message box, the same in both builds.

@@ -62,6 +62,23 @@ const LanguageData& EnglishLanguage() {
       .refuseTailTooLong = "Nothing was written: \"%1\" takes at most %2 characters, it has %3.",
       .refuseCharacter = "Nothing was sent: \"%1\" must not contain the character \"%2\".",
       .fieldLabels = kFieldLabels,
+      .portUnmapped = "%1 has no device: no serial port is present for it. Plug the device in, or "
+                      "set the environment variable VORLAN_%1 to the device's path.",
+      .portMissing = "Cannot open %1 (%2): the device is not there. Check that it is plugged in.",
+      .portBusy = "Cannot open %1 (%2): another program is using the port. Close it and pick the "
+                  "port again.",
+      .portBusyModemManager = " ModemManager often takes new ttyACM ports: stop it (sudo "
+                              "systemctl stop ModemManager) or wait a moment.",
+      .portNoPermission = "Cannot open %1 (%2): permission denied. On Linux the user must be in "
+                          "the \"dialout\" group: run \"sudo usermod -aG dialout $USER\", then "
+                          "log out and in again.",
+      .portOpenFailed = "Cannot open %1 (%2): %3",
+      .portNotOpen = "No COM port is open: pick the device's port in the port box first.",
+      .portHungUp = "%1 (%2) was closed: the device was unplugged or hung up. Plug it in and pick "
+                    "the port again.",
+      .portWriteFailed = "Nothing was sent to %1 (%2): %3",
+      .portOutputFull = "Nothing was sent to %1 (%2): %3 bytes do not fit in the 512-byte output "
+                        "buffer.",
   };
   return data;
 }

@@ -59,6 +59,19 @@ const LanguageData& ChineseLanguage() {
       .refuseTailTooLong = "未写入: “%1”最多%2个字节, 现在是%3个。",
       .refuseCharacter = "未发送: “%1”不能含有字符“%2”。",
       .fieldLabels = kFieldLabels,
+      .portUnmapped = "%1 没有对应的设备: 找不到这个串口。请插上设备, 或把环境变量 VORLAN_%1 "
+                      "设为设备的路径。",
+      .portMissing = "无法打开 %1 (%2): 设备不存在。请检查设备是否已连接。",
+      .portBusy = "无法打开 %1 (%2): 串口正被其他程序使用。请关闭该程序后重新选择串口。",
+      .portBusyModemManager = " ModemManager 常会占用新接入的 ttyACM 串口: 请停止它 (sudo "
+                              "systemctl stop ModemManager) 或稍等片刻。",
+      .portNoPermission = "无法打开 %1 (%2): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组: "
+                          "运行 \"sudo usermod -aG dialout $USER\", 然后重新登录。",
+      .portOpenFailed = "无法打开 %1 (%2): %3",
+      .portNotOpen = "没有打开的串口: 请先在串口框中选择设备的串口。",
+      .portHungUp = "%1 (%2) 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。",
+      .portWriteFailed = "未能发送到 %1 (%2): %3",
+      .portOutputFull = "未发送到 %1 (%2): %3 个字节超出 512 字节的输出缓冲区。",
   };
   return data;
 }

@@ -1,0 +1,90 @@
+#pragma once
+// The serial link over a real port: QSerialPort on the caller's thread, fixed at 9600 baud, 8 data
+// bits, no parity, 1 stop bit, no flow control, with a 1024-byte input buffer and a 512-byte output
+// buffer.
+//
+// Receive event: onComm runs from the event loop, never from inside a call of this class, once
+// RThreshold (1 or more) bytes are waiting, bytes that arrived before the threshold was set
+// included. It runs once per arming: a reply that arrives in many pieces raises it once, and it
+// never runs again until the threshold is set anew. It is never re-entered: while a handler (or a
+// modal box it opened) runs, a threshold it re-arms is served after it returns.
+//
+// Input buffer: bytes that arrive while 1024 are already waiting are dropped; the oldest are kept.
+// Output buffer: a text that does not fit in the room left of the 512 bytes is refused whole.
+//
+// Failures: an operation that fails returns false and leaves its message in lastError() (the
+// caller shows it). When the open port fails on its own (device unplugged, line hung up), the link
+// closes it, disarms the threshold and reports one message through onFailure.
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <functional>
+
+#include "link/serial_link.h"
+#include "params/language_data.h"
+
+namespace vorlan {
+
+class QtSerialLink : public QObject, public SerialLink {
+  Q_OBJECT
+
+ public:
+  static constexpr int kInBufferSize = 1024;
+  static constexpr int kOutBufferSize = 512;
+  static constexpr int kBaudRate = 9600;
+
+  explicit QtSerialLink(const LanguageData& lang, QObject* parent = nullptr);
+  ~QtSerialLink() override;
+
+  bool setCommPort(int port) override;
+  int commPort() const override { return commPort_; }
+  bool setPortOpen(bool open) override;
+  bool portOpen() const override { return port_.isOpen(); }
+  bool clearOutBuffer() override;
+  bool clearInBuffer() override;
+  bool output(const QByteArray& bytes) override;
+  bool setRThreshold(int n) override;
+  void setInputLen(int n) override { inputLen_ = n; }
+  QByteArray input() override;
+  int commEvent() const override { return commEvent_; }
+  QString lastError() const override { return lastError_; }
+
+  // InBufferCount: bytes received and not yet read.
+  int inBufferCount() const { return static_cast<int>(inBuffer_.size()); }
+  // The device path of the open port; empty when closed.
+  QString devicePath() const { return port_.isOpen() ? path_ : QString(); }
+
+  // Told once when the open port fails under the program; the port is closed by then.
+  std::function<void(const QString& message)> onFailure;
+
+ private:
+  void receive();
+  void scheduleDelivery();
+  void deliver();
+  void portError(QSerialPort::SerialPortError error);
+  void hangUp();
+  void closePort();
+  bool fail(const QString& message);
+  bool failNotOpen();
+  QString portName(int n) const;
+  int pendingOutput() const;
+
+  const LanguageData& lang_;
+  QSerialPort port_;
+  QByteArray inBuffer_;
+  int commPort_ = 1;
+  int openPort_ = 0;  // the number and device the open port was opened with
+  QString path_;
+  int threshold_ = 0;
+  bool armed_ = false;  // a threshold was set and has not raised its event yet
+  bool deliveryQueued_ = false;
+  bool inHandler_ = false;
+  bool hangUpQueued_ = false;
+  int inputLen_ = 1;
+  int commEvent_ = 0;
+  QString lastError_;
+};
+
+}  // namespace vorlan

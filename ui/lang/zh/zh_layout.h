@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ui/window_layout.h"
+
+namespace vorlan::ui {
+
+const WindowLayout& ChineseLayout();
+
+}  // namespace vorlan::ui

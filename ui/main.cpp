@@ -1,0 +1,26 @@
+// The program: one window over the real serial port, in the language it was built with.
+
+#include <QApplication>
+
+#include "link/serial_port/qt_serial_link.h"
+#include "program_identity.h"
+#include "ui/build_data.h"
+#include "ui/fonts.h"
+#include "ui/main_window.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QString::fromUtf8(vorlan::identity::kInternalName));
+  QApplication::setApplicationVersion(QString::fromUtf8(vorlan::identity::kFileVersion));
+  QApplication::setOrganizationName(QString::fromUtf8(vorlan::identity::kCompanyName));
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(vorlan::identity::kInternalName));
+  vorlan::ui::InstallFontSubstitutes();
+
+  const vorlan::ui::BuildData build = vorlan::ui::ThisBuild();
+  vorlan::QtSerialLink link(build.language);
+  vorlan::ui::MainWindow window(link, build.language, build.layout);
+  // A port that fails under the program (device unplugged) is reported like any other failure.
+  link.onFailure = [&window](const QString& message) { window.showMessage(message); };
+  window.show();
+  return QApplication::exec();
+}

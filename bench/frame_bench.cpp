@@ -36,7 +36,10 @@ QByteArray SampleReadBack() {
   QByteArray reply = "$1";
   reply += "0110001111000000";  // flags
   reply += "NOGROU4802710003040302300.00N11300.00E144.640144.3900000";
-  reply += "1[xxx1020" "50713" "xxxxxxxxxx";
+  reply +=
+      "1[xxx1020"
+      "50713"
+      "xxxxxxxxxx";
   reply += QByteArray("NOCALL-9").leftJustified(12, ' ');
   reply += QByteArray("WIDE1-1,WIDE2-1").leftJustified(20, ' ');
   reply += QByteArray("VORLAN").leftJustified(64, ' ');
@@ -58,7 +61,8 @@ void BM_HandleReadBack(benchmark::State& state) {
     view.messages.clear();
     OnComm(link, view, lang);
   }
-  if (view.messages.value(0) != "NOCALL-9     Read correct!") state.SkipWithError("unexpected reply");
+  if (view.messages.value(0) != "NOCALL-9     Read correct!")
+    state.SkipWithError("unexpected reply");
 }
 BENCHMARK(BM_HandleReadBack);
 

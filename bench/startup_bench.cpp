@@ -52,7 +52,8 @@ bool RunOnce(const char* program, Run& run) {
   std::string output;
   char buffer[256];
   ssize_t n = 0;
-  while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0) output.append(buffer, static_cast<size_t>(n));
+  while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0)
+    output.append(buffer, static_cast<size_t>(n));
   close(pipeFds[0]);
 
   int status = 0;
@@ -104,8 +105,9 @@ int main(int argc, char** argv) {
   if (!Measure(argv[1], runs, programMs, programKb) || !Measure(argv[2], runs, bareMs, bareKb)) {
     return 1;
   }
-  std::printf("start-up (median of %d, offscreen): %s %.1f ms, bare Qt window %.1f ms, ratio %.2f\n",
-              runs, argv[1], programMs, bareMs, programMs / bareMs);
+  std::printf(
+      "start-up (median of %d, offscreen): %s %.1f ms, bare Qt window %.1f ms, ratio %.2f\n", runs,
+      argv[1], programMs, bareMs, programMs / bareMs);
   std::printf("peak resident memory: %s %ld KiB, bare Qt window %ld KiB, ratio %.2f\n", argv[1],
               programKb, bareKb, static_cast<double>(programKb) / static_cast<double>(bareKb));
   return 0;

@@ -8,7 +8,9 @@ namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;  // byte b >= 0x80 that is not GB18030 -> U+DC00 + b
 
-bool InRange(unsigned char b, unsigned char lo, unsigned char hi) { return b >= lo && b <= hi; }
+bool InRange(unsigned char b, unsigned char lo, unsigned char hi) {
+  return b >= lo && b <= hi;
+}
 
 // Length of the GB18030 sequence that starts at bytes[i] by its byte ranges, 0 if none fits.
 qsizetype SequenceLength(const QByteArray& bytes, qsizetype i) {
@@ -24,7 +26,9 @@ qsizetype SequenceLength(const QByteArray& bytes, qsizetype i) {
   return 0;
 }
 
-bool IsEscape(char16_t c) { return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF; }
+bool IsEscape(char16_t c) {
+  return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF;
+}
 
 }  // namespace
 
@@ -65,11 +69,15 @@ QByteArray EncodeDeviceText(const QString& text) {
   bytes.reserve(text.size() * 2);
   qsizetype runStart = 0;
   auto flushRun = [&](qsizetype end) {
-    if (end > runStart) bytes += QByteArray(encoder.encode(QStringView(text).mid(runStart, end - runStart)));
+    if (end > runStart) {
+      bytes += QByteArray(encoder.encode(QStringView(text).mid(runStart, end - runStart)));
+    }
   };
   for (qsizetype i = 0; i < text.size(); ++i) {
     const char16_t c = text[i].unicode();
-    if (IsEscape(c)) {
+    // The low half of a surrogate pair (a character beyond U+FFFF) can fall in the escape range.
+    const bool paired = i > 0 && text[i - 1].isHighSurrogate();
+    if (IsEscape(c) && !paired) {
       flushRun(i);
       bytes += static_cast<char>(c - kEscapeBase);
       runStart = i + 1;

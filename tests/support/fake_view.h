@@ -9,6 +9,7 @@
 #include "params/field_table.h"
 #include "params/presets.h"
 #include "params/window_view.h"
+#include "qt_print.h"
 
 namespace vorlan::test {
 
@@ -21,7 +22,9 @@ class FakeView : public WindowView {
 
   FakeView() = default;
   // A view showing the window's start values.
-  explicit FakeView(const LanguageData& lang) { load(InitialParameters(lang), InitialSendFields()); }
+  explicit FakeView(const LanguageData& lang) {
+    load(InitialParameters(lang), InitialSendFields());
+  }
 
   void load(const ParameterSet& params, const SendFields& send) {
     for (const char* name : {"HisCallsign", "HisPassword", "Instruction", "Message"}) {

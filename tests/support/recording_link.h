@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "link/serial_link.h"
+#include "qt_print.h"
 
 namespace vorlan::test {
 
@@ -14,14 +15,14 @@ class RecordingLink : public SerialLink {
   // Operations are logged as "CommPort=3", "PortOpen=1", "OutBufferCount=0", "InBufferCount=0",
   // "Output=<bytes>", "RThreshold=412", "InputLen=6", "Input=<bytes>".
   QStringList log;
-  QByteArray inBuffer;   // received and not yet read
-  QByteArray sent;       // everything handed to output(), in order
+  QByteArray inBuffer;  // received and not yet read
+  QByteArray sent;      // everything handed to output(), in order
   int threshold = 0;
   int inputLen = 0;
   int event = kCommEventReceive;
   bool open = true;
-  QString failWith;      // when set, the operation named in failAt fails with this message
-  QString failAt;        // "CommPort", "PortOpen", "OutBufferCount", "InBufferCount", "Output", ...
+  QString failWith;  // when set, the operation named in failAt fails with this message
+  QString failAt;    // "CommPort", "PortOpen", "OutBufferCount", "InBufferCount", "Output", ...
 
   void feed(const QByteArray& bytes) { inBuffer += bytes; }
   // Raises the receive event as the port would, when the threshold is reached.
@@ -31,12 +32,20 @@ class RecordingLink : public SerialLink {
   }
   void clearLog() { log.clear(); }
 
-  bool setCommPort(int port) override { return step("CommPort", QString::number(port), [&] { portNumber = port; }); }
+  bool setCommPort(int port) override {
+    return step("CommPort", QString::number(port), [&] { portNumber = port; });
+  }
   int commPort() const override { return portNumber; }
-  bool setPortOpen(bool o) override { return step("PortOpen", o ? "1" : "0", [&] { open = o; }); }
+  bool setPortOpen(bool o) override {
+    return step("PortOpen", o ? "1" : "0", [&] { open = o; });
+  }
   bool portOpen() const override { return open; }
-  bool clearOutBuffer() override { return step("OutBufferCount", "0", [] {}); }
-  bool clearInBuffer() override { return step("InBufferCount", "0", [&] { inBuffer.clear(); }); }
+  bool clearOutBuffer() override {
+    return step("OutBufferCount", "0", [] {});
+  }
+  bool clearInBuffer() override {
+    return step("InBufferCount", "0", [&] { inBuffer.clear(); });
+  }
   bool output(const QByteArray& bytes) override {
     return step("Output", QString::fromLatin1(bytes), [&] { sent += bytes; });
   }

@@ -1,17 +1,16 @@
 #include "ui/window_builder.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <cmath>
 
 #include "params/language_data.h"
 #include "ui/fonts.h"
 #include "ui/label_buddies.h"
+#include "ui/wrapping_controls.h"
 
 namespace vorlan::ui {
 namespace {
@@ -39,7 +38,7 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
     case ControlKind::Entry:
       return new QLineEdit(parent);
     case ControlKind::Check:
-      return new QCheckBox(Literal(caption), parent);
+      return new WrappingCheckBox(Literal(caption), parent);
     case ControlKind::DropDown: {
       auto* box = new QComboBox(parent);
       box->setEditable(true);
@@ -47,7 +46,7 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
       return box;
     }
     case ControlKind::Button:
-      return new QPushButton(Literal(caption), parent);
+      return new WrappingButton(Literal(caption), parent);
   }
   return nullptr;
 }

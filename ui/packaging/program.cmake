@@ -10,7 +10,7 @@ function(vorlan_add_setup_program language language_library desktop_name desktop
   set(VORLAN_ORIGINAL_FILENAME ${target}.exe)
   set(VORLAN_DESKTOP_NAME "${desktop_name}")
   set(VORLAN_DESKTOP_COMMENT "${desktop_comment}")
-  set(generated ${CMAKE_CURRENT_BINARY_DIR}/${target})
+  set(generated ${CMAKE_CURRENT_BINARY_DIR}/${target}_generated)
   set(templates ${PROJECT_SOURCE_DIR}/ui/packaging)
 
   configure_file(${templates}/program_identity.h.in ${generated}/program_identity.h @ONLY)

@@ -1,6 +1,5 @@
 // What each button and the receive event do to the line and to the window.
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QPushButton>
 
@@ -182,16 +181,6 @@ TEST_P(ActionTest, SerialFailureIsShownAndTheWindowGoesOn) {
   EXPECT_EQ(link.log.value(3), "RThreshold=412");
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(messages.seen.size(), 1);
-}
-
-// Opens the port box's list and clicks one of its entries, as the user picks it.
-void Pick(QComboBox* box, int row) {
-  box->showPopup();
-  QAbstractItemView* list = box->view();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-  const QModelIndex entry = list->model()->index(row, 0);
-  list->scrollTo(entry);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
 }
 
 TEST_P(ActionTest, OnlyPickingAPortEntryOpensIt) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -38,6 +39,16 @@ inline void PrintTo(const Build& build, std::ostream* os) {
 
 inline std::string BuildName(const testing::TestParamInfo<Build>& info) {
   return info.param.name;
+}
+
+// Opens the port box's list and clicks one of its entries, as the user picks it.
+inline void Pick(QComboBox* box, int row) {
+  box->showPopup();
+  QAbstractItemView* list = box->view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+  const QModelIndex entry = list->model()->index(row, 0);
+  list->scrollTo(entry);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
 }
 
 class WindowTest : public testing::TestWithParam<Build> {

@@ -51,34 +51,48 @@ const LanguageData& EnglishLanguage() {
       .radioReadCorrect = " Radio Read correct!!!",
       .radioWriteCorrect = " Radio write correct!!!",
       .writeCorrect = " write correct!!!",
-      .writeIncomplete = "Enter the number of characters a parameter is missing, please re-enter, "
-                         "or click 'Factory reset' re-set。",
-      .readFails = "Read fails, check the connection and the hardware is working properly again or "
-                   "press 'read' button!!!",
-      .receptionError = "Data reception error, please check the cabling and hardware is functioning "
-                        "properly or press 'write' and 'read' button again!!!",
-      .refuseHeadWidth = "Nothing was written: \"%1\" must be exactly %2 characters long, it has %3.",
-      .refuseNoWorkMode = "Nothing was written: \"%1\" must be one of its list entries, not \"%2\".",
-      .refuseTailTooLong = "Nothing was written: \"%1\" takes at most %2 characters, it has %3.",
+      .writeIncomplete =
+          "Enter the number of characters a parameter is missing, please re-enter, "
+          "or click 'Factory reset' re-set。",
+      .readFails =
+          "Read fails, check the connection and the hardware is working properly again or "
+          "press 'read' button!!!",
+      .receptionError =
+          "Data reception error, please check the cabling and hardware is functioning "
+          "properly or press 'write' and 'read' button again!!!",
+      .refuseHeadWidth =
+          "Nothing was written: \"%1\" must take exactly %2 bytes on the line, it takes %3 (a "
+          "Chinese character takes 2).",
+      .refuseNoWorkMode =
+          "Nothing was written: \"%1\" must be one of its list entries, not \"%2\".",
+      .refuseTailTooLong =
+          "Nothing was written: \"%1\" takes at most %2 bytes on the line, it takes %3 (a Chinese "
+          "character takes 2).",
       .refuseCharacter = "Nothing was sent: \"%1\" must not contain the character \"%2\".",
       .fieldLabels = kFieldLabels,
-      .portUnmapped = "%1 has no device: no serial port is present for it. Plug the device in, or "
-                      "set the environment variable VORLAN_%1 to the device's path.",
+      .portUnmapped =
+          "%1 has no device: no serial port is present for it. Plug the device in, or "
+          "set the environment variable VORLAN_%1 to the device's path.",
       .portMissing = "Cannot open %1 (%2): the device is not there. Check that it is plugged in.",
-      .portBusy = "Cannot open %1 (%2): another program is using the port. Close it and pick the "
-                  "port again.",
-      .portBusyModemManager = " ModemManager often takes new ttyACM ports: stop it (sudo "
-                              "systemctl stop ModemManager) or wait a moment.",
-      .portNoPermission = "Cannot open %1 (%2): permission denied. On Linux the user must be in "
-                          "the \"dialout\" group: run \"sudo usermod -aG dialout $USER\", then "
-                          "log out and in again.",
+      .portBusy =
+          "Cannot open %1 (%2): another program is using the port. Close it and pick the "
+          "port again.",
+      .portBusyModemManager =
+          " ModemManager often takes new ttyACM ports: stop it (sudo "
+          "systemctl stop ModemManager) or wait a moment.",
+      .portNoPermission =
+          "Cannot open %1 (%2): permission denied. On Linux the user must be in "
+          "the \"dialout\" group: run \"sudo usermod -aG dialout $USER\", then "
+          "log out and in again.",
       .portOpenFailed = "Cannot open %1 (%2): %3",
       .portNotOpen = "No COM port is open: pick the device's port in the port box first.",
-      .portHungUp = "%1 (%2) was closed: the device was unplugged or hung up. Plug it in and pick "
-                    "the port again.",
+      .portHungUp =
+          "%1 (%2) was closed: the device was unplugged or hung up. Plug it in and pick "
+          "the port again.",
       .portWriteFailed = "Nothing was sent to %1 (%2): %3",
-      .portOutputFull = "Nothing was sent to %1 (%2): %3 bytes do not fit in the 512-byte output "
-                        "buffer.",
+      .portOutputFull =
+          "Nothing was sent to %1 (%2): %3 bytes do not fit in the 512-byte output "
+          "buffer.",
   };
   return data;
 }

@@ -54,6 +54,7 @@ void MainWindow::setText(std::string_view field, const QString& value) {
   QWidget* control = controlOf(field);
   if (auto* entry = qobject_cast<QLineEdit*>(control)) {
     entry->setText(value);
+    entry->setCursorPosition(0);  // show the start of a value longer than the box
   } else if (auto* box = qobject_cast<QComboBox*>(control)) {
     // The box holds a text, not a list position; a list text also selects its entry so that the
     // open list shows it.

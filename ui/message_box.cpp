@@ -1,6 +1,8 @@
 #include "ui/message_box.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "params/language_data.h"
 
@@ -13,6 +15,7 @@ void ShowMessageBox(QWidget* parent, const QString& text) {
   box.setTextFormat(Qt::PlainText);
   box.setText(text);
   box.setStandardButtons(QMessageBox::Ok);
+  box.button(QMessageBox::Ok)->setIcon(QIcon());  // some styles put a tick on it
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
 }

@@ -133,6 +133,7 @@ TEST_P(ActionTest, ReadReplyFillsTheWindowAndShowsTheBuildsMessage) {
   EXPECT_EQ(control<QLineEdit>("Text15")->text(), "second.example:10008" + QString(12, ' '));
   EXPECT_EQ(control<QLineEdit>("Text6")->text(), "r/39/116/100" + QString(36, ' '));
   EXPECT_EQ(control<QLineEdit>("Text11")->text(), QStringLiteral("你好") + QString(60, ' '));
+  EXPECT_EQ(control<QLineEdit>("Text11")->cursorPosition(), 0);  // the start is in view
   EXPECT_EQ(control<QComboBox>("Combo9")->currentText(),
             english() ? "CH1or2 TX/RX" : "频道12轮流收发");
   EXPECT_TRUE(control<QCheckBox>("Check1")->isChecked());

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -41,6 +42,18 @@ QWidget* MainWindow::controlOf(std::string_view field) const {
 
 QCheckBox* MainWindow::checkBoxOf(std::string_view field) const {
   return qobject_cast<QCheckBox*>(controlOf(field));
+}
+
+QComboBox* MainWindow::portBox() const {
+  return qobject_cast<QComboBox*>(controls_.value(QStringLiteral("Combo1")));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  QComboBox* port = portBox();
+  if (watched == port && event->type() == QEvent::ToolTip) {
+    port->setToolTip(PortMappingLines().join(QLatin1Char('\n')));
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 QString MainWindow::text(std::string_view field) const {
@@ -87,10 +100,11 @@ void MainWindow::fillLists() {
   if (auto* workMode = qobject_cast<QComboBox*>(controlOf("WorkMode"))) {
     workMode->addItems(WorkModeList(lang_));
   }
-  if (auto* port = qobject_cast<QComboBox*>(controls_.value(QStringLiteral("Combo1")))) {
+  if (QComboBox* port = portBox()) {
     port->addItems(PortList());
     port->setCurrentIndex(port->findText(Text(kPresetPort)));
     port->setToolTip(PortMappingLines().join(QLatin1Char('\n')));
+    port->installEventFilter(this);
   }
 }
 
@@ -121,7 +135,7 @@ void MainWindow::connectHandlers() {
     }
   }
   // Only picking an entry opens a port; typing into the box does nothing.
-  if (auto* port = qobject_cast<QComboBox*>(controls_.value(QStringLiteral("Combo1")))) {
+  if (QComboBox* port = portBox()) {
     connect(port, &QComboBox::activated, this, &MainWindow::Combo1_Click);
   }
   link_.onComm = [this] { MSComm1_OnComm(); };
@@ -153,9 +167,7 @@ void MainWindow::Command4_Click() {
 }
 
 void MainWindow::Combo1_Click() {
-  if (auto* port = qobject_cast<QComboBox*>(controls_.value(QStringLiteral("Combo1")))) {
-    SelectPort(link_, *this, port->currentText());
-  }
+  if (QComboBox* port = portBox()) SelectPort(link_, *this, port->currentText());
 }
 
 void MainWindow::MSComm1_OnComm() {

@@ -42,9 +42,14 @@ class MainWindow : public QWidget, public WindowView {
   void Combo1_Click();    // an entry of the port box was picked
   void MSComm1_OnComm();  // the serial port's receive event
 
+ protected:
+  // Keeps the port box's tooltip current: the devices present change while the program runs.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QWidget* controlOf(std::string_view field) const;
   QCheckBox* checkBoxOf(std::string_view field) const;
+  QComboBox* portBox() const;
   void fillLists();
   void showInitialValues();
   void connectHandlers();

@@ -3,13 +3,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "link/serial_port/port_names.h"
 #include "window_fixture.h"
 
 namespace vorlan::test {
@@ -59,12 +59,20 @@ TEST_P(WindowTest, StartsWithTheInitialValuesAndNoPortOpen) {
   EXPECT_EQ(control<QComboBox>("Combo9")->currentText(),
             english() ? QStringLiteral("CH1 TX/RX") : QStringLiteral("频道1收发"));
 
-  auto* port = control<QComboBox>("Combo1");
-  EXPECT_EQ(port->currentText(), "COM2");
-  EXPECT_EQ(port->toolTip(), PortMappingLines().join('\n'));
+  EXPECT_EQ(control<QComboBox>("Combo1")->currentText(), "COM2");
   EXPECT_TRUE(link.log.isEmpty()) << link.log.join(' ').toStdString();
   EXPECT_TRUE(messages.seen.isEmpty());
   EXPECT_EQ(QApplication::focusWidget(), control("Text1"));
+}
+
+TEST_P(WindowTest, PortBoxTooltipShowsTheDevicesAsTheyAreNow) {
+  auto* port = control<QComboBox>("Combo1");
+  qputenv("VORLAN_COM7", "/dev/ttyPINNED7");
+  QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), port->mapToGlobal(QPoint(4, 4)));
+  QApplication::sendEvent(port, &hover);
+  qunsetenv("VORLAN_COM7");
+  EXPECT_TRUE(port->toolTip().split('\n').contains("COM7: /dev/ttyPINNED7 (VORLAN_COM7)"))
+      << port->toolTip().toStdString();
 }
 
 TEST_P(WindowTest, DropDownsAreEditableWithTheirLists) {

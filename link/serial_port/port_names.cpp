@@ -38,10 +38,12 @@ QString DescriptionOf(const QString& path, const QList<PresentPort>& present) {
   return {};
 }
 
+#ifndef Q_OS_WIN
 EnvironmentLookup ProcessEnvironment() {
   return
       [](const QString& variable) { return qEnvironmentVariable(variable.toLatin1().constData()); };
 }
+#endif
 
 }  // namespace
 

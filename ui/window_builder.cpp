@@ -43,6 +43,9 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
       auto* box = new QComboBox(parent);
       box->setEditable(true);
       box->setInsertPolicy(QComboBox::NoInsert);  // typed text never joins the list
+      // The box keeps the text as typed: no completion, and no case folding onto a list entry
+      // (a work mode typed in another case is not that mode).
+      box->setCompleter(nullptr);
       return box;
     }
     case ControlKind::Button:

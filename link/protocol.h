@@ -11,7 +11,9 @@ namespace vorlan {
 inline constexpr std::string_view kReadRequest = "$2#";
 inline constexpr std::string_view kAboutRequest = "$3#";
 inline constexpr int kReadReplyLength = 412;
-inline constexpr int kAboutReplyLength = 100;
+// The device text is "$6" and 100 bytes: arming only 100 would raise the event two bytes early at
+// line speed, and the handler would find too few bytes to show.
+inline constexpr int kAboutReplyLength = 102;
 inline constexpr int kWriteReplyLength = 5;
 inline constexpr int kInstructionReplyLength = 5;
 

@@ -158,8 +158,8 @@ TEST(Exchange, WriteThenReadGivesBackEveryByteWithEachFiller) {
   }
 }
 
-TEST(Exchange, AboutShowsTheDeviceText) {
-  Session s(EnglishLanguage());
+TEST(Exchange, AboutShowsTheDeviceTextAtLineSpeed) {
+  Session s(EnglishLanguage(), {});  // paced: the event must wait for the whole text
   ASSERT_TRUE(s.open());
   RequestAbout(s.link, s.view);
   ASSERT_TRUE(s.waitForMessages(1));

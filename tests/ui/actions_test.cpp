@@ -24,7 +24,7 @@ TEST_P(ActionTest, EveryButtonSendsItsRequest) {
   };
   const Row rows[] = {
       {"Command7", {"OutBufferCount=0", "InBufferCount=0", "Output=$2#", "RThreshold=412"}},
-      {"Command1", {"OutBufferCount=0", "InBufferCount=0", "Output=$3#", "RThreshold=100"}},
+      {"Command1", {"OutBufferCount=0", "InBufferCount=0", "Output=$3#", "RThreshold=102"}},
       {"Command3",
        {"OutBufferCount=0", "InBufferCount=0", "Output=**3@NOCALL@407KQZ@NOCALL-9",
         "RThreshold=5"}},

@@ -40,7 +40,7 @@ struct OrderRow {
 };
 const OrderRow kOrder[] = {
     {"Read", kRead, {"OutBufferCount=0", "InBufferCount=0", "Output=$2#", "RThreshold=412"}},
-    {"About", kAbout, {"OutBufferCount=0", "InBufferCount=0", "Output=$3#", "RThreshold=100"}},
+    {"About", kAbout, {"OutBufferCount=0", "InBufferCount=0", "Output=$3#", "RThreshold=102"}},
     {"Write",
      kWrite,
      {"OutBufferCount=0", "InBufferCount=0", "Output=" + kEnglishFrame, "RThreshold=5"}},

@@ -25,7 +25,7 @@ MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowL
     : QWidget(parent), link_(link), lang_(lang) {
   controls_ = BuildControls(*this, layout);
   ApplyTabOrder(controls_, layout);
-  fillLists();
+  setUpBoxes();
   showInitialValues();
   connectHandlers();
   if (QWidget* callsign = controlOf("Callsign")) callsign->setFocus();
@@ -90,7 +90,7 @@ void MainWindow::showMessage(const QString& text) {
   ShowMessageBox(this, text);
 }
 
-void MainWindow::fillLists() {
+void MainWindow::setUpBoxes() {
   for (const auto& info : FieldTable()) {
     if (info.kind != FieldKind::Text || info.maxLength <= 0) continue;
     if (auto* entry = qobject_cast<QLineEdit*>(controlOf(info.name))) {

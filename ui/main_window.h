@@ -50,7 +50,7 @@ class MainWindow : public QWidget, public WindowView {
   QWidget* controlOf(std::string_view field) const;
   QCheckBox* checkBoxOf(std::string_view field) const;
   QComboBox* portBox() const;
-  void fillLists();
+  void setUpBoxes();  // entry limits, the two drop-down lists, the port box preset
   void showInitialValues();
   void connectHandlers();
 

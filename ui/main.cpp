@@ -1,6 +1,9 @@
 // The program: one window over the real serial port, in the language it was built with.
 
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
 
 #include "link/serial_port/qt_serial_link.h"
 #include "program_identity.h"
@@ -22,5 +25,15 @@ int main(int argc, char* argv[]) {
   // A port that fails under the program (device unplugged) is reported like any other failure.
   link.onFailure = [&window](const QString& message) { window.showMessage(message); };
   window.show();
+  if (qEnvironmentVariableIsSet("VORLAN_EXIT_WHEN_SHOWN")) {
+    // The start-up benchmark: say when the window is first shown, then end.
+    QTimer::singleShot(0, &app, [] {
+      timespec now{};
+      clock_gettime(CLOCK_MONOTONIC, &now);
+      std::printf("shown %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+      std::fflush(stdout);
+      QApplication::quit();
+    });
+  }
   return QApplication::exec();
 }

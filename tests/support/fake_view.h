@@ -17,8 +17,9 @@ class FakeView : public WindowView {
  public:
   std::map<std::string, QString> texts;
   std::map<std::string, bool> flags;
-  QStringList changes;   // "Callsign=NOCALL-9", "Digipeater=0", in the order they were made
-  QStringList messages;  // every message shown
+  QStringList changes;             // "Callsign=NOCALL-9", "Digipeater=0", in the order made
+  QStringList messages;            // every message shown
+  QStringList* journal = nullptr;  // gets "Message" at each one: a link's log shows where it came
 
   FakeView() = default;
   // A view showing the window's start values.
@@ -27,15 +28,14 @@ class FakeView : public WindowView {
   }
 
   void load(const ParameterSet& params, const SendFields& send) {
-    for (const char* name : {"HisCallsign", "HisPassword", "Instruction", "Message"}) {
-      texts[name] = *send.text(name);
-    }
     for (const auto& f : FieldTable()) {
-      if (f.role != FieldRole::Parameter) continue;
-      if (f.kind == FieldKind::Flag) {
-        flags[std::string(f.name)] = *params.flag(f.name);
+      const std::string name(f.name);
+      if (f.role == FieldRole::SendField) {
+        texts[name] = *send.text(f.name);
+      } else if (f.kind == FieldKind::Flag) {
+        flags[name] = *params.flag(f.name);
       } else {
-        texts[std::string(f.name)] = *params.text(f.name);
+        texts[name] = *params.text(f.name);
       }
     }
   }
@@ -56,7 +56,10 @@ class FakeView : public WindowView {
     flags[std::string(field)] = on;
     changes << QString::fromUtf8(field.data(), field.size()) + (on ? "=1" : "=0");
   }
-  void showMessage(const QString& text) override { messages << text; }
+  void showMessage(const QString& text) override {
+    messages << text;
+    if (journal) *journal << "Message";
+  }
 };
 
 }  // namespace vorlan::test

@@ -1,5 +1,6 @@
 #pragma once
-// A lean in-memory SerialLink without a log, for benchmarks and fuzzing where logging would dominate.
+// A SerialLink in memory: received bytes wait in inBuffer, sent bytes collect in sent. No log, so
+// benchmarks and fuzzing measure the code under test; RecordingLink adds the log.
 
 #include <QByteArray>
 
@@ -9,16 +10,26 @@ namespace vorlan::test {
 
 class MemoryLink : public SerialLink {
  public:
-  QByteArray inBuffer;
-  QByteArray sent;
+  QByteArray inBuffer;  // received and not yet read
+  QByteArray sent;      // everything handed to output(), in order
   int threshold = 0;
   int inputLen = 0;
   int event = kCommEventReceive;
+  bool open = true;
+  int port = 0;
 
-  bool setCommPort(int) override { return true; }
-  int commPort() const override { return 1; }
-  bool setPortOpen(bool) override { return true; }
-  bool portOpen() const override { return true; }
+  void feed(const QByteArray& bytes) { inBuffer += bytes; }
+
+  bool setCommPort(int n) override {
+    port = n;
+    return true;
+  }
+  int commPort() const override { return port; }
+  bool setPortOpen(bool o) override {
+    open = o;
+    return true;
+  }
+  bool portOpen() const override { return open; }
   bool clearOutBuffer() override { return true; }
   bool clearInBuffer() override {
     inBuffer.clear();
@@ -33,6 +44,7 @@ class MemoryLink : public SerialLink {
     return true;
   }
   void setInputLen(int n) override { inputLen = n; }
+  // Takes InputLen bytes, or nothing when fewer are waiting.
   QByteArray input() override {
     if (inputLen <= 0 || inBuffer.size() < inputLen) return {};
     QByteArray taken = inBuffer.left(inputLen);

@@ -1,5 +1,6 @@
 #pragma once
-// Readable failure output for Qt strings in GoogleTest.
+// Readable failure output for Qt strings in GoogleTest: printable ASCII as it is, other bytes as
+// \xNN.
 
 #include <QByteArray>
 #include <QString>
@@ -12,12 +13,10 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
   *os << '"';
   for (char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 0x20 && b < 0x7F) {
+    if (c >= 0x20 && c < 0x7F) {
       *os << c;
     } else {
-      static constexpr char kHex[] = "0123456789abcdef";
-      *os << "\\x" << kHex[b >> 4] << kHex[b & 0xF];
+      *os << "\\x" << QByteArray(1, c).toHex().constData();
     }
   }
   *os << '"';

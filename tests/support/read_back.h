@@ -3,8 +3,6 @@
 // here on its own so that a fault in the tool's layout table shows up against it.
 
 #include <QByteArray>
-#include <QString>
-#include <QStringList>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -17,66 +15,29 @@ struct ReadBackSpan {
   std::string_view field;  // empty for a reserved span
 };
 
+// The first kFlagSpans rows are the check boxes.
+inline constexpr int kFlagSpans = 16;
+// clang-format off
 inline constexpr ReadBackSpan kReadBackSpans[] = {
-    {3, 1, "Digipeater"},
-    {4, 1, "AdditionalReport"},
-    {5, 1, "SmartBeacon"},
-    {6, 1, "Spare4"},
-    {7, 1, "Spare5"},
-    {8, 1, "CarMode"},
-    {9, 1, "OutputTrace"},
-    {10, 1, "PttTransmit"},
-    {11, 1, "SoundPrompt"},
-    {12, 1, "MicEFormat"},
-    {13, 1, "Spare11"},
-    {14, 1, "IsToBluetooth"},
-    {15, 1, "FixedPosition"},
-    {16, 1, "LoginServer"},
-    {17, 1, "RfToIs"},
-    {18, 1, "IsToRf"},
-    {19, 6, "GroupCall"},
-    {25, 6, "Password"},
-    {31, 3, "DigiNumber"},
-    {34, 2, "TimedTx"},
-    {36, 2, "TxInterval"},
-    {38, 2, "TxDelay"},
-    {40, 8, "Latitude"},
-    {48, 9, "Longitude"},
-    {57, 7, "Channel1Freq"},
-    {64, 7, "Channel2Freq"},
-    {71, 2, "TxCtcss"},
-    {73, 2, "RxCtcss"},
-    {75, 1, "WorkMode"},
-    {76, 1, "SymbolCode"},
-    {77, 3, ""},
-    {80, 1, "Server1Enable"},
-    {81, 1, "Server2Enable"},
-    {82, 2, "SendInterval"},
-    {84, 5, "LoginPassword"},
-    {89, 10, ""},
-    {99, 12, "Callsign"},
-    {111, 20, "Path"},
-    {131, 64, "BeaconText"},
-    {195, 16, "WifiSsid"},
-    {211, 16, "WifiPassword"},
-    {227, 16, "AlarmPhone"},
-    {243, 16, "MyPhone"},
-    {259, 16, ""},
-    {275, 32, "Server1"},
-    {307, 32, "Server2"},
-    {339, 16, ""},
-    {355, 48, "Filter"},
+    {3, 1, "Digipeater"}, {4, 1, "AdditionalReport"}, {5, 1, "SmartBeacon"}, {6, 1, "Spare4"},
+    {7, 1, "Spare5"}, {8, 1, "CarMode"}, {9, 1, "OutputTrace"}, {10, 1, "PttTransmit"},
+    {11, 1, "SoundPrompt"}, {12, 1, "MicEFormat"}, {13, 1, "Spare11"}, {14, 1, "IsToBluetooth"},
+    {15, 1, "FixedPosition"}, {16, 1, "LoginServer"}, {17, 1, "RfToIs"}, {18, 1, "IsToRf"},
+    {19, 6, "GroupCall"}, {25, 6, "Password"}, {31, 3, "DigiNumber"}, {34, 2, "TimedTx"},
+    {36, 2, "TxInterval"}, {38, 2, "TxDelay"}, {40, 8, "Latitude"}, {48, 9, "Longitude"},
+    {57, 7, "Channel1Freq"}, {64, 7, "Channel2Freq"}, {71, 2, "TxCtcss"}, {73, 2, "RxCtcss"},
+    {75, 1, "WorkMode"}, {76, 1, "SymbolCode"}, {77, 3, ""}, {80, 1, "Server1Enable"},
+    {81, 1, "Server2Enable"}, {82, 2, "SendInterval"}, {84, 5, "LoginPassword"}, {89, 10, ""},
+    {99, 12, "Callsign"}, {111, 20, "Path"}, {131, 64, "BeaconText"}, {195, 16, "WifiSsid"},
+    {211, 16, "WifiPassword"}, {227, 16, "AlarmPhone"}, {243, 16, "MyPhone"}, {259, 16, ""},
+    {275, 32, "Server1"}, {307, 32, "Server2"}, {339, 16, ""}, {355, 48, "Filter"},
 };
-
-inline constexpr int kFlagSpans = 16;  // the first 16 rows
+// clang-format on
 
 // "$1" and 400 bytes; every byte starts as '?' until a test puts something there.
 class ReadBack {
  public:
-  ReadBack() : bytes_(402, '?') {
-    bytes_[0] = '$';
-    bytes_[1] = '1';
-  }
+  ReadBack() : bytes_("$1" + QByteArray(400, '?')) {}
   // Puts the bytes at the span of the field (empty name: the reserved span at that position).
   ReadBack& set(std::string_view field, const QByteArray& value, int position = 0) {
     const ReadBackSpan& s = span(field, position);
@@ -84,27 +45,11 @@ class ReadBack {
     bytes_.replace(s.position - 1, s.width, value);
     return *this;
   }
-  QByteArray at(std::string_view field, int position = 0) const {
-    const ReadBackSpan& s = span(field, position);
+  QByteArray at(std::string_view field) const {
+    const ReadBackSpan& s = span(field, 0);
     return bytes_.mid(s.position - 1, s.width);
   }
   const QByteArray& bytes() const { return bytes_; }
-
-  // The link operations the reply handler makes for this read-back, as RecordingLink logs them.
-  QStringList expectedLog() const {
-    QStringList log{"InputLen=1", "Input=$", "Input=1", "InputLen=1"};
-    int inputLen = 1;
-    for (const auto& s : kReadBackSpans) {
-      // The first reserved span is read one byte at a time.
-      const int reads = s.field.empty() && s.position == 77 ? 3 : 1;
-      const int width = s.width / reads;
-      if (width != inputLen) log << QStringLiteral("InputLen=%1").arg(inputLen = width);
-      for (int r = 0; r < reads; ++r) {
-        log << "Input=" + QString::fromLatin1(bytes_.mid(s.position - 1 + r * width, width));
-      }
-    }
-    return log << "RThreshold=0";
-  }
 
  private:
   static const ReadBackSpan& span(std::string_view field, int position) {

@@ -1,3 +1,5 @@
+// What each request puts on the line, in what order, and what it refuses to send.
+
 #include "link/requests.h"
 
 #include <gtest/gtest.h>
@@ -6,171 +8,168 @@
 
 #include "fake_view.h"
 #include "link/write_frame.h"
-#include "qt_print.h"
+#include "read_back.h"
 #include "recording_link.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
 
-namespace vorlan {
+namespace vorlan::test {
 namespace {
 
-using test::FakeView;
-using test::RecordingLink;
+using Request = std::function<void(SerialLink&, WindowView&, const LanguageData&)>;
+const Request kRead = [](SerialLink& l, WindowView& v, auto&) { ReadConfiguration(l, v); };
+const Request kAbout = [](SerialLink& l, WindowView& v, auto&) { RequestAbout(l, v); };
+const Request kWrite = WriteConfiguration;
+const Request kInstruction = SendInstruction;
+const Request kMessage = SendMessage;
+const QStringList kClear{"OutBufferCount=0", "InBufferCount=0"};
 
-using Request = std::function<void(SerialLink&, WindowView&)>;
-const LanguageData& En() {
-  return EnglishLanguage();
-}
-
-const Request kRead = [](SerialLink& l, WindowView& v) { ReadConfiguration(l, v); };
-const Request kAbout = [](SerialLink& l, WindowView& v) { RequestAbout(l, v); };
-const Request kWrite = [](SerialLink& l, WindowView& v) { WriteConfiguration(l, v, En()); };
-const Request kInstruction = [](SerialLink& l, WindowView& v) { SendInstruction(l, v, En()); };
-const Request kMessage = [](SerialLink& l, WindowView& v) { SendMessage(l, v, En()); };
-
-const QString kEnglishFrame =
-    "$0NOGROU4802710000040302300.00N11300.00E144.640144.39000001[xxx102050713xxxxxx0110001111000000"
-    "&NOCALL-9|WIDE1-1,WIDE2-1|VORLAN|NOSSID|58203746|||1234567890123456|rotate.aprs2.net:14580||x|"
-    "m/50|#";
-
-struct OrderRow {
-  const char* name;
-  Request request;
-  QStringList log;
-};
-const OrderRow kOrder[] = {
-    {"Read", kRead, {"OutBufferCount=0", "InBufferCount=0", "Output=$2#", "RThreshold=412"}},
-    {"About", kAbout, {"OutBufferCount=0", "InBufferCount=0", "Output=$3#", "RThreshold=102"}},
-    {"Write",
-     kWrite,
-     {"OutBufferCount=0", "InBufferCount=0", "Output=" + kEnglishFrame, "RThreshold=5"}},
-    {"Instruction",
-     kInstruction,
-     {"OutBufferCount=0", "InBufferCount=0", "Output=**3@NOCALL@407KQZ@NOCALL-9", "RThreshold=5"}},
-    {"Message", kMessage, {"Output=*@NOCALL*hello"}},
-};
-
-TEST(Requests, SerialOperationsInOrder) {
-  for (const auto& row : kOrder) {
-    SCOPED_TRACE(row.name);
+// The start values of each build, with its server texts in place of the 19, 15 and 22 characters
+// the 191- and 209-byte frames count.
+TEST(WriteFrame, WorkedExampleInBothBuilds) {
+  const QByteArray common =
+      "$0NOGROU4802710000040302300.00N11300.00E144.640144.39000001[xxx102050713xxxxxx0110001111"
+      "000000&NOCALL-9|WIDE1-1,WIDE2-1|VORLAN|NOSSID|58203746|||1234567890123456|";
+  const struct {
+    const LanguageData& lang;
+    QByteArray frame;
+    int size;
+  } rows[] = {
+      {EnglishLanguage(), common + "rotate.aprs2.net:14580||x|m/50|#", 191 - 19 + 22},
+      {ChineseLanguage(), common + "asia.aprs2.net:14580|rotate.aprs.net:10008|x|m/50|#",
+       209 - 15 - 22 + 20 + 21},
+  };
+  for (const auto& row : rows) {
     RecordingLink link;
-    FakeView view(En());
-    link.feed("$1part of an earlier reply");
-    link.threshold = 412;
-
-    row.request(link, view);
-
-    EXPECT_EQ(link.log, row.log);
+    FakeView view(row.lang);
+    WriteConfiguration(link, view, row.lang);
+    EXPECT_EQ(link.sent, row.frame);
+    EXPECT_EQ(link.sent.size(), row.size);
     EXPECT_TRUE(view.messages.isEmpty());
-    EXPECT_TRUE(view.changes.isEmpty());
-    if (row.log.size() == 1) {  // a message clears nothing and keeps what is armed
-      EXPECT_EQ(link.inBuffer, QByteArray("$1part of an earlier reply"));
-      EXPECT_EQ(link.threshold, 412);
-    }
   }
 }
 
-TEST(Requests, FailingLinkStepStopsThereAndIsShownOnce) {
-  for (const auto& row : kOrder) {
-    for (qsizetype step = 0; step < row.log.size(); ++step) {
-      const QString failAt = row.log[step].section('=', 0, 0);
-      SCOPED_TRACE((row.name + QString(" at ") + failAt).toStdString());
+// All flags off, then each on by itself at its column: "1", or "2" for Server2Enable.
+TEST(WriteFrame, EachFlagHasItsOwnColumn) {
+  struct Row {
+    std::string_view field;
+    int column;
+    char on;
+  };
+  std::vector<Row> rows = {{"Server1Enable", 64, '1'}, {"Server2Enable", 65, '2'}};
+  // The check boxes follow from column 79 in the read-back's order.
+  for (int i = 0; i < kFlagSpans; ++i) rows.push_back({kReadBackSpans[i].field, 79 + i, '1'});
+  ParameterSet allOff = InitialParameters(EnglishLanguage());
+  for (const auto& row : rows) *allOff.flag(row.field) = false;
+  const QByteArray off = BuildWriteFrame(allOff, EnglishLanguage());
+  EXPECT_EQ(off.mid(63, 2) + off.mid(78, 16), QByteArray(18, '0'));
+
+  for (const auto& row : rows) {
+    ParameterSet params = allOff;
+    *params.flag(row.field) = true;
+    QByteArray expected = off;
+    expected[row.column - 1] = row.on;
+    EXPECT_EQ(BuildWriteFrame(params, EnglishLanguage()), expected) << row.field;
+  }
+}
+
+// Each request's operations; a failing one ends it there, with the link's error shown once.
+TEST(Requests, SerialOperationsInOrderAndAFailingStepEndsThere) {
+  const LanguageData& en = EnglishLanguage();
+  const QString frame = QString::fromLatin1(BuildWriteFrame(InitialParameters(en), en));
+  const struct {
+    Request request;
+    QStringList log;
+  } rows[] = {
+      {kRead, kClear + QStringList{"Output=$2#", "RThreshold=412"}},
+      {kAbout, kClear + QStringList{"Output=$3#", "RThreshold=102"}},
+      {kWrite, kClear + QStringList{"Output=" + frame, "RThreshold=5"}},
+      {kInstruction, kClear + QStringList{"Output=**3@NOCALL@407KQZ@NOCALL-9", "RThreshold=5"}},
+      {kMessage, {"Output=*@NOCALL*hello"}},  // clears nothing and keeps what is armed
+  };
+  for (const auto& row : rows) {
+    for (qsizetype failing = 0; failing <= row.log.size(); ++failing) {
       RecordingLink link;
-      FakeView view(En());
-      link.failAt = failAt;
-      link.failWith = "COM2 is not open";
+      FakeView view(en);
+      if (failing < row.log.size()) {
+        link.failAt = row.log[failing].section('=', 0, 0);
+        link.failWith = "COM2 is not open";
+      }
+      row.request(link, view, en);
 
-      row.request(link, view);
-
-      EXPECT_EQ(link.log, row.log.mid(0, step));
-      EXPECT_EQ(view.messages, QStringList{"COM2 is not open"});
+      EXPECT_EQ(link.log, row.log.mid(0, failing));
+      EXPECT_EQ(view.messages.join(""), link.failWith);
+      EXPECT_TRUE(view.changes.isEmpty());
     }
   }
 }
 
 TEST(Requests, InstructionAndMessageFrames) {
-  const QString his12 = "BH4ABC-10XYZ", callsign12 = "BD7XYZ-15ABC", instruction48(48, 'i');
-  const QString message150(150, 'm');
-  struct Row {
-    QString hisCallsign, hisPassword, callsign, text;
-    QByteArray instruction, message;
+  const QString his12 = "BH4ABC-10XYZ";
+  const struct {
+    QByteArray frame, expected;
+    int size;
   } rows[] = {
-      {"NOCALL", "407KQZ", "NOCALL-9", "", "**3@NOCALL@407KQZ@NOCALL-9", "*@NOCALL*"},
-      {"NOCALL", "407KQZ", "NOCALL-9", "QTH?", "**3@NOCALL@407KQZ@NOCALL-9QTH?", "*@NOCALL*QTH?"},
-      {"", "", "NOCALL-9", "hello", "**3@@@NOCALL-9hello", "*@*hello"},
-      {his12, "123456", callsign12, instruction48,
-       "**3@BH4ABC-10XYZ@123456@BD7XYZ-15ABC" + QByteArray(48, 'i'), ""},
-      {his12, "", "", message150, "", "*@BH4ABC-10XYZ*" + QByteArray(150, 'm')},
+      {BuildInstructionFrame("NOCALL", "407KQZ", "NOCALL-9", ""), "**3@NOCALL@407KQZ@NOCALL-9", 26},
+      {BuildInstructionFrame(his12, "123456", "BD7XYZ-15ABC", QString(48, 'i')),
+       "**3@BH4ABC-10XYZ@123456@BD7XYZ-15ABC" + QByteArray(48, 'i'), 84},
+      {BuildInstructionFrame("", "", "NOCALL-9", "北京"), "**3@@@NOCALL-9\xb1\xb1\xbe\xa9", 18},
+      {BuildMessageFrame("NOCALL", "hello"), "*@NOCALL*hello", 14},
+      {BuildMessageFrame(his12, QString(150, 'm')), "*@BH4ABC-10XYZ*" + QByteArray(150, 'm'), 165},
+      {BuildMessageFrame("", "a@b*c北京"), "*@*a@b*c\xb1\xb1\xbe\xa9", 12},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.instruction.constData());
-    if (!row.instruction.isEmpty()) {
-      EXPECT_EQ(BuildInstructionFrame(row.hisCallsign, row.hisPassword, row.callsign, row.text),
-                row.instruction);
-    }
-    if (!row.message.isEmpty()) {
-      EXPECT_EQ(BuildMessageFrame(row.hisCallsign, row.text), row.message);
-    }
+    EXPECT_EQ(row.frame, row.expected);
+    EXPECT_EQ(row.frame.size(), row.size);
   }
-  EXPECT_EQ(rows[0].instruction.size(), 26);
-  EXPECT_EQ(rows[3].instruction.size(), 84);
-  EXPECT_EQ(BuildMessageFrame("NOCALL", "hello").size(), 14);
-  EXPECT_EQ(rows[4].message.size(), 165);
+  // The other frame's separator and empty fields are sound.
+  EXPECT_EQ(CheckInstructionFrame("BH4*BC", "", "", EnglishLanguage()), std::nullopt);
+  EXPECT_EQ(CheckMessageFrame("BH4@BC", EnglishLanguage()), std::nullopt);
 }
 
-// A frame whose own separator stands inside a field would be split wrongly by the receiving
-// station: refused before anything is cleared or sent.
-TEST(Requests, SeparatorInsideAFieldIsRefused) {
-  struct Row {
-    bool instruction;
+// What the device or the receiving station would misread is refused with one message naming the
+// field, before anything is cleared or sent.
+TEST(Requests, RefusedBeforeAnythingIsSent) {
+  const struct {
+    Request request;
     const char* field;
     QString value;
     const char* labelEn;
     const char* labelZh;
   } rows[] = {
-      {true, "HisCallsign", "BH4@BC", "His Callsign", "对方呼号"},
-      {true, "HisPassword", "40@KQZ", "His Password", "对方密码"},
-      {true, "Callsign", "NOCALL@9", "Callsign", "呼号"},
-      {true, "Callsign", "BG丂", "Callsign", "呼号"},  // 丂 is 81 40: its second byte is "@"
-      {false, "HisCallsign", "NO*CALL", "His Callsign", "对方呼号"},
+      {kWrite, "Latitude", "2301.5N", "Latitude", "纬度"},
+      {kWrite, "GroupCall", "", "Group Call", "群呼号"},
+      {kWrite, "SymbolCode", "中", "Symbol/", "符号"},
+      {kWrite, "WorkMode", "ch1 tx/rx", "Work Mode", "工作模式"},
+      {kWrite, "Callsign", "中文呼号七个字", "Callsign", "呼号"},  // 14 bytes for 12
+      {kWrite, "Server1", QString(23, 'h') + "中文:14580", "APRS Server 1", "APRS服务器1"},
+      {kWrite, "BeaconText", "AT&T", "Text", "文本"},
+      {kWrite, "Path", "WIDE1-1|", "Path", "路径"},
+      {kWrite, "Server2", "#host:10008", "APRS Server 2", "APRS服务器2"},
+      {kWrite, "WifiSsid", "net亅5", "WiFi SSID", "WiFi名字"},  // 亅 is 81 7C
+      {kWrite, "GroupCall", "NOG&OU", "Group Call", "群呼号"},
+      {kWrite, "SymbolCode", "|", "Symbol/", "符号"},
+      {kInstruction, "HisCallsign", "BH4@BC", "His Callsign", "对方呼号"},
+      {kInstruction, "HisPassword", "40@KQZ", "His Password", "对方密码"},
+      {kInstruction, "Callsign", "NOCALL@9", "Callsign", "呼号"},
+      {kInstruction, "Callsign", "BG丂", "Callsign", "呼号"},  // 丂 is 81 40
+      {kMessage, "HisCallsign", "NO*CALL", "His Callsign", "对方呼号"},
   };
   for (const LanguageData* lang : {&EnglishLanguage(), &ChineseLanguage()}) {
     for (const auto& row : rows) {
-      SCOPED_TRACE(
-          (QString(lang->language.data()) + " " + row.field + "=" + row.value).toStdString());
       RecordingLink link;
       FakeView view(*lang);
-      link.threshold = 412;
       view.texts[row.field] = row.value;
 
-      if (row.instruction) {
-        SendInstruction(link, view, *lang);
-      } else {
-        SendMessage(link, view, *lang);
-      }
+      row.request(link, view, *lang);
 
-      EXPECT_TRUE(link.log.isEmpty());
-      EXPECT_EQ(link.threshold, 412);
-      ASSERT_EQ(view.messages.size(), 1);
-      EXPECT_TRUE(view.messages[0].contains(lang->language == "en" ? row.labelEn : row.labelZh))
-          << view.messages[0].toStdString();
+      EXPECT_TRUE(link.log.isEmpty()) << row.field;
+      ASSERT_EQ(view.messages.size(), 1) << row.field;
+      const char* label = lang == &EnglishLanguage() ? row.labelEn : row.labelZh;
+      EXPECT_TRUE(view.messages[0].contains(label)) << view.messages[0].toStdString();
     }
   }
-
-  // The other frame's separator, and an empty field, are sound.
-  RecordingLink link;
-  FakeView view(En());
-  view.texts["HisCallsign"] = "";
-  view.texts["Message"] = "a@b*c";
-  SendMessage(link, view, En());
-  view.texts["HisCallsign"] = "BH4*BC";
-  view.texts["HisPassword"] = "";
-  SendInstruction(link, view, En());
-  view.texts["HisPassword"] = "407kqz";  // sent as typed, lower case included
-  SendInstruction(link, view, En());
-  EXPECT_EQ(link.sent, QByteArray("*@*a@b*c**3@BH4*BC@@NOCALL-9**3@BH4*BC@407kqz@NOCALL-9"));
-  EXPECT_TRUE(view.messages.isEmpty());
 }
 
 }  // namespace
-}  // namespace vorlan
+}  // namespace vorlan::test

@@ -1,20 +1,19 @@
 #pragma once
-// A window of either build over a recording link, shown and active, with its message boxes
-// answered.
+// A window of either build, shown and active, with its message boxes answered.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <memory>
-#include <ostream>
-#include <string>
 
-#include "message_catcher.h"
 #include "recording_link.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/en/en_layout.h"
@@ -28,34 +27,28 @@ struct Build {
   std::string name;  // "en" or "zh"
   const LanguageData& (*language)();
   const ui::WindowLayout& (*layout)();
+  friend void PrintTo(const Build& build, std::ostream* os) { *os << build.name; }
 };
-
-inline const Build kEnglish{"en", &EnglishLanguage, &ui::EnglishLayout};
-inline const Build kChinese{"zh", &ChineseLanguage, &ui::ChineseLayout};
-
-inline void PrintTo(const Build& build, std::ostream* os) {
-  *os << build.name;
-}
-
+inline const auto kBuilds = testing::Values(Build{"en", &EnglishLanguage, &ui::EnglishLayout},
+                                            Build{"zh", &ChineseLanguage, &ui::ChineseLayout});
 inline std::string BuildName(const testing::TestParamInfo<Build>& info) {
   return info.param.name;
 }
 
-// Opens the port box's list and clicks one of its entries, as the user picks it.
-inline void Pick(QComboBox* box, int row) {
-  box->showPopup();
-  QAbstractItemView* list = box->view();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-  const QModelIndex entry = list->model()->index(row, 0);
-  list->scrollTo(entry);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
-}
-
 class WindowTest : public testing::TestWithParam<Build> {
  protected:
+  WindowTest() {
+    QObject::connect(&boxTimer, &QTimer::timeout, [this] { answerMessageBoxes(); });
+    boxTimer.start(5);
+  }
   void SetUp() override {
     link.open = false;
-    window = std::make_unique<ui::MainWindow>(link, GetParam().language(), GetParam().layout());
+    show(link);
+  }
+  void TearDown() override { window.reset(); }  // before the link it uses
+
+  void show(SerialLink& serial) {
+    window = std::make_unique<ui::MainWindow>(serial, GetParam().language(), GetParam().layout());
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -64,35 +57,61 @@ class WindowTest : public testing::TestWithParam<Build> {
   bool english() const { return GetParam().name == "en"; }
 
   template <typename T = QWidget>
-  T* control(const char* name) const {
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
+  T* control(const QString& name) const {
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
     return found;
   }
+  // The text an entry box or a drop-down box shows.
+  QString text(const QString& name) const {
+    auto* box = qobject_cast<QComboBox*>(control(name));
+    return box ? box->currentText() : control<QLineEdit>(name)->text();
+  }
+  void click(const QString& name) { control<QAbstractButton>(name)->click(); }
 
-  // Replaces an entry's text as a user would: select all, then type.
-  void retype(const char* entry, const QString& text) {
-    QLineEdit* box = control<QLineEdit>(entry);
-    box->setFocus();
-    box->selectAll();
-    Type(box, text);
+  // Replaces what a box holds as a user types it: keys for ASCII, an input method's commit for
+  // other characters.
+  void retype(const QString& name, const QString& typed) {
+    auto* box = qobject_cast<QComboBox*>(control(name));
+    QLineEdit* entry = box ? box->lineEdit() : control<QLineEdit>(name);
+    entry->setFocus();
+    entry->selectAll();
+    for (QChar c : typed) {
+      QInputMethodEvent commit;
+      commit.setCommitString(c);
+      c.unicode() < 0x80 ? QTest::keyClick(entry, c.toLatin1())
+                         : void(QApplication::sendEvent(entry, &commit));
+    }
   }
 
-  // Keys for ASCII; other characters arrive as an input method commits them.
-  static void Type(QWidget* widget, const QString& text) {
-    for (QChar c : text) {
-      if (c.unicode() < 0x80) {
-        QTest::keyClick(widget, c.toLatin1());
-      } else {
-        QInputMethodEvent commit;
-        commit.setCommitString(c);
-        QApplication::sendEvent(widget->focusProxy() ? widget->focusProxy() : widget, &commit);
-      }
+  // Opens the port box's list and clicks one of its entries, as the user picks it.
+  void pick(int row) {
+    auto* box = control<QComboBox>("Combo1");
+    box->showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box->view()->window()));
+    box->view()->setCurrentIndex(box->model()->index(row, 0));
+    QTest::keyClick(box->view(), Qt::Key_Return);
+  }
+
+  // Every box that opens is checked (the same for both builds), its text recorded and the box
+  // closed, from a timer that also runs inside the box's event loop: no box can hang a test.
+  void answerMessageBoxes() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* box = qobject_cast<QMessageBox*>(widget);
+      if (!box || !box->isVisible()) continue;
+      messages << box->text();
+      EXPECT_EQ(box->windowTitle(), QStringLiteral("设置程序(简体)"));
+      EXPECT_EQ(box->textFormat(), Qt::PlainText);
+      EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+      EXPECT_TRUE(box->isModal());
+      EXPECT_EQ(box->buttons(), QList<QAbstractButton*>{box->button(QMessageBox::Ok)});
+      box->reject();
     }
   }
 
   RecordingLink link;
-  MessageCatcher messages;
+  QStringList messages;  // the texts of the boxes shown, in order
+  QTimer boxTimer;
   std::unique_ptr<ui::MainWindow> window;
 };
 

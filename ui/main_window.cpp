@@ -134,8 +134,12 @@ void MainWindow::connectHandlers() {
       connect(button, &QPushButton::clicked, this, handler);
     }
   }
-  // Only picking an entry opens a port; typing into the box does nothing.
+  // Only picking an entry opens a port; typing into the box does nothing. Left alone, the editable
+  // box takes a typed text that matches an entry as picked when the user presses Enter or leaves
+  // the box, even while the window is being destroyed: cut those links.
   if (QComboBox* port = portBox()) {
+    disconnect(port->lineEdit(), &QLineEdit::editingFinished, port, nullptr);
+    disconnect(port->lineEdit(), &QLineEdit::returnPressed, port, nullptr);
     connect(port, &QComboBox::activated, this, &MainWindow::Combo1_Click);
   }
   link_.onComm = [this] { MSComm1_OnComm(); };

@@ -1,5 +1,4 @@
-// The link delivers its receive event through the event loop, so the tests run inside a
-// QCoreApplication.
+// The link delivers its receive event through the event loop: the tests run in a QCoreApplication.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>

@@ -1,44 +1,33 @@
-// The receive event, the buffers and the port numbers of the real link on a real pty.
+// The real link on a real pty: the receive event, the buffers, the port numbers, and the failures,
+// each with one message naming the port, leaving the window as it was.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QSerialPort>
-#include <algorithm>
 
 #include "link/requests.h"
+#include "link/serial_port/port_names.h"
+#include "link/write_frame.h"
 #include "session.h"
 #include "ui/lang/en/en_language.h"
+#include "ui/lang/zh/zh_language.h"
 
 namespace vorlan::test {
 namespace {
-
-const QString kReadCorrect =
-    "SIM1-7      "
-    " Read correct!";
-
-TEST(Link, AReplyInOneBytePiecesRaisesOneEvent) {
-  Session s(EnglishLanguage(), {"--fast", "--chunk", "1", "--gap", "1"});
-  ASSERT_TRUE(s.open()) << s.view.messages.join('\n').toStdString();
-  ReadConfiguration(s.link, s.view);
-  ASSERT_TRUE(s.sim.waitFor("tx", 1));
-  Pump(100);
-  EXPECT_EQ(s.events, 1);
-  EXPECT_EQ(s.view.messages, QStringList{kReadCorrect});
-}
 
 TEST(Link, TheEventNeedsAThresholdComesFromTheLoopAndIsNeverReentered) {
   Session s(EnglishLanguage());
   ASSERT_TRUE(s.open());
   int events = 0, depth = 0, maxDepth = 0;
   s.link.onComm = [&] {
-    ++events;
     maxDepth = std::max(maxDepth, ++depth);
-    if (events == 1) {
+    if (++events == 1) {
       s.link.setRThreshold(1);  // already reached: served once this handler returns
       Pump(200);                // like a modal message box
     }
     --depth;
   };
-
   ASSERT_TRUE(s.link.output("$3#"));  // no threshold armed: the 102-byte answer raises nothing
   ASSERT_TRUE(WaitUntil([&] { return s.link.inBufferCount() == 102; }));
   Pump(50);
@@ -78,20 +67,19 @@ TEST(Link, TextsThatDoNotFitTheOutputBufferAreNotSent) {
   EXPECT_EQ(s.sim.received("noise"), QList<QByteArray>{QByteArray(512, 'z')});
 }
 
-TEST(Link, Com30AndCom7OpenTheirOwnDevices) {
+TEST(Link, Com30AndCom7OpenTheirOwnDevicesOneAtATime) {
   Session s(EnglishLanguage());
   Simulator slow({"--fast", "--delay", "300"});
   PinPort(30, s.sim.path());
   PinPort(7, slow.path());
+  const QString readCorrect = "SIM1-7       Read correct!";
 
   SelectPort(s.link, s.view, "COM30");
-  EXPECT_EQ(s.link.commPort(), 30);
   EXPECT_EQ(s.link.devicePath(), s.sim.path());
   ReadConfiguration(s.link, s.view);
   ASSERT_TRUE(s.waitForMessages(1));
 
   SelectPort(s.link, s.view, "COM7");  // closes COM30 first
-  EXPECT_EQ(s.link.commPort(), 7);
   EXPECT_EQ(s.link.devicePath(), slow.path());
   QSerialPort formerPort(s.sim.path());
   EXPECT_TRUE(formerPort.open(QIODevice::ReadWrite)) << "COM30 was left open";
@@ -100,10 +88,78 @@ TEST(Link, Com30AndCom7OpenTheirOwnDevices) {
   ReadConfiguration(s.link, s.view);
   SelectPort(s.link, s.view, "COM7");  // the open port stays open: the pending Read completes
   ASSERT_TRUE(s.waitForMessages(2));
-  EXPECT_EQ(s.view.messages, QStringList({kReadCorrect, kReadCorrect}));
-  ASSERT_TRUE(slow.waitFor("read", 1));
-  EXPECT_EQ(s.sim.received("read").size(), 1);
-  EXPECT_EQ(slow.received("read").size(), 1);
+  EXPECT_EQ(s.view.messages, QStringList({readCorrect, readCorrect}));
+  EXPECT_EQ(s.sim.received("read").size(), 1);  // the second Read went to COM7
+}
+
+TEST(Failure, OpeningAMissingBusyUnmappedOrForbiddenPort) {
+  Simulator sim, locked;
+  QSerialPort holder(sim.path());  // another program holding the port
+  ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
+  ASSERT_EQ(chmod(locked.path().toLocal8Bit().constData(), 0), 0);
+  PinPort(5, "/dev/vorlan-no-such-port");
+  PinPort(6, sim.path());
+  PinPort(8, locked.path());
+  qunsetenv("VORLAN_COM29");
+  const struct {
+    const char* port;
+    bool runs;  // root opens any port; a machine may have 29 ports
+    QString message;
+  } rows[] = {
+      {"COM5", true,
+       "Cannot open COM5 (/dev/vorlan-no-such-port): the device is not there. Check that it is "
+       "plugged in."},
+      {"COM6", true,
+       "Cannot open COM6 (" + sim.path() +
+           "): another program is using the port. Close it and pick the port again."},
+      {"COM8", geteuid() != 0,
+       "Cannot open COM8 (" + locked.path() +
+           "): permission denied. On Linux the user must be in the \"dialout\" group: run \"sudo "
+           "usermod -aG dialout $USER\", then log out and in again."},
+      {"COM29", PresentPorts().size() < 29,
+       "COM29 has no device: no serial port is present for it. Plug the device in, or set the "
+       "environment variable VORLAN_COM29 to the device's path."},
+  };
+  for (const auto& row : rows) {
+    if (!row.runs) continue;
+    QtSerialLink link(EnglishLanguage());
+    FakeView view(EnglishLanguage());
+    SelectPort(link, view, row.port);
+    EXPECT_EQ(view.messages, QStringList{row.message});
+    EXPECT_FALSE(link.portOpen());
+    EXPECT_TRUE(view.changes.isEmpty());  // the window is untouched
+  }
+}
+
+TEST(Failure, AHangUpMidReplyClosesThePortWithOneMessageAndNoRequestGoesOut) {
+  const struct {
+    const LanguageData& lang;
+    const char* hungUp;  // after "COM1 (<path>"
+    const char* notOpen;
+  } rows[] = {
+      {EnglishLanguage(),
+       ") was closed: the device was unplugged or hung up. Plug it in and pick the port again.",
+       "No COM port is open: pick the device's port in the port box first."},
+      {ChineseLanguage(), ") 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。",
+       "没有打开的串口: 请先在串口框中选择设备的串口。"},
+  };
+  for (const auto& row : rows) {
+    Session s(row.lang, {"--fast", "--hangup-after", "100"});
+    ASSERT_TRUE(s.open());
+    ReadConfiguration(s.link, s.view);
+    ASSERT_TRUE(s.waitForMessages(1));
+    Pump(300);  // a hung-up pty keeps reporting read errors
+    EXPECT_FALSE(s.link.portOpen());
+    EXPECT_EQ(s.events, 0);
+    ReadConfiguration(s.link, s.view);
+    RequestAbout(s.link, s.view);
+    WriteConfiguration(s.link, s.view, row.lang);
+    SendInstruction(s.link, s.view, row.lang);
+    SendMessage(s.link, s.view, row.lang);
+    EXPECT_EQ(s.view.messages, QStringList{"COM1 (" + s.sim.path() + Text(row.hungUp)} +
+                                   QStringList(5, Text(row.notOpen)));
+    EXPECT_TRUE(s.view.changes.isEmpty());
+  }
 }
 
 }  // namespace

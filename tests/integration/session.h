@@ -1,9 +1,6 @@
 #pragma once
 // One tool session against a simulator: the real link, the real reply handler, a fake window.
 
-#include <QString>
-#include <QStringList>
-
 #include "fake_view.h"
 #include "link/reply_handler.h"
 #include "link/serial_port/port_control.h"
@@ -42,7 +39,7 @@ struct Session {
   Simulator sim;
   QtSerialLink link;
   FakeView view;
-  int events = 0;
+  int events = 0;  // receive events raised
 };
 
 }  // namespace vorlan::test

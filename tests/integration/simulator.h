@@ -2,12 +2,9 @@
 // The device simulator as a child process on its own pseudo-terminal, and an event-loop wait that
 // always ends.
 
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTimer>
 #include <functional>
 
@@ -46,33 +43,26 @@ class Simulator {
   // The pty the tool opens; empty when the simulator did not start.
   QString path() const { return path_; }
 
-  // The log so far: "rx <kind> <hex> <text>", "tx <hex>", "hangup after N reply bytes", ...
-  QStringList log() {
+  // From its log ("rx <kind> <hex> <text>", "tx <hex>"), whole lines only: the bytes of every
+  // frame of a kind ("read", "write", "message", "noise", ...) received so far, or of every reply
+  // sent (kind "tx").
+  QList<QByteArray> received(const QByteArray& kind) {
     log_ += process_.readAllStandardError();
-    return QString::fromLatin1(log_).split('\n', Qt::SkipEmptyParts);
+    const QByteArray lead = kind == "tx" ? kind + ' ' : "rx " + kind + ' ';
+    QList<QByteArray> frames;
+    for (const QByteArray& line : log_.left(log_.lastIndexOf('\n')).split('\n')) {
+      if (line.startsWith(lead)) frames << QByteArray::fromHex(line.mid(lead.size()).split(' ')[0]);
+    }
+    return frames;
   }
-
-  // The bytes of every frame of this kind ("read", "write", "message", ...) received so far.
-  QList<QByteArray> received(const QString& kind) { return field("rx " + kind + " ", 2); }
-  // Every reply sent so far.
-  QList<QByteArray> sent() { return field("tx ", 1); }
+  QList<QByteArray> sent() { return received("tx"); }
 
   // Waits until n frames of the kind have been received, or n replies sent (kind "tx").
-  bool waitFor(const QString& kind, int n, int timeoutMs = 5000) {
-    return WaitUntil([&] { return (kind == "tx" ? sent() : received(kind)).size() >= n; },
-                     timeoutMs);
+  bool waitFor(const QByteArray& kind, int n, int timeoutMs = 5000) {
+    return WaitUntil([&] { return received(kind).size() >= n; }, timeoutMs);
   }
 
  private:
-  QList<QByteArray> field(const QString& prefix, int index) {
-    QList<QByteArray> out;
-    for (const QString& line : log()) {
-      if (line.startsWith(prefix))
-        out << QByteArray::fromHex(line.section(' ', index, index).toLatin1());
-    }
-    return out;
-  }
-
   QProcess process_;
   QString path_;
   QByteArray log_;

@@ -1,0 +1,111 @@
+// Port names, the port box and the open-failure messages, without a port.
+#include <gtest/gtest.h>
+
+#include "fake_view.h"
+#include "link/serial_port/link_failures.h"
+#include "link/serial_port/port_control.h"
+#include "link/serial_port/port_names.h"
+#include "recording_link.h"
+#include "ui/lang/en/en_language.h"
+#include "ui/lang/zh/zh_language.h"
+
+namespace vorlan {
+namespace {
+
+TEST(PortNames, UsbThenAcmThenOthersEachByNumber) {
+  const std::pair<QStringList, QStringList> rows[] = {
+      {{"ttyS1", "ttyACM1", "ttyUSB10", "ttyUSB2", "ttyS0", "ttyACM0", "ttyS10", "ttyS2"},
+       {"ttyUSB2", "ttyUSB10", "ttyACM0", "ttyACM1", "ttyS0", "ttyS1", "ttyS2", "ttyS10"}},
+      {{"ttyS0", "ttyAMA0", "rfcomm0"}, {"rfcomm0", "ttyAMA0", "ttyS0"}},
+      // macOS lists each port twice; only the cu.* call-out device counts.
+      {{"tty.usbserial-1420", "cu.usbserial-1420", "cu.usbserial-110", "tty.usbserial-110"},
+       {"cu.usbserial-110", "cu.usbserial-1420"}},
+  };
+  for (const auto& [present, order] : rows) {
+    QList<PresentPort> ports;
+    for (const QString& name : present) ports.append({name, "/dev/" + name, {}});
+    QStringList names;
+    for (const auto& port : OrderedPorts(ports)) names << port.name;
+    EXPECT_EQ(names, order) << present.join(' ').toStdString();
+  }
+}
+
+TEST(PortNames, PinsWinAndCountingSkipsNothing) {
+  const QList<PresentPort> present = {{"ttyS0", "/dev/ttyS0", {}},
+                                      {"ttyACM0", "/dev/ttyACM0", {}},
+                                      {"ttyUSB0", "/dev/ttyUSB0", "USB serial"}};
+  const EnvironmentLookup env = [](const QString& name) {
+    return name == "VORLAN_COM3"    ? QString("/dev/ttyUSB0")
+           : name == "VORLAN_COM30" ? QString("/dev/pts/7")
+                                    : QString();
+  };
+  EXPECT_EQ(PortMappingLines(present, env),
+            QStringList({"COM1: /dev/ttyUSB0, USB serial", "COM2: /dev/ttyACM0",
+                         "COM3: /dev/ttyUSB0 (VORLAN_COM3), USB serial",
+                         "COM30: /dev/pts/7 (VORLAN_COM30)"}));
+  EXPECT_EQ(DevicePathForPort(0, present, env), "");
+}
+
+TEST(PortBox, OnlyAnEntryOpensAPortAndAFailedStepEndsThePick) {
+  const struct {
+    int openPort;  // 0: none open
+    const char* picked;
+    const char* failAt;  // the link operation that fails, if any
+    QStringList operations;
+  } rows[] = {
+      {7, "COM7", "", {}},  // the open port stays open
+      {0, "com7", "", {}},
+      {0, "COM31", "", {}},
+      {0, "COM07", "", {}},
+      {3, "COM9", "PortOpen", {}},  // closing the old port fails: the new number is not even set
+      {3, "COM9", "CommPort", {"PortOpen=0"}},
+      {0, "COM9", "PortOpen", {"CommPort=9"}},
+  };
+  for (const auto& row : rows) {
+    test::RecordingLink link;
+    test::FakeView view;
+    link.open = row.openPort > 0;
+    link.setCommPort(row.openPort);
+    link.clearLog();
+    link.failAt = row.failAt;
+    if (*row.failAt) link.failWith = "the port failed";
+    SelectPort(link, view, row.picked);
+    EXPECT_EQ(link.log, row.operations) << row.picked << " " << row.failAt;
+    EXPECT_EQ(view.messages, *row.failAt ? QStringList{"the port failed"} : QStringList());
+  }
+}
+
+TEST(PortFailures, OpenErrorsNameThePortTheDeviceAndTheRemedy) {
+  const struct {
+    const LanguageData& lang;
+    QSerialPort::SerialPortError error;
+    bool accessible;
+    const char* path;
+    const char* message;
+  } rows[] = {
+      {EnglishLanguage(), QSerialPort::PermissionError, false, "/dev/ttyUSB0",
+       "Cannot open COM4 (/dev/ttyUSB0): permission denied. On Linux the user must be in the "
+       "\"dialout\" group: run \"sudo usermod -aG dialout $USER\", then log out and in again."},
+      {EnglishLanguage(), QSerialPort::PermissionError, true, "/dev/ttyACM1",
+       "Cannot open COM4 (/dev/ttyACM1): another program is using the port. Close it and pick "
+       "the port again. ModemManager often takes new ttyACM ports: stop it (sudo systemctl stop "
+       "ModemManager) or wait a moment."},
+      {EnglishLanguage(), QSerialPort::UnsupportedOperationError, true, "/dev/ttyS0",
+       "Cannot open COM4 (/dev/ttyS0): Unsupported operation"},
+      {ChineseLanguage(), QSerialPort::PermissionError, false, "/dev/ttyUSB0",
+       "无法打开 COM4 (/dev/ttyUSB0): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组: 运行 "
+       "\"sudo usermod -aG dialout $USER\", 然后重新登录。"},
+      {ChineseLanguage(), QSerialPort::PermissionError, true, "/dev/ttyACM0",
+       "无法打开 COM4 (/dev/ttyACM0): 串口正被其他程序使用。请关闭该程序后重新选择串口。 "
+       "ModemManager 常会占用新接入的 ttyACM 串口: 请停止它 (sudo systemctl stop ModemManager) "
+       "或稍等片刻。"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(OpenFailureMessage(row.error, row.accessible, "COM4", row.path,
+                                 "Unsupported operation", row.lang),
+              QString::fromUtf8(row.message));
+  }
+}
+
+}  // namespace
+}  // namespace vorlan

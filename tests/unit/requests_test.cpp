@@ -113,10 +113,10 @@ TEST(Requests, InstructionAndMessageFrames) {
       {BuildInstructionFrame("NOCALL", "407KQZ", "NOCALL-9", ""), "**3@NOCALL@407KQZ@NOCALL-9", 26},
       {BuildInstructionFrame(his12, "123456", "BD7XYZ-15ABC", QString(48, 'i')),
        "**3@BH4ABC-10XYZ@123456@BD7XYZ-15ABC" + QByteArray(48, 'i'), 84},
-      {BuildInstructionFrame("", "", "NOCALL-9", "北京"), "**3@@@NOCALL-9\xb1\xb1\xbe\xa9", 18},
+      {BuildInstructionFrame("北", "京", "中", "文"), "**3@\xb1\xb1@\xbe\xa9@\xd6\xd0\xce\xc4", 14},
       {BuildMessageFrame("NOCALL", "hello"), "*@NOCALL*hello", 14},
       {BuildMessageFrame(his12, QString(150, 'm')), "*@BH4ABC-10XYZ*" + QByteArray(150, 'm'), 165},
-      {BuildMessageFrame("", "a@b*c北京"), "*@*a@b*c\xb1\xb1\xbe\xa9", 12},
+      {BuildMessageFrame("北", "a@b*c京"), "*@\xb1\xb1*a@b*c\xbe\xa9", 12},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(row.frame, row.expected);

@@ -25,7 +25,7 @@ std::optional<QString> CheckInstructionFrame(const QString& hisCallsign,
 std::optional<QString> CheckMessageFrame(const QString& hisCallsign, const LanguageData& lang);
 
 void ReadConfiguration(SerialLink& link, WindowView& view);  // "$2#", arms 412
-void RequestAbout(SerialLink& link, WindowView& view);       // "$3#", arms 100
+void RequestAbout(SerialLink& link, WindowView& view);       // "$3#", arms 102
 void SendInstruction(SerialLink& link, WindowView& view, const LanguageData& lang);  // arms 5
 void SendMessage(SerialLink& link, WindowView& view, const LanguageData& lang);  // output only
 

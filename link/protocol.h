@@ -1,11 +1,17 @@
 #pragma once
-// The device protocol as data: request texts, reply lengths, reply kinds, the write-frame layout and
-// the read-back layout. The tool and the device simulator both work from these tables.
+// The device protocol as data: request texts, reply lengths, reply kinds, the write-frame layout
+// and the read-back layout. The tool and the device simulator both work from these tables.
 
+#include <QByteArray>
 #include <span>
 #include <string_view>
 
 namespace vorlan {
+
+// A protocol text as the bytes that go on the line.
+inline QByteArray Bytes(std::string_view text) {
+  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Requests and the number of reply bytes each one arms.
 inline constexpr std::string_view kReadRequest = "$2#";

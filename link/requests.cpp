@@ -6,13 +6,10 @@
 namespace vorlan {
 namespace {
 
-QByteArray Bytes(std::string_view text) {
-  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The first of the fields that carries the separator, as a refusal naming it.
-std::optional<QString> RefuseSeparator(std::initializer_list<std::pair<std::string_view, QString>> fields,
-                                       char separator, const LanguageData& lang) {
+std::optional<QString> RefuseSeparator(
+    std::initializer_list<std::pair<std::string_view, QString>> fields, char separator,
+    const LanguageData& lang) {
   for (const auto& [field, text] : fields) {
     if (auto bad = CharacterEncodingAny(text, std::string_view(&separator, 1))) {
       return Text(lang.refuseCharacter).arg(FieldLabelText(lang, field), *bad);
@@ -35,9 +32,8 @@ QByteArray BuildMessageFrame(const QString& hisCallsign, const QString& message)
          EncodeDeviceText(message);
 }
 
-std::optional<QString> CheckInstructionFrame(const QString& hisCallsign,
-                                             const QString& hisPassword, const QString& callsign,
-                                             const LanguageData& lang) {
+std::optional<QString> CheckInstructionFrame(const QString& hisCallsign, const QString& hisPassword,
+                                             const QString& callsign, const LanguageData& lang) {
   return RefuseSeparator(
       {{"HisCallsign", hisCallsign}, {"HisPassword", hisPassword}, {"Callsign", callsign}},
       kInstructionSeparator, lang);

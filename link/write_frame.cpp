@@ -11,10 +11,6 @@ namespace {
 // Characters that end a head, a tail field or the frame: inside a field the device would split it.
 constexpr std::string_view kFrameDelimiters = "&|#";
 
-QByteArray Bytes(std::string_view text) {
-  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QByteArray RenderField(const WriteFrameField& f, const ParameterSet& p, const LanguageData& lang) {
   switch (f.item) {
     case WriteItem::Fixed:

@@ -42,9 +42,13 @@ ParameterSet InitialParameters(const LanguageData& lang) {
   return p;
 }
 
-ParameterSet FactoryParameters(const LanguageData& lang) { return InitialParameters(lang); }
+ParameterSet FactoryParameters(const LanguageData& lang) {
+  return InitialParameters(lang);
+}
 
-SendFields InitialSendFields() { return {"NOCALL", "407KQZ", "", "hello"}; }
+SendFields InitialSendFields() {
+  return {"NOCALL", "407KQZ", "", "hello"};
+}
 
 SendFields FactorySendFields() {
   SendFields s = InitialSendFields();
@@ -52,9 +56,13 @@ SendFields FactorySendFields() {
   return s;
 }
 
+QString PortText(int n) {
+  return QStringLiteral("COM%1").arg(n);
+}
+
 QStringList PortList() {
   QStringList ports;
-  for (int n = 1; n <= 30; ++n) ports << QStringLiteral("COM%1").arg(n);
+  for (int n = 1; n <= 30; ++n) ports << PortText(n);
   return ports;
 }
 

@@ -16,6 +16,8 @@ ParameterSet FactoryParameters(const LanguageData& lang);  // equal to the initi
 SendFields InitialSendFields();
 SendFields FactorySendFields();  // HisPassword in lower case
 
+// The port box's text for port n: "COM<n>".
+QString PortText(int n);
 // "COM1" to "COM30"; the port box shows kPresetPort at start.
 QStringList PortList();
 inline constexpr std::string_view kPresetPort = "COM2";

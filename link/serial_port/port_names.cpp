@@ -67,7 +67,7 @@ QStringList PortMappingLines(const QList<PresentPort>& present, const Environmen
   for (int n = 1; n <= PortList().size(); ++n) {
     const QString path = DevicePathForPort(n, present, env);
     if (path.isEmpty()) continue;
-    QString line = QStringLiteral("COM%1: %2").arg(n).arg(path);
+    QString line = PortText(n) + QStringLiteral(": ") + path;
     if (!env(PinVariable(n)).isEmpty()) line += QStringLiteral(" (%1)").arg(PinVariable(n));
     const QString description = DescriptionOf(path, present);
     if (!description.isEmpty()) line += QStringLiteral(", ") + description;
@@ -86,7 +86,7 @@ QList<PresentPort> PresentPorts() {
 
 QString DevicePathForPort(int n) {
 #ifdef Q_OS_WIN
-  return n >= 1 ? QStringLiteral("COM%1").arg(n) : QString();
+  return n >= 1 ? PortText(n) : QString();
 #else
   return DevicePathForPort(n, PresentPorts(), ProcessEnvironment());
 #endif

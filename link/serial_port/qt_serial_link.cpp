@@ -4,6 +4,7 @@
 
 #include "link/serial_port/link_failures.h"
 #include "link/serial_port/port_names.h"
+#include "params/presets.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/ioctl.h>
@@ -43,10 +44,6 @@ QtSerialLink::~QtSerialLink() {
   closePort();
 }
 
-QString QtSerialLink::portName(int n) const {
-  return QStringLiteral("COM%1").arg(n);
-}
-
 bool QtSerialLink::fail(const QString& message) {
   lastError_ = message;
   return false;
@@ -57,7 +54,7 @@ bool QtSerialLink::failNotOpen() {
 }
 
 bool QtSerialLink::setCommPort(int port) {
-  if (port < 1) return fail(Text(lang_.portUnmapped).arg(portName(port)));
+  if (port < 1) return fail(Text(lang_.portUnmapped).arg(PortText(port)));
   commPort_ = port;  // the open port, if any, stays open until it is closed
   return true;
 }
@@ -71,7 +68,7 @@ bool QtSerialLink::setPortOpen(bool open) {
     if (openPort_ == commPort_) return true;
     closePort();
   }
-  const QString name = portName(commPort_);
+  const QString name = PortText(commPort_);
   const QString path = DevicePathForPort(commPort_);
   if (path.isEmpty()) return fail(Text(lang_.portUnmapped).arg(name));
 
@@ -126,7 +123,7 @@ int QtSerialLink::pendingOutput() const {
 
 bool QtSerialLink::output(const QByteArray& bytes) {
   if (!port_.isOpen()) return failNotOpen();
-  const QString name = portName(openPort_);
+  const QString name = PortText(openPort_);
   const QString path = path_;
   if (bytes.size() > kOutBufferSize - pendingOutput()) {
     return fail(Text(lang_.portOutputFull).arg(name, path, QString::number(bytes.size())));
@@ -201,7 +198,7 @@ void QtSerialLink::portError(QSerialPort::SerialPortError error) {
 void QtSerialLink::hangUp() {
   hangUpQueued_ = false;
   if (!port_.isOpen()) return;
-  const QString message = Text(lang_.portHungUp).arg(portName(openPort_), path_);
+  const QString message = Text(lang_.portHungUp).arg(PortText(openPort_), path_);
   closePort();
   lastError_ = message;
   if (onFailure) onFailure(message);

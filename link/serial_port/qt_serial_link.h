@@ -68,7 +68,6 @@ class QtSerialLink : public QObject, public SerialLink {
   void closePort();
   bool fail(const QString& message);
   bool failNotOpen();
-  QString portName(int n) const;
   int pendingOutput() const;
 
   const LanguageData& lang_;

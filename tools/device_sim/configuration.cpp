@@ -5,13 +5,10 @@
 
 #include "link/device_text.h"
 #include "link/protocol.h"
+#include "params/language_data.h"
 
 namespace vorlan::sim {
 namespace {
-
-QByteArray Bytes(std::string_view text) {
-  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct DefaultField {
   std::string_view field;
@@ -80,7 +77,7 @@ bool ValidCode(const WriteFrameField& f, char c) {
 // Checks one field's bytes and stores them; the reason when they are unsound.
 std::optional<QString> Take(const WriteFrameField& f, const QByteArray& bytes, bool head,
                             Configuration& config) {
-  const QString name = QString::fromUtf8(f.field.data(), static_cast<qsizetype>(f.field.size()));
+  const QString name = Text(f.field);
   if (f.item == WriteItem::Fixed) {
     if (bytes != Bytes(f.fixed))
       return QStringLiteral("reserved filler \"%1\"").arg(QString::fromLatin1(bytes));
@@ -111,8 +108,7 @@ ParsedFrame Unsound(const QString& problem) {
 Configuration DefaultConfiguration() {
   Configuration config;
   for (const auto& d : kDefaults) {
-    config[std::string(d.field)] =
-        EncodeDeviceText(QString::fromUtf8(d.utf8.data(), d.utf8.size()));
+    config[std::string(d.field)] = EncodeDeviceText(Text(d.utf8));
   }
   return config;
 }

@@ -7,10 +7,6 @@
 namespace vorlan::sim {
 namespace {
 
-QByteArray Bytes(std::string_view text) {
-  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The leads that begin a frame; a buffer holding only the start of one waits for more.
 const std::array<QByteArray, 5>& Leads() {
   static const std::array<QByteArray, 5> leads = {Bytes(kReadRequest), Bytes(kAboutRequest),

@@ -7,6 +7,8 @@ namespace vorlan {
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;  // byte b >= 0x80 that is not GB18030 -> U+DC00 + b
+constexpr const char* kDeviceCodec = "GB18030";
+const char* codecName = kDeviceCodec;
 
 bool InRange(unsigned char b, unsigned char lo, unsigned char hi) {
   return b >= lo && b <= hi;
@@ -32,9 +34,17 @@ bool IsEscape(char16_t c) {
 
 }  // namespace
 
+bool DeviceTextAvailable() {
+  return QStringEncoder(codecName).isValid() && QStringDecoder(codecName).isValid();
+}
+
+void UseDeviceCodecForTesting(const char* name) {
+  codecName = name && *name ? name : kDeviceCodec;
+}
+
 QString DecodeDeviceText(const QByteArray& bytes) {
-  QStringDecoder decoder("GB18030", QStringConverter::Flag::Stateless);
-  QStringEncoder encoder("GB18030", QStringConverter::Flag::Stateless);
+  QStringDecoder decoder(codecName, QStringConverter::Flag::Stateless);
+  QStringEncoder encoder(codecName, QStringConverter::Flag::Stateless);
   QString text;
   text.reserve(bytes.size());
   for (qsizetype i = 0; i < bytes.size();) {
@@ -64,7 +74,7 @@ QString DecodeDeviceText(const QByteArray& bytes) {
 }
 
 QByteArray EncodeDeviceText(const QString& text) {
-  QStringEncoder encoder("GB18030", QStringConverter::Flag::Stateless);
+  QStringEncoder encoder(codecName, QStringConverter::Flag::Stateless);
   QByteArray bytes;
   bytes.reserve(text.size() * 2);
   qsizetype runStart = 0;

@@ -1,5 +1,8 @@
 #include "link/requests.h"
 
+#include <initializer_list>
+#include <utility>
+
 #include "link/device_text.h"
 #include "link/protocol.h"
 
@@ -7,12 +10,14 @@ namespace vorlan {
 namespace {
 
 // The first of the fields that carries the separator, as a refusal naming it.
-std::optional<QString> RefuseSeparator(
-    std::initializer_list<std::pair<std::string_view, QString>> fields, char separator,
-    const LanguageData& lang) {
+std::optional<Refusal> RefuseSeparator(std::initializer_list<std::pair<Field, QString>> fields,
+                                       char separator) {
+  if (!DeviceTextAvailable()) {
+    return Refusal{fields.begin()->first, Refusal::Rule::NoTextCodec, 0, 0, {}};
+  }
   for (const auto& [field, text] : fields) {
     if (auto bad = CharacterEncodingAny(text, std::string_view(&separator, 1))) {
-      return Text(lang.refuseCharacter).arg(FieldLabelText(lang, field), *bad);
+      return Refusal{field, Refusal::Rule::Delimiter, 0, 0, *bad};
     }
   }
   return std::nullopt;
@@ -32,46 +37,31 @@ QByteArray BuildMessageFrame(const QString& hisCallsign, const QString& message)
          EncodeDeviceText(message);
 }
 
-std::optional<QString> CheckInstructionFrame(const QString& hisCallsign, const QString& hisPassword,
-                                             const QString& callsign, const LanguageData& lang) {
-  return RefuseSeparator(
-      {{"HisCallsign", hisCallsign}, {"HisPassword", hisPassword}, {"Callsign", callsign}},
-      kInstructionSeparator, lang);
+Request ReadRequest() {
+  return {Bytes(kReadRequest), kReadReplyLength};
 }
 
-std::optional<QString> CheckMessageFrame(const QString& hisCallsign, const LanguageData& lang) {
-  return RefuseSeparator({{"HisCallsign", hisCallsign}}, kMessageSeparator, lang);
+Request AboutRequest() {
+  return {Bytes(kAboutRequest), kAboutReplyLength};
 }
 
-void ReadConfiguration(SerialLink& link, WindowView& view) {
-  ReportLinkFailure(SendRequest(link, Bytes(kReadRequest), kReadReplyLength), link, view);
-}
-
-void RequestAbout(SerialLink& link, WindowView& view) {
-  ReportLinkFailure(SendRequest(link, Bytes(kAboutRequest), kAboutReplyLength), link, view);
-}
-
-void SendInstruction(SerialLink& link, WindowView& view, const LanguageData& lang) {
-  const QString hisCallsign = view.text("HisCallsign");
-  const QString hisPassword = view.text("HisPassword");
-  const QString callsign = view.text("Callsign");
-  const QString instruction = view.text("Instruction");
-  if (auto refusal = CheckInstructionFrame(hisCallsign, hisPassword, callsign, lang)) {
-    view.showMessage(*refusal);
-    return;
+OrRefusal<Request> InstructionRequest(const SendFields& send, const QString& callsign) {
+  if (auto refusal = RefuseSeparator({{Field::HisCallsign, send.HisCallsign},
+                                      {Field::HisPassword, send.HisPassword},
+                                      {Field::Callsign, callsign}},
+                                     kInstructionSeparator)) {
+    return *refusal;
   }
-  const QByteArray frame = BuildInstructionFrame(hisCallsign, hisPassword, callsign, instruction);
-  ReportLinkFailure(SendRequest(link, frame, kInstructionReplyLength), link, view);
+  return Request{
+      BuildInstructionFrame(send.HisCallsign, send.HisPassword, callsign, send.Instruction),
+      kInstructionReplyLength};
 }
 
-void SendMessage(SerialLink& link, WindowView& view, const LanguageData& lang) {
-  const QString hisCallsign = view.text("HisCallsign");
-  const QString message = view.text("Message");
-  if (auto refusal = CheckMessageFrame(hisCallsign, lang)) {
-    view.showMessage(*refusal);
-    return;
+OrRefusal<Request> MessageRequest(const SendFields& send) {
+  if (auto refusal = RefuseSeparator({{Field::HisCallsign, send.HisCallsign}}, kMessageSeparator)) {
+    return *refusal;
   }
-  ReportLinkFailure(link.output(BuildMessageFrame(hisCallsign, message)), link, view);
+  return Request{BuildMessageFrame(send.HisCallsign, send.Message), 0};
 }
 
 }  // namespace vorlan

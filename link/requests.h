@@ -1,14 +1,12 @@
 #pragma once
-// The requests other than the write: Read, About, Send instruction and Send message. A failing link
-// step is reported through the view with the link's message; nothing after it happens.
+// The requests other than the write: Read, About, Send instruction and Send message.
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
-#include "link/serial_link.h"
-#include "params/language_data.h"
-#include "params/window_view.h"
+#include "link/refusal.h"
+#include "link/request.h"
+#include "params/parameter_set.h"
 
 namespace vorlan {
 
@@ -18,15 +16,11 @@ QByteArray BuildInstructionFrame(const QString& hisCallsign, const QString& hisP
 // "*@" HisCallsign "*" Message.
 QByteArray BuildMessageFrame(const QString& hisCallsign, const QString& message);
 
-// A message naming the field when a text holds the frame's own separator; nullopt when sound.
-std::optional<QString> CheckInstructionFrame(const QString& hisCallsign,
-                                             const QString& hisPassword, const QString& callsign,
-                                             const LanguageData& lang);
-std::optional<QString> CheckMessageFrame(const QString& hisCallsign, const LanguageData& lang);
-
-void ReadConfiguration(SerialLink& link, WindowView& view);  // "$2#", arms 412
-void RequestAbout(SerialLink& link, WindowView& view);       // "$3#", arms 102
-void SendInstruction(SerialLink& link, WindowView& view, const LanguageData& lang);  // arms 5
-void SendMessage(SerialLink& link, WindowView& view, const LanguageData& lang);  // output only
+Request ReadRequest();   // "$2#", arms 412
+Request AboutRequest();  // "$3#", arms 102
+// Arms 5. Refused when a field that the frame separates with "@" carries that byte.
+OrRefusal<Request> InstructionRequest(const SendFields& send, const QString& callsign);
+// Clears and arms nothing. Refused when HisCallsign carries the "*" that ends it.
+OrRefusal<Request> MessageRequest(const SendFields& send);
 
 }  // namespace vorlan

@@ -2,14 +2,13 @@
 
 namespace vorlan {
 
-bool SendRequest(SerialLink& link, const QByteArray& text, int replyLength) {
-  return link.clearOutBuffer() && link.clearInBuffer() && link.output(text) &&
-         link.setRThreshold(replyLength);
-}
-
-bool ReportLinkFailure(bool ok, const SerialLink& link, WindowView& view) {
-  if (!ok) view.showMessage(link.lastError());
-  return ok;
+std::optional<LinkFailure> SendRequest(SerialLink& link, const Request& request) {
+  const bool sent = request.replyLength > 0
+                        ? link.clearOutBuffer() && link.clearInBuffer() &&
+                              link.output(request.bytes) && link.setRThreshold(request.replyLength)
+                        : link.output(request.bytes);
+  if (sent) return std::nullopt;
+  return link.lastFailure();
 }
 
 }  // namespace vorlan

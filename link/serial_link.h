@@ -1,17 +1,18 @@
 #pragma once
-// The serial-port operations the logic needs, named after the properties of the serial control it
-// stands in for. Every operation that can fail returns false and leaves a message for the user in
-// lastError(); the caller then stops at that step, so nothing after a failed step happens.
+// The serial-port operations the tool needs, named after the properties of the serial control it
+// stands in for. Every operation that can fail returns false and leaves what went wrong in
+// lastFailure(); the caller then stops at that step, so nothing after a failed step happens.
 
 #include <QByteArray>
-#include <QString>
 #include <functional>
+#include <optional>
 
-#include "params/window_view.h"
+#include "link/link_failure.h"
+#include "link/request.h"
 
 namespace vorlan {
 
-// CommEvent values the logic distinguishes.
+// CommEvent values the tool distinguishes.
 inline constexpr int kCommEventReceive = 2;  // characters received, threshold reached
 inline constexpr int kCommEventRing = 6;
 
@@ -29,6 +30,8 @@ class SerialLink {
   virtual bool clearOutBuffer() = 0;
   // InBufferCount = 0: discard everything received and not yet read.
   virtual bool clearInBuffer() = 0;
+  // InBufferCount: the bytes received and not yet read.
+  virtual int inBufferCount() const = 0;
   // Output: queue the bytes for sending, unchanged; never waits.
   virtual bool output(const QByteArray& bytes) = 0;
   // RThreshold: with n >= 1 the receive event is raised once n or more bytes are waiting
@@ -41,19 +44,16 @@ class SerialLink {
   // CommEvent: the kind of the event being delivered.
   virtual int commEvent() const = 0;
 
-  // The message of the last failed operation, in the build's language.
-  virtual QString lastError() const = 0;
+  // What the last failed operation ran into.
+  virtual LinkFailure lastFailure() const = 0;
 
-  // OnComm: the owner's receive-event handler, called on the window's thread.
+  // OnComm: the owner's receive-event handler, called on the owner's thread.
   std::function<void()> onComm;
 };
 
-// The exchange of every request that awaits a reply: clear the output buffer, clear the input
-// buffer, send the text, arm the threshold with the reply length. Stops at the first failed step
-// and returns false.
-bool SendRequest(SerialLink& link, const QByteArray& text, int replyLength);
-
-// Shows the link's message when a step failed; returns ok.
-bool ReportLinkFailure(bool ok, const SerialLink& link, WindowView& view);
+// Sends one request: for one that awaits a reply, clear the output buffer, clear the input buffer,
+// send, arm the threshold with the reply length; for one that awaits none, send only. Stops at the
+// first failed step and says what failed.
+std::optional<LinkFailure> SendRequest(SerialLink& link, const Request& request);
 
 }  // namespace vorlan

@@ -2,8 +2,6 @@
 
 #include "link/device_text.h"
 #include "link/protocol.h"
-#include "params/field_table.h"
-#include "params/presets.h"
 
 namespace vorlan {
 namespace {
@@ -11,94 +9,78 @@ namespace {
 // Characters that end a head, a tail field or the frame: inside a field the device would split it.
 constexpr std::string_view kFrameDelimiters = "&|#";
 
-QByteArray RenderField(const WriteFrameField& f, const ParameterSet& p, const LanguageData& lang) {
+QByteArray RenderField(const WriteFrameField& f, const ParameterSet& p, const BuildValues& build) {
   switch (f.item) {
     case WriteItem::Fixed:
       return Bytes(f.fixed);
     case WriteItem::Text:
-      return EncodeDeviceText(*p.text(f.field));
+      return EncodeDeviceText(p.text(f.field));
     case WriteItem::WorkMode:
-      return WorkModeCode(p.WorkMode, lang).toLatin1();
+      return WorkModeCode(p.text(Field::WorkMode), build).toLatin1();
     case WriteItem::Flag:
-      return QByteArray(1, *p.flag(f.field) ? f.onChar : '0');
+      return QByteArray(1, p.flag(f.field) ? f.onChar : '0');
   }
   return {};
 }
 
 enum class Section { Head, Tail };
 
-std::optional<QString> CheckField(const WriteFrameField& f, Section section, const ParameterSet& p,
-                                  const LanguageData& lang) {
-  const QString label = FieldLabelText(lang, f.field);
-  if (f.item == WriteItem::WorkMode && WorkModeCode(p.WorkMode, lang).isEmpty()) {
-    return Text(lang.refuseNoWorkMode).arg(label, p.WorkMode);
+std::optional<Refusal> CheckField(const WriteFrameField& f, Section section, const ParameterSet& p,
+                                  const BuildValues& build) {
+  if (f.item == WriteItem::WorkMode && WorkModeCode(p.text(Field::WorkMode), build).isEmpty()) {
+    return Refusal{f.field, Refusal::Rule::NoWorkModeCode, 0, 0, p.text(Field::WorkMode)};
   }
   if (f.item != WriteItem::Text) return std::nullopt;
 
-  const QString& text = *p.text(f.field);
+  const QString& text = p.text(f.field);
   if (auto bad = CharacterEncodingAny(text, kFrameDelimiters)) {
-    return Text(lang.refuseCharacter).arg(label, *bad);
+    return Refusal{f.field, Refusal::Rule::Delimiter, 0, 0, *bad};
   }
-  const qsizetype length = EncodeDeviceText(text).size();
+  const int length = static_cast<int>(EncodeDeviceText(text).size());
   if (section == Section::Head && length != f.width) {
-    return Text(lang.refuseHeadWidth).arg(label).arg(f.width).arg(length);
+    return Refusal{f.field, Refusal::Rule::HeadWidth, f.width, length, {}};
   }
   if (section == Section::Tail && length > f.width) {
-    return Text(lang.refuseTailTooLong).arg(label).arg(f.width).arg(length);
+    return Refusal{f.field, Refusal::Rule::TailTooLong, f.width, length, {}};
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-QString WorkModeCode(const QString& workMode, const LanguageData& lang) {
-  const auto code = WorkModeCodeOf(workMode, lang);
+QString WorkModeCode(const QString& workMode, const BuildValues& build) {
+  const auto code = WorkModeCodeOf(workMode, build);
   return code ? QString::number(*code) : QString();
 }
 
-QByteArray BuildWriteFrame(const ParameterSet& params, const LanguageData& lang) {
+QByteArray BuildWriteFrame(const ParameterSet& params, const BuildValues& build) {
   QByteArray frame = Bytes(kWriteLead);
-  for (const auto& field : WriteFrameHead()) frame += RenderField(field, params, lang);
+  for (const auto& field : WriteFrameHead()) frame += RenderField(field, params, build);
   frame += kHeadEnd;
   for (const auto& field : WriteFrameTail()) {
-    frame += RenderField(field, params, lang);
+    frame += RenderField(field, params, build);
     frame += kTailSeparator;
   }
   frame += kFrameEnd;
   return frame;
 }
 
-std::optional<QString> CheckWriteFrame(const ParameterSet& params, const LanguageData& lang) {
+std::optional<Refusal> CheckWriteFrame(const ParameterSet& params, const BuildValues& build) {
+  if (!DeviceTextAvailable()) {
+    return Refusal{Field::Callsign, Refusal::Rule::NoTextCodec, 0, 0, {}};
+  }
   for (const auto& field : WriteFrameHead()) {
-    if (auto refusal = CheckField(field, Section::Head, params, lang)) return refusal;
+    if (auto refusal = CheckField(field, Section::Head, params, build)) return refusal;
   }
   for (const auto& field : WriteFrameTail()) {
-    if (auto refusal = CheckField(field, Section::Tail, params, lang)) return refusal;
+    if (auto refusal = CheckField(field, Section::Tail, params, build)) return refusal;
   }
   return std::nullopt;
 }
 
-ParameterSet ReadParameters(const WindowView& view) {
-  ParameterSet params;
-  for (const auto& f : FieldTable()) {
-    if (f.role != FieldRole::Parameter) continue;
-    if (f.kind == FieldKind::Flag) {
-      *params.flag(f.name) = view.flag(f.name);
-    } else {
-      *params.text(f.name) = view.text(f.name);
-    }
-  }
-  return params;
-}
-
-void WriteConfiguration(SerialLink& link, WindowView& view, const LanguageData& lang) {
-  const ParameterSet params = ReadParameters(view);
-  if (auto refusal = CheckWriteFrame(params, lang)) {
-    view.showMessage(*refusal);
-    return;
-  }
-  const QByteArray frame = BuildWriteFrame(params, lang);
-  ReportLinkFailure(SendRequest(link, frame, kWriteReplyLength), link, view);
+OrRefusal<Request> WriteRequest(const ParameterSet& params, const BuildValues& build) {
+  if (auto refusal = CheckWriteFrame(params, build)) return *refusal;
+  return Request{BuildWriteFrame(params, build), kWriteReplyLength};
 }
 
 }  // namespace vorlan

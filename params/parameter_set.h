@@ -1,32 +1,33 @@
 #pragma once
-// The device configuration as the tool edits it, and the four send fields beside it.
+// The device configuration as the tool edits it, and the four send fields beside it. Values are
+// held as the window holds them: texts as typed (the work mode as its box's text), flags as on/off.
 
 #include <QString>
-#include <string_view>
+#include <array>
+
+#include "params/field.h"
 
 namespace vorlan {
 
-struct ParameterSet {
-  // Texts
-  QString Callsign, Password, GroupCall, DigiNumber, Longitude, Filter, SymbolCode, LoginPassword,
-      BeaconText, Server1, Latitude, Server2, TxDelay, Path, TimedTx, Channel1Freq, Channel2Freq,
-      TxCtcss, RxCtcss, WifiSsid, WifiPassword, TxInterval, AlarmPhone, MyPhone, SendInterval;
-  // Flags
-  bool Digipeater = false, AdditionalReport = false, SmartBeacon = false, Spare4 = false,
-       Spare5 = false, CarMode = false, OutputTrace = false, PttTransmit = false,
-       SoundPrompt = false, MicEFormat = false, Spare11 = false, IsToBluetooth = false,
-       FixedPosition = false, LoginServer = false, RfToIs = false, IsToRf = false,
-       Server1Enable = false, Server2Enable = false;
-  // The work-mode box's text; stands for a code only when it equals one of the list texts.
-  QString WorkMode;
+class ParameterSet {
+ public:
+  // Text fields and WorkMode.
+  const QString& text(Field f) const { return texts_[Slot(f)]; }
+  void setText(Field f, const QString& value) { texts_[Slot(f)] = value; }
+  // Flags.
+  bool flag(Field f) const { return flags_[Slot(f)]; }
+  void setFlag(Field f, bool on) { flags_[Slot(f)] = on; }
 
   bool operator==(const ParameterSet&) const = default;
 
-  // Field access by name. Texts include WorkMode. nullptr for a name of another kind.
-  QString* text(std::string_view field);
-  const QString* text(std::string_view field) const;
-  bool* flag(std::string_view field);
-  const bool* flag(std::string_view field) const;
+ private:
+  static std::size_t Slot(Field f) {
+    Q_ASSERT(IsParameter(f));
+    return static_cast<std::size_t>(Index(f));
+  }
+
+  std::array<QString, kParameterCount> texts_;
+  std::array<bool, kParameterCount> flags_{};
 };
 
 struct SendFields {
@@ -34,8 +35,9 @@ struct SendFields {
 
   bool operator==(const SendFields&) const = default;
 
-  QString* text(std::string_view field);
-  const QString* text(std::string_view field) const;
+  // HisCallsign, HisPassword, Instruction or Message.
+  const QString& text(Field f) const;
+  void setText(Field f, const QString& value);
 };
 
 }  // namespace vorlan

@@ -1,49 +1,82 @@
 #include "params/presets.h"
 
+#include <algorithm>
+
+#include "params/field_table.h"
+
 namespace vorlan {
+namespace {
 
-ParameterSet InitialParameters(const LanguageData& lang) {
+struct TextPreset {
+  Field field;
+  std::string_view value;
+};
+
+// Shared by both builds; the two servers come from the build.
+constexpr TextPreset kTexts[] = {
+    {Field::Callsign, "NOCALL-9"},
+    {Field::Password, "480271"},
+    {Field::GroupCall, "NOGROU"},
+    {Field::DigiNumber, "000"},
+    {Field::Longitude, "11300.00E"},
+    {Field::Filter, "m/50"},
+    {Field::SymbolCode, "["},
+    {Field::LoginPassword, "50713"},
+    {Field::BeaconText, "VORLAN"},
+    {Field::Latitude, "2300.00N"},
+    {Field::TxDelay, "30"},
+    {Field::Path, "WIDE1-1,WIDE2-1"},
+    {Field::TimedTx, "00"},
+    {Field::Channel1Freq, "144.640"},
+    {Field::Channel2Freq, "144.390"},
+    {Field::TxCtcss, "00"},
+    {Field::RxCtcss, "00"},
+    {Field::WifiSsid, "NOSSID"},
+    {Field::WifiPassword, "58203746"},
+    {Field::TxInterval, "40"},
+    {Field::AlarmPhone, ""},
+    {Field::MyPhone, ""},
+    {Field::SendInterval, "20"},
+};
+
+constexpr Field kFlagsOn[] = {
+    Field::AdditionalReport, Field::SmartBeacon, Field::OutputTrace,   Field::PttTransmit,
+    Field::SoundPrompt,      Field::MicEFormat,  Field::Server1Enable,
+};
+
+int ControlNumber(std::string_view control) {
+  int n = 0;
+  for (char c : control) {
+    if (c >= '0' && c <= '9') n = n * 10 + (c - '0');
+  }
+  return n;
+}
+
+std::vector<Field> ByControlNumber(FieldKind kind) {
+  std::vector<Field> fields;
+  for (const auto& f : FieldTable()) {
+    if (f.kind == kind) fields.push_back(f.key);
+  }
+  std::sort(fields.begin(), fields.end(), [](Field a, Field b) {
+    return ControlNumber(Def(a).control) < ControlNumber(Def(b).control);
+  });
+  return fields;
+}
+
+}  // namespace
+
+ParameterSet InitialParameters(const BuildValues& build) {
   ParameterSet p;
-  p.Callsign = "NOCALL-9";
-  p.Password = "480271";
-  p.GroupCall = "NOGROU";
-  p.DigiNumber = "000";
-  p.Longitude = "11300.00E";
-  p.Filter = "m/50";
-  p.SymbolCode = "[";
-  p.LoginPassword = "50713";
-  p.BeaconText = "VORLAN";
-  p.Server1 = Text(lang.server1);
-  p.Latitude = "2300.00N";
-  p.Server2 = Text(lang.server2);
-  p.TxDelay = "30";
-  p.Path = "WIDE1-1,WIDE2-1";
-  p.TimedTx = "00";
-  p.Channel1Freq = "144.640";
-  p.Channel2Freq = "144.390";
-  p.TxCtcss = "00";
-  p.RxCtcss = "00";
-  p.WifiSsid = "NOSSID";
-  p.WifiPassword = "58203746";
-  p.TxInterval = "40";
-  p.AlarmPhone = "";
-  p.MyPhone = "";
-  p.SendInterval = "20";
-
-  p.AdditionalReport = true;
-  p.SmartBeacon = true;
-  p.OutputTrace = true;
-  p.PttTransmit = true;
-  p.SoundPrompt = true;
-  p.MicEFormat = true;
-  p.Server1Enable = true;
-
-  p.WorkMode = Text(lang.workModes[1]);
+  for (const auto& preset : kTexts) p.setText(preset.field, Utf8(preset.value));
+  p.setText(Field::Server1, Utf8(build.server1));
+  p.setText(Field::Server2, Utf8(build.server2));
+  for (Field f : kFlagsOn) p.setFlag(f, true);
+  p.setText(Field::WorkMode, Utf8(build.workModes[1]));
   return p;
 }
 
-ParameterSet FactoryParameters(const LanguageData& lang) {
-  return InitialParameters(lang);
+ParameterSet FactoryParameters(const BuildValues& build) {
+  return InitialParameters(build);
 }
 
 SendFields InitialSendFields() {
@@ -54,6 +87,16 @@ SendFields FactorySendFields() {
   SendFields s = InitialSendFields();
   s.HisPassword = "407kqz";
   return s;
+}
+
+const std::vector<Field>& ShowOrder() {
+  static const std::vector<Field> order = [] {
+    std::vector<Field> fields = ByControlNumber(FieldKind::Text);
+    for (Field f : ByControlNumber(FieldKind::Flag)) fields.push_back(f);
+    fields.push_back(Field::WorkMode);
+    return fields;
+  }();
+  return order;
 }
 
 QString PortText(int n) {
@@ -67,27 +110,26 @@ QStringList PortList() {
 }
 
 std::optional<int> PortNumber(const QString& text) {
-  const QStringList ports = PortList();
-  const qsizetype index = ports.indexOf(text);
+  const qsizetype index = PortList().indexOf(text);
   if (index < 0) return std::nullopt;
   return static_cast<int>(index) + 1;
 }
 
-QStringList WorkModeList(const LanguageData& lang) {
+QStringList WorkModeList(const BuildValues& build) {
   QStringList list;
-  for (auto mode : lang.workModes) list << Text(mode);
+  for (auto mode : build.workModes) list << Utf8(mode);
   return list;
 }
 
-std::optional<int> WorkModeCodeOf(const QString& text, const LanguageData& lang) {
-  const qsizetype index = WorkModeList(lang).indexOf(text);
+std::optional<int> WorkModeCodeOf(const QString& text, const BuildValues& build) {
+  const qsizetype index = WorkModeList(build).indexOf(text);
   if (index < 0) return std::nullopt;
   return static_cast<int>(index);
 }
 
-std::optional<QString> WorkModeText(int code, const LanguageData& lang) {
-  if (code < 0 || code >= static_cast<int>(lang.workModes.size())) return std::nullopt;
-  return Text(lang.workModes[static_cast<std::size_t>(code)]);
+std::optional<QString> WorkModeText(int code, const BuildValues& build) {
+  if (code < 0 || code >= static_cast<int>(build.workModes.size())) return std::nullopt;
+  return Utf8(build.workModes[static_cast<std::size_t>(code)]);
 }
 
 }  // namespace vorlan

@@ -4,17 +4,36 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
+#include <string_view>
+#include <vector>
 
-#include "params/language_data.h"
+#include "params/field.h"
 #include "params/parameter_set.h"
 
 namespace vorlan {
 
-ParameterSet InitialParameters(const LanguageData& lang);
-ParameterSet FactoryParameters(const LanguageData& lang);  // equal to the initial values
+// What a build brings to the device model: its five work-mode list texts (index = code) and the
+// presets of the two server entries. UTF-8.
+struct BuildValues {
+  std::array<std::string_view, 5> workModes;
+  std::string_view server1;
+  std::string_view server2;
+};
+
+inline QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+ParameterSet InitialParameters(const BuildValues& build);
+ParameterSet FactoryParameters(const BuildValues& build);  // equal to the initial values
 SendFields InitialSendFields();
 SendFields FactorySendFields();  // HisPassword in lower case
+
+// The order in which the window takes a whole set of values: the entry boxes in ascending control
+// number (send fields among them), then the check boxes Check1 to Check18, then the work-mode box.
+const std::vector<Field>& ShowOrder();
 
 // The port box's text for port n: "COM<n>".
 QString PortText(int n);
@@ -25,10 +44,10 @@ inline constexpr std::string_view kPresetPort = "COM2";
 std::optional<int> PortNumber(const QString& text);
 
 // Work-mode list texts of the build, code 0 to 4 in order.
-QStringList WorkModeList(const LanguageData& lang);
+QStringList WorkModeList(const BuildValues& build);
 // The code of a work-mode text by exact comparison with the list; nullopt when none matches.
-std::optional<int> WorkModeCodeOf(const QString& text, const LanguageData& lang);
+std::optional<int> WorkModeCodeOf(const QString& text, const BuildValues& build);
 // The list text for a code; nullopt outside 0 to 4.
-std::optional<QString> WorkModeText(int code, const LanguageData& lang);
+std::optional<QString> WorkModeText(int code, const BuildValues& build);
 
 }  // namespace vorlan

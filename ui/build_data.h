@@ -3,7 +3,7 @@
 // exactly one definition of ThisBuild (ui/lang/<language>/<language>_build.cpp), so it links only
 // its own language.
 
-#include "params/language_data.h"
+#include "ui/language_data.h"
 #include "ui/window_layout.h"
 
 namespace vorlan::ui {

@@ -4,7 +4,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "params/language_data.h"
+#include "ui/language_data.h"
 
 namespace vorlan::ui {
 namespace {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "link/device_text.h"
 #include "link/serial_port/qt_serial_link.h"
 #include "program_identity.h"
 #include "ui/build_data.h"
@@ -20,11 +21,14 @@ int main(int argc, char* argv[]) {
   vorlan::ui::InstallFontSubstitutes();
 
   const vorlan::ui::BuildData build = vorlan::ui::ThisBuild();
-  vorlan::QtSerialLink link(build.language);
+  vorlan::QtSerialLink link;
   vorlan::ui::MainWindow window(link, build.language, build.layout);
   // A port that fails under the program (device unplugged) is reported like any other failure.
-  link.onFailure = [&window](const QString& message) { window.showMessage(message); };
+  link.onFailure = [&window](const vorlan::LinkFailure& failure) {
+    window.actions().reportFailure(failure);
+  };
   window.show();
+  if (!vorlan::DeviceTextAvailable()) window.showMessage(vorlan::Text(build.language.noTextCodec));
   if (qEnvironmentVariableIsSet("VORLAN_EXIT_WHEN_SHOWN")) {
     // The start-up benchmark: say when the window is first shown, then end.
     QTimer::singleShot(0, &app, [] {

@@ -7,12 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "link/reply_handler.h"
-#include "link/requests.h"
-#include "link/serial_port/port_control.h"
 #include "link/serial_port/port_names.h"
-#include "link/write_frame.h"
-#include "params/factory_reset.h"
 #include "params/field_table.h"
 #include "params/presets.h"
 #include "ui/message_box.h"
@@ -22,26 +17,34 @@ namespace vorlan::ui {
 
 MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowLayout& layout,
                        QWidget* parent)
-    : QWidget(parent), link_(link), lang_(lang) {
+    : QWidget(parent), link_(link), lang_(lang), actions_(*this, link, lang) {
   controls_ = BuildControls(*this, layout);
   ApplyTabOrder(controls_, layout);
   setUpBoxes();
-  showInitialValues();
+  showParameters(InitialParameters(lang_.values));
+  showSendFields(InitialSendFields());
   connectHandlers();
-  if (QWidget* callsign = controlOf("Callsign")) callsign->setFocus();
+  if (QWidget* callsign = controlOf(Field::Callsign)) callsign->setFocus();
 }
 
 MainWindow::~MainWindow() {
   link_.onComm = nullptr;
 }
 
-QWidget* MainWindow::controlOf(std::string_view field) const {
-  const FieldInfo* info = FindField(field);
-  return info ? controls_.value(Text(info->control)) : nullptr;
+QWidget* MainWindow::controlOf(Field field) const {
+  return controls_.value(Text(Def(field).control));
 }
 
-QCheckBox* MainWindow::checkBoxOf(std::string_view field) const {
+QLineEdit* MainWindow::entryOf(Field field) const {
+  return qobject_cast<QLineEdit*>(controlOf(field));
+}
+
+QCheckBox* MainWindow::checkBoxOf(Field field) const {
   return qobject_cast<QCheckBox*>(controlOf(field));
+}
+
+QComboBox* MainWindow::workModeBox() const {
+  return qobject_cast<QComboBox*>(controlOf(Field::WorkMode));
 }
 
 QComboBox* MainWindow::portBox() const {
@@ -56,19 +59,39 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-QString MainWindow::text(std::string_view field) const {
-  QWidget* control = controlOf(field);
-  if (auto* entry = qobject_cast<QLineEdit*>(control)) return entry->text();
-  if (auto* box = qobject_cast<QComboBox*>(control)) return box->currentText();
-  return {};
+ParameterSet MainWindow::parameters() const {
+  ParameterSet params;
+  for (const auto& f : ParameterTable()) {
+    switch (f.kind) {
+      case FieldKind::Text:
+        if (QLineEdit* entry = entryOf(f.key)) params.setText(f.key, entry->text());
+        break;
+      case FieldKind::Flag:
+        if (QCheckBox* box = checkBoxOf(f.key)) {
+          params.setFlag(f.key, box->checkState() == Qt::Checked);
+        }
+        break;
+      case FieldKind::WorkMode:
+        if (QComboBox* box = workModeBox()) params.setText(f.key, box->currentText());
+        break;
+    }
+  }
+  return params;
 }
 
-void MainWindow::setText(std::string_view field, const QString& value) {
-  QWidget* control = controlOf(field);
-  if (auto* entry = qobject_cast<QLineEdit*>(control)) {
+SendFields MainWindow::sendFields() const {
+  SendFields send;
+  for (Field f : {Field::HisCallsign, Field::HisPassword, Field::Instruction, Field::Message}) {
+    if (QLineEdit* entry = entryOf(f)) send.setText(f, entry->text());
+  }
+  return send;
+}
+
+void MainWindow::showText(Field field, const QString& value) {
+  if (QLineEdit* entry = entryOf(field)) {
     entry->setText(value);
     entry->setCursorPosition(0);  // show the start of a value longer than the box
-  } else if (auto* box = qobject_cast<QComboBox*>(control)) {
+  } else if (QComboBox* box = qobject_cast<QComboBox*>(controlOf(field))) {
     // The box holds a text, not a list position; a list text also selects its entry so that the
     // open list shows it.
     const int index = box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -77,13 +100,21 @@ void MainWindow::setText(std::string_view field, const QString& value) {
   }
 }
 
-bool MainWindow::flag(std::string_view field) const {
-  const QCheckBox* box = checkBoxOf(field);
-  return box && box->checkState() == Qt::Checked;
+void MainWindow::showParameters(const ParameterSet& params) {
+  for (Field f : ShowOrder()) {
+    if (!IsParameter(f)) continue;
+    if (Def(f).kind == FieldKind::Flag) {
+      if (QCheckBox* box = checkBoxOf(f)) box->setChecked(params.flag(f));
+    } else {
+      showText(f, params.text(f));
+    }
+  }
 }
 
-void MainWindow::setFlag(std::string_view field, bool on) {
-  if (QCheckBox* box = checkBoxOf(field)) box->setChecked(on);
+void MainWindow::showSendFields(const SendFields& send) {
+  for (Field f : ShowOrder()) {
+    if (!IsParameter(f)) showText(f, send.text(f));
+  }
 }
 
 void MainWindow::showMessage(const QString& text) {
@@ -91,15 +122,11 @@ void MainWindow::showMessage(const QString& text) {
 }
 
 void MainWindow::setUpBoxes() {
-  for (const auto& info : FieldTable()) {
-    if (info.kind != FieldKind::Text || info.maxLength <= 0) continue;
-    if (auto* entry = qobject_cast<QLineEdit*>(controlOf(info.name))) {
-      entry->setMaxLength(info.maxLength);
-    }
+  for (const auto& f : FieldTable()) {
+    if (f.kind != FieldKind::Text) continue;
+    if (QLineEdit* entry = entryOf(f.key)) entry->setMaxLength(f.maxLength);
   }
-  if (auto* workMode = qobject_cast<QComboBox*>(controlOf("WorkMode"))) {
-    workMode->addItems(WorkModeList(lang_));
-  }
+  if (QComboBox* workMode = workModeBox()) workMode->addItems(WorkModeList(lang_.values));
   if (QComboBox* port = portBox()) {
     port->addItems(PortList());
     port->setCurrentIndex(port->findText(Text(kPresetPort)));
@@ -108,31 +135,23 @@ void MainWindow::setUpBoxes() {
   }
 }
 
-void MainWindow::showInitialValues() {
-  const ParameterSet params = InitialParameters(lang_);
-  const SendFields send = InitialSendFields();
-  for (const auto& info : FieldTable()) {
-    if (info.kind == FieldKind::Flag) {
-      setFlag(info.name, *params.flag(info.name));
-      continue;
-    }
-    const QString* value =
-        info.role == FieldRole::Parameter ? params.text(info.name) : send.text(info.name);
-    if (value) setText(info.name, *value);
-  }
-}
-
 void MainWindow::connectHandlers() {
-  const std::pair<const char*, void (MainWindow::*)()> buttons[] = {
-      {"Command6", &MainWindow::Command6_Click}, {"Command7", &MainWindow::Command7_Click},
-      {"Command8", &MainWindow::Command8_Click}, {"Command1", &MainWindow::Command1_Click},
-      {"Command2", &MainWindow::Command2_Click}, {"Command3", &MainWindow::Command3_Click},
-      {"Command4", &MainWindow::Command4_Click},
+  const std::pair<const char*, void (WindowActions::*)()> buttons[] = {
+      {"Command6", &WindowActions::write},        {"Command7", &WindowActions::read},
+      {"Command8", &WindowActions::factoryReset}, {"Command1", &WindowActions::about},
+      {"Command2", &WindowActions::sendMessage},  {"Command3", &WindowActions::sendInstruction},
   };
-  for (const auto& [name, handler] : buttons) {
+  for (const auto& [name, action] : buttons) {
     if (auto* button = qobject_cast<QPushButton*>(controls_.value(QLatin1String(name)))) {
-      connect(button, &QPushButton::clicked, this, handler);
+      connect(button, &QPushButton::clicked, this, [this, action] { (actions_.*action)(); });
     }
+  }
+  if (auto* exit = qobject_cast<QPushButton*>(controls_.value(QStringLiteral("Command4")))) {
+    connect(exit, &QPushButton::clicked, this, [this] {
+      actions_.exit();
+      close();
+      QApplication::quit();
+    });
   }
   // Only picking an entry opens a port; typing into the box does nothing. Left alone, the editable
   // box takes a typed text that matches an entry as picked when the user presses Enter or leaves
@@ -140,42 +159,10 @@ void MainWindow::connectHandlers() {
   if (QComboBox* port = portBox()) {
     disconnect(port->lineEdit(), &QLineEdit::editingFinished, port, nullptr);
     disconnect(port->lineEdit(), &QLineEdit::returnPressed, port, nullptr);
-    connect(port, &QComboBox::activated, this, &MainWindow::Combo1_Click);
+    connect(port, &QComboBox::activated, this,
+            [this, port] { actions_.selectPort(port->currentText()); });
   }
-  link_.onComm = [this] { MSComm1_OnComm(); };
-}
-
-void MainWindow::Command6_Click() {
-  WriteConfiguration(link_, *this, lang_);
-}
-void MainWindow::Command7_Click() {
-  ReadConfiguration(link_, *this);
-}
-void MainWindow::Command8_Click() {
-  FactoryReset(*this, lang_);
-}
-void MainWindow::Command1_Click() {
-  RequestAbout(link_, *this);
-}
-void MainWindow::Command2_Click() {
-  SendMessage(link_, *this, lang_);
-}
-void MainWindow::Command3_Click() {
-  SendInstruction(link_, *this, lang_);
-}
-
-void MainWindow::Command4_Click() {
-  ExitProgram(link_);
-  close();
-  QApplication::quit();
-}
-
-void MainWindow::Combo1_Click() {
-  if (QComboBox* port = portBox()) SelectPort(link_, *this, port->currentText());
-}
-
-void MainWindow::MSComm1_OnComm() {
-  OnComm(link_, *this, lang_);
+  link_.onComm = [this] { actions_.receive(); };
 }
 
 }  // namespace vorlan::ui

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "params/language_data.h"
+#include "ui/language_data.h"
 
 namespace vorlan::ui {
 

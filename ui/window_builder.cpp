@@ -7,9 +7,9 @@
 #include <QScreen>
 #include <cmath>
 
-#include "params/language_data.h"
 #include "ui/fonts.h"
 #include "ui/label_buddies.h"
+#include "ui/language_data.h"
 #include "ui/wrapping_controls.h"
 
 namespace vorlan::ui {

@@ -1,18 +1,15 @@
 #pragma once
-// The messages of a failing serial port, in the build's language, naming the port and its device.
+// Why opening a serial port failed, as the kind of failure.
 
 #include <QSerialPort>
-#include <QString>
 
-#include "params/language_data.h"
+#include "link/link_failure.h"
 
 namespace vorlan {
 
-// Why opening `path` for port `portName` ("COM3") failed. `accessible` says whether this user may
-// read and write the path: a permission error on a path the user may use means another program
-// holds the port (Qt reports a held lock and a busy device as a permission error).
-QString OpenFailureMessage(QSerialPort::SerialPortError error, bool accessible,
-                           const QString& portName, const QString& path,
-                           const QString& systemReason, const LanguageData& lang);
+// `accessible` says whether this user may read and write the device path: a permission error on a
+// path the user may use means another program holds the port (Qt reports a held lock and a busy
+// device as a permission error).
+LinkFailure::Kind OpenFailureKind(QSerialPort::SerialPortError error, bool accessible);
 
 }  // namespace vorlan

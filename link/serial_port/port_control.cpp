@@ -4,14 +4,15 @@
 
 namespace vorlan {
 
-void SelectPort(SerialLink& link, WindowView& view, const QString& text) {
+std::optional<LinkFailure> SelectPort(SerialLink& link, const QString& text) {
   const auto n = PortNumber(text);
-  if (!n) return;
+  if (!n) return std::nullopt;
   if (link.portOpen()) {
-    if (link.commPort() == *n) return;
-    if (!ReportLinkFailure(link.setPortOpen(false), link, view)) return;
+    if (link.commPort() == *n) return std::nullopt;
+    if (!link.setPortOpen(false)) return link.lastFailure();
   }
-  ReportLinkFailure(link.setCommPort(*n) && link.setPortOpen(true), link, view);
+  if (!link.setCommPort(*n) || !link.setPortOpen(true)) return link.lastFailure();
+  return std::nullopt;
 }
 
 void ExitProgram(SerialLink& link) {

@@ -32,8 +32,7 @@ bool IsHangUp(QSerialPort::SerialPortError error) {
 
 }  // namespace
 
-QtSerialLink::QtSerialLink(const LanguageData& lang, QObject* parent)
-    : QObject(parent), lang_(lang) {
+QtSerialLink::QtSerialLink(QObject* parent) : QObject(parent) {
   connect(&port_, &QSerialPort::readyRead, this, &QtSerialLink::receive);
   connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialLink::portError);
 }
@@ -41,20 +40,26 @@ QtSerialLink::QtSerialLink(const LanguageData& lang, QObject* parent)
 QtSerialLink::~QtSerialLink() {
   onComm = nullptr;
   onFailure = nullptr;
+  onReceived = nullptr;
   closePort();
 }
 
-bool QtSerialLink::fail(const QString& message) {
-  lastError_ = message;
+LinkFailure QtSerialLink::failure(LinkFailure::Kind kind, const QString& reason, int bytes) const {
+  const int number = port_.isOpen() ? openPort_ : commPort_;
+  return {kind, PortText(number), port_.isOpen() ? path_ : DevicePathForPort(number), reason,
+          bytes};
+}
+
+bool QtSerialLink::fail(LinkFailure::Kind kind, const QString& reason, int bytes) {
+  lastFailure_ = failure(kind, reason, bytes);
   return false;
 }
 
-bool QtSerialLink::failNotOpen() {
-  return fail(Text(lang_.portNotOpen));
-}
-
 bool QtSerialLink::setCommPort(int port) {
-  if (port < 1) return fail(Text(lang_.portUnmapped).arg(PortText(port)));
+  if (port < 1) {
+    lastFailure_ = {LinkFailure::Kind::Unmapped, PortText(port), {}};
+    return false;
+  }
   commPort_ = port;  // the open port, if any, stays open until it is closed
   return true;
 }
@@ -68,9 +73,8 @@ bool QtSerialLink::setPortOpen(bool open) {
     if (openPort_ == commPort_) return true;
     closePort();
   }
-  const QString name = PortText(commPort_);
   const QString path = DevicePathForPort(commPort_);
-  if (path.isEmpty()) return fail(Text(lang_.portUnmapped).arg(name));
+  if (path.isEmpty()) return fail(LinkFailure::Kind::Unmapped);
 
   port_.setPortName(path);
   port_.setBaudRate(kBaudRate);
@@ -78,11 +82,12 @@ bool QtSerialLink::setPortOpen(bool open) {
   port_.setParity(QSerialPort::NoParity);
   port_.setStopBits(QSerialPort::OneStop);
   port_.setFlowControl(QSerialPort::NoFlowControl);
+  port_.clearError();
   if (!port_.open(QIODevice::ReadWrite)) {
-    const QString message =
-        OpenFailureMessage(port_.error(), Accessible(path), name, path, port_.errorString(), lang_);
+    const LinkFailure::Kind kind = OpenFailureKind(port_.error(), Accessible(path));
+    const QString reason = port_.errorString();
     port_.clearError();
-    return fail(message);
+    return fail(kind, reason);
   }
   openPort_ = commPort_;
   path_ = path;
@@ -99,15 +104,20 @@ void QtSerialLink::closePort() {
   armed_ = false;
 }
 
+bool QtSerialLink::clearBuffer(QSerialPort::Direction direction) {
+  if (!port_.isOpen()) return fail(LinkFailure::Kind::NotOpen);
+  if (port_.clear(direction)) return true;
+  const QString reason = port_.errorString();
+  port_.clearError();
+  return fail(LinkFailure::Kind::ClearFailed, reason);
+}
+
 bool QtSerialLink::clearOutBuffer() {
-  if (!port_.isOpen()) return failNotOpen();
-  port_.clear(QSerialPort::Output);
-  return true;
+  return clearBuffer(QSerialPort::Output);
 }
 
 bool QtSerialLink::clearInBuffer() {
-  if (!port_.isOpen()) return failNotOpen();
-  port_.clear(QSerialPort::Input);
+  if (!clearBuffer(QSerialPort::Input)) return false;
   inBuffer_.clear();
   return true;
 }
@@ -122,29 +132,32 @@ int QtSerialLink::pendingOutput() const {
 }
 
 bool QtSerialLink::output(const QByteArray& bytes) {
-  if (!port_.isOpen()) return failNotOpen();
-  const QString name = PortText(openPort_);
-  const QString path = path_;
+  if (!port_.isOpen()) return fail(LinkFailure::Kind::NotOpen);
   if (bytes.size() > kOutBufferSize - pendingOutput()) {
-    return fail(Text(lang_.portOutputFull).arg(name, path, QString::number(bytes.size())));
+    return fail(LinkFailure::Kind::OutputFull, {}, static_cast<int>(bytes.size()));
   }
+  // An error left from an earlier operation says nothing about this one.
+  port_.clearError();
   // QSerialPort queues the bytes; flush hands them to the driver now, without waiting for them to
-  // go out on the line.
+  // go out on the line. Bytes the driver cannot take yet stay queued and go out from the event
+  // loop: only an error of this write fails it.
   const bool queued = port_.write(bytes) == bytes.size();
   port_.flush();
   const QSerialPort::SerialPortError error = port_.error();
   if (queued && (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)) return true;
-  if (IsHangUp(error)) {
-    closePort();  // reported here, once, not again through onFailure
-    return fail(Text(lang_.portHungUp).arg(name, path));
-  }
   const QString reason = port_.errorString();
+  if (IsHangUp(error)) {
+    const LinkFailure hungUp = failure(LinkFailure::Kind::HungUp, reason);
+    closePort();  // reported here, once, not again through onFailure
+    lastFailure_ = hungUp;
+    return false;
+  }
   port_.clearError();
-  return fail(Text(lang_.portWriteFailed).arg(name, path, reason));
+  return fail(LinkFailure::Kind::WriteFailed, reason.isEmpty() ? QStringLiteral("?") : reason);
 }
 
 bool QtSerialLink::setRThreshold(int n) {
-  if (n > 0 && !port_.isOpen()) return failNotOpen();
+  if (n > 0 && !port_.isOpen()) return fail(LinkFailure::Kind::NotOpen);
   threshold_ = n > 0 ? n : 0;
   armed_ = threshold_ > 0;
   scheduleDelivery();
@@ -162,6 +175,7 @@ void QtSerialLink::receive() {
   const QByteArray bytes = port_.readAll();
   const qsizetype room = kInBufferSize - inBuffer_.size();
   inBuffer_ += bytes.left(room);  // the rest is lost, as on a full receive buffer
+  if (onReceived && !bytes.isEmpty()) onReceived(inBufferCount());
   scheduleDelivery();
 }
 
@@ -198,10 +212,10 @@ void QtSerialLink::portError(QSerialPort::SerialPortError error) {
 void QtSerialLink::hangUp() {
   hangUpQueued_ = false;
   if (!port_.isOpen()) return;
-  const QString message = Text(lang_.portHungUp).arg(PortText(openPort_), path_);
+  const LinkFailure hungUp = failure(LinkFailure::Kind::HungUp, port_.errorString());
   closePort();
-  lastError_ = message;
-  if (onFailure) onFailure(message);
+  lastFailure_ = hungUp;
+  if (onFailure) onFailure(hungUp);
 }
 
 }  // namespace vorlan

@@ -12,9 +12,10 @@
 // Input buffer: bytes that arrive while 1024 are already waiting are dropped; the oldest are kept.
 // Output buffer: a text that does not fit in the room left of the 512 bytes is refused whole.
 //
-// Failures: an operation that fails returns false and leaves its message in lastError() (the
-// caller shows it). When the open port fails on its own (device unplugged, line hung up), the link
-// closes it, disarms the threshold and reports one message through onFailure.
+// Failures: an operation that fails returns false and leaves what went wrong in lastFailure(); each
+// operation is judged by its own result, never by an error left from an earlier one. When the open
+// port fails on its own (device unplugged, line hung up), the link closes it, disarms the threshold
+// and reports the failure once through onFailure.
 
 #include <QByteArray>
 #include <QObject>
@@ -23,7 +24,6 @@
 #include <functional>
 
 #include "link/serial_link.h"
-#include "params/language_data.h"
 
 namespace vorlan {
 
@@ -35,7 +35,7 @@ class QtSerialLink : public QObject, public SerialLink {
   static constexpr int kOutBufferSize = 512;
   static constexpr int kBaudRate = 9600;
 
-  explicit QtSerialLink(const LanguageData& lang, QObject* parent = nullptr);
+  explicit QtSerialLink(QObject* parent = nullptr);
   ~QtSerialLink() override;
 
   bool setCommPort(int port) override;
@@ -49,15 +49,15 @@ class QtSerialLink : public QObject, public SerialLink {
   void setInputLen(int n) override { inputLen_ = n; }
   QByteArray input() override;
   int commEvent() const override { return commEvent_; }
-  QString lastError() const override { return lastError_; }
-
-  // InBufferCount: bytes received and not yet read.
-  int inBufferCount() const { return static_cast<int>(inBuffer_.size()); }
+  LinkFailure lastFailure() const override { return lastFailure_; }
+  int inBufferCount() const override { return static_cast<int>(inBuffer_.size()); }
   // The device path of the open port; empty when closed.
   QString devicePath() const { return port_.isOpen() ? path_ : QString(); }
 
   // Told once when the open port fails under the program; the port is closed by then.
-  std::function<void(const QString& message)> onFailure;
+  std::function<void(const LinkFailure& failure)> onFailure;
+  // Told whenever bytes arrive, with the count now waiting: a front end shows progress with it.
+  std::function<void(int waiting)> onReceived;
 
  private:
   void receive();
@@ -66,11 +66,11 @@ class QtSerialLink : public QObject, public SerialLink {
   void portError(QSerialPort::SerialPortError error);
   void hangUp();
   void closePort();
-  bool fail(const QString& message);
-  bool failNotOpen();
+  bool clearBuffer(QSerialPort::Direction direction);
+  bool fail(LinkFailure::Kind kind, const QString& reason = {}, int bytes = 0);
+  LinkFailure failure(LinkFailure::Kind kind, const QString& reason = {}, int bytes = 0) const;
   int pendingOutput() const;
 
-  const LanguageData& lang_;
   QSerialPort port_;
   QByteArray inBuffer_;
   int commPort_ = 1;
@@ -83,7 +83,7 @@ class QtSerialLink : public QObject, public SerialLink {
   bool hangUpQueued_ = false;
   int inputLen_ = 1;
   int commEvent_ = 0;
-  QString lastError_;
+  LinkFailure lastFailure_{LinkFailure::Kind::NotOpen, {}, {}};
 };
 
 }  // namespace vorlan

@@ -6,36 +6,36 @@ namespace vorlan {
 namespace {
 
 constexpr std::array kFieldLabels = {
-    FieldLabel{"Callsign", "Callsign"},
-    FieldLabel{"Password", "Password"},
-    FieldLabel{"GroupCall", "Group Call"},
-    FieldLabel{"DigiNumber", "Number"},
-    FieldLabel{"Longitude", "Longitude"},
-    FieldLabel{"Filter", "Filter"},
-    FieldLabel{"SymbolCode", "Symbol/"},
-    FieldLabel{"LoginPassword", "Login password"},
-    FieldLabel{"BeaconText", "Text"},
-    FieldLabel{"Server1", "APRS Server 1"},
-    FieldLabel{"Latitude", "Latitude"},
-    FieldLabel{"Server2", "APRS Server 2"},
-    FieldLabel{"TxDelay", "TX delay"},
-    FieldLabel{"Path", "Path"},
-    FieldLabel{"TimedTx", "Timed TX "},
-    FieldLabel{"Channel1Freq", "Channel 1"},
-    FieldLabel{"Channel2Freq", "Channel 2"},
-    FieldLabel{"TxCtcss", "TX CTCSS"},
-    FieldLabel{"RxCtcss", "RX CTCSS"},
-    FieldLabel{"WifiSsid", "WiFi SSID"},
-    FieldLabel{"WifiPassword", "WiFi password"},
-    FieldLabel{"TxInterval", "TX interval"},
-    FieldLabel{"AlarmPhone", "Alarm phone number"},
-    FieldLabel{"MyPhone", "My phone number"},
-    FieldLabel{"SendInterval", "send interval"},
-    FieldLabel{"WorkMode", "Work Mode"},
-    FieldLabel{"HisCallsign", "His Callsign"},
-    FieldLabel{"HisPassword", "His Password"},
-    FieldLabel{"Instruction", "Instruction"},
-    FieldLabel{"Message", "Massage"},
+    FieldLabel{Field::Callsign, "Callsign"},
+    FieldLabel{Field::Password, "Password"},
+    FieldLabel{Field::GroupCall, "Group Call"},
+    FieldLabel{Field::DigiNumber, "Number"},
+    FieldLabel{Field::Longitude, "Longitude"},
+    FieldLabel{Field::Filter, "Filter"},
+    FieldLabel{Field::SymbolCode, "Symbol/"},
+    FieldLabel{Field::LoginPassword, "Login password"},
+    FieldLabel{Field::BeaconText, "Text"},
+    FieldLabel{Field::Server1, "APRS Server 1"},
+    FieldLabel{Field::Latitude, "Latitude"},
+    FieldLabel{Field::Server2, "APRS Server 2"},
+    FieldLabel{Field::TxDelay, "TX delay"},
+    FieldLabel{Field::Path, "Path"},
+    FieldLabel{Field::TimedTx, "Timed TX "},
+    FieldLabel{Field::Channel1Freq, "Channel 1"},
+    FieldLabel{Field::Channel2Freq, "Channel 2"},
+    FieldLabel{Field::TxCtcss, "TX CTCSS"},
+    FieldLabel{Field::RxCtcss, "RX CTCSS"},
+    FieldLabel{Field::WifiSsid, "WiFi SSID"},
+    FieldLabel{Field::WifiPassword, "WiFi password"},
+    FieldLabel{Field::TxInterval, "TX interval"},
+    FieldLabel{Field::AlarmPhone, "Alarm phone number"},
+    FieldLabel{Field::MyPhone, "My phone number"},
+    FieldLabel{Field::SendInterval, "send interval"},
+    FieldLabel{Field::WorkMode, "Work Mode"},
+    FieldLabel{Field::HisCallsign, "His Callsign"},
+    FieldLabel{Field::HisPassword, "His Password"},
+    FieldLabel{Field::Instruction, "Instruction"},
+    FieldLabel{Field::Message, "Massage"},
 };
 
 }  // namespace
@@ -43,9 +43,9 @@ constexpr std::array kFieldLabels = {
 const LanguageData& EnglishLanguage() {
   static const LanguageData data{
       .language = "en",
-      .workModes = {"Disable", "CH1 TX/RX", "CH2 TX/RX", "CH1or2 TX/RX", "CH1TX CH2RX"},
-      .server1 = "rotate.aprs2.net:14580",
-      .server2 = "",
+      .values = {.workModes = {"Disable", "CH1 TX/RX", "CH2 TX/RX", "CH1or2 TX/RX", "CH1TX CH2RX"},
+                 .server1 = "rotate.aprs2.net:14580",
+                 .server2 = ""},
       .readCorrect = " Read correct!",
       .callsignPrefix = "Callsign:",
       .radioReadCorrect = " Radio Read correct!!!",
@@ -69,6 +69,9 @@ const LanguageData& EnglishLanguage() {
           "Nothing was written: \"%1\" takes at most %2 bytes on the line, it takes %3 (a Chinese "
           "character takes 2).",
       .refuseCharacter = "Nothing was sent: \"%1\" must not contain the character \"%2\".",
+      .noTextCodec =
+          "This system cannot encode text for the device (no GB18030 codec in Qt): nothing that "
+          "carries text can be sent. Install the ICU libraries that Qt was built with.",
       .fieldLabels = kFieldLabels,
       .portUnmapped =
           "%1 has no device: no serial port is present for it. Plug the device in, or "
@@ -90,6 +93,7 @@ const LanguageData& EnglishLanguage() {
           "%1 (%2) was closed: the device was unplugged or hung up. Plug it in and pick "
           "the port again.",
       .portWriteFailed = "Nothing was sent to %1 (%2): %3",
+      .portClearFailed = "Nothing was sent to %1 (%2): emptying the port's buffer failed: %3",
       .portOutputFull =
           "Nothing was sent to %1 (%2): %3 bytes do not fit in the 512-byte output "
           "buffer.",

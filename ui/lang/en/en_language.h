@@ -1,6 +1,6 @@
 #pragma once
 
-#include "params/language_data.h"
+#include "ui/language_data.h"
 
 namespace vorlan {
 

@@ -6,36 +6,36 @@ namespace vorlan {
 namespace {
 
 constexpr std::array kFieldLabels = {
-    FieldLabel{"Callsign", "呼号"},
-    FieldLabel{"Password", "密码"},
-    FieldLabel{"GroupCall", "群呼号"},
-    FieldLabel{"DigiNumber", "时隙"},
-    FieldLabel{"Longitude", "经度"},
-    FieldLabel{"Filter", "过滤"},
-    FieldLabel{"SymbolCode", "符号"},
-    FieldLabel{"LoginPassword", "服务器验证码"},
-    FieldLabel{"BeaconText", "文本"},
-    FieldLabel{"Server1", "APRS服务器1"},
-    FieldLabel{"Latitude", "纬度"},
-    FieldLabel{"Server2", "APRS服务器2"},
-    FieldLabel{"TxDelay", "发射延时"},
-    FieldLabel{"Path", "路径"},
-    FieldLabel{"TimedTx", "定时发送"},
-    FieldLabel{"Channel1Freq", "频道1"},
-    FieldLabel{"Channel2Freq", "频道2"},
-    FieldLabel{"TxCtcss", "发射哑音"},
-    FieldLabel{"RxCtcss", "接收哑音"},
-    FieldLabel{"WifiSsid", "WiFi名字"},
-    FieldLabel{"WifiPassword", "WiFi密码"},
-    FieldLabel{"TxInterval", "发送间隔"},
-    FieldLabel{"AlarmPhone", "报警号码"},
-    FieldLabel{"MyPhone", "本机号码"},
-    FieldLabel{"SendInterval", "网络发送间隔"},
-    FieldLabel{"WorkMode", "工作模式"},
-    FieldLabel{"HisCallsign", "对方呼号"},
-    FieldLabel{"HisPassword", "对方密码"},
-    FieldLabel{"Instruction", "指令"},
-    FieldLabel{"Message", "消息"},
+    FieldLabel{Field::Callsign, "呼号"},
+    FieldLabel{Field::Password, "密码"},
+    FieldLabel{Field::GroupCall, "群呼号"},
+    FieldLabel{Field::DigiNumber, "时隙"},
+    FieldLabel{Field::Longitude, "经度"},
+    FieldLabel{Field::Filter, "过滤"},
+    FieldLabel{Field::SymbolCode, "符号"},
+    FieldLabel{Field::LoginPassword, "服务器验证码"},
+    FieldLabel{Field::BeaconText, "文本"},
+    FieldLabel{Field::Server1, "APRS服务器1"},
+    FieldLabel{Field::Latitude, "纬度"},
+    FieldLabel{Field::Server2, "APRS服务器2"},
+    FieldLabel{Field::TxDelay, "发射延时"},
+    FieldLabel{Field::Path, "路径"},
+    FieldLabel{Field::TimedTx, "定时发送"},
+    FieldLabel{Field::Channel1Freq, "频道1"},
+    FieldLabel{Field::Channel2Freq, "频道2"},
+    FieldLabel{Field::TxCtcss, "发射哑音"},
+    FieldLabel{Field::RxCtcss, "接收哑音"},
+    FieldLabel{Field::WifiSsid, "WiFi名字"},
+    FieldLabel{Field::WifiPassword, "WiFi密码"},
+    FieldLabel{Field::TxInterval, "发送间隔"},
+    FieldLabel{Field::AlarmPhone, "报警号码"},
+    FieldLabel{Field::MyPhone, "本机号码"},
+    FieldLabel{Field::SendInterval, "网络发送间隔"},
+    FieldLabel{Field::WorkMode, "工作模式"},
+    FieldLabel{Field::HisCallsign, "对方呼号"},
+    FieldLabel{Field::HisPassword, "对方密码"},
+    FieldLabel{Field::Instruction, "指令"},
+    FieldLabel{Field::Message, "消息"},
 };
 
 }  // namespace
@@ -43,9 +43,9 @@ constexpr std::array kFieldLabels = {
 const LanguageData& ChineseLanguage() {
   static const LanguageData data{
       .language = "zh",
-      .workModes = {"关闭", "频道1收发", "频道2收发", "频道12轮流收发", "频道1发2收"},
-      .server1 = "asia.aprs2.net:14580",
-      .server2 = "rotate.aprs.net:10008",
+      .values = {.workModes = {"关闭", "频道1收发", "频道2收发", "频道12轮流收发", "频道1发2收"},
+                 .server1 = "asia.aprs2.net:14580",
+                 .server2 = "rotate.aprs.net:10008"},
       .readCorrect = "读入参数成功!",
       .callsignPrefix = "呼号:",
       .radioReadCorrect = "无线读入参数成功!!!",
@@ -58,19 +58,26 @@ const LanguageData& ChineseLanguage() {
       .refuseNoWorkMode = "未写入: “%1”必须是列表中的一项, 不能是“%2”。",
       .refuseTailTooLong = "未写入: “%1”最多%2个字节, 现在是%3个。",
       .refuseCharacter = "未发送: “%1”不能含有字符“%2”。",
+      .noTextCodec =
+          "本系统无法为设备编码文字 (Qt 中没有 GB18030 编码): 不能发送任何含文字的内容。"
+          "请安装 Qt 所用的 ICU 库。",
       .fieldLabels = kFieldLabels,
-      .portUnmapped = "%1 没有对应的设备: 找不到这个串口。请插上设备, 或把环境变量 VORLAN_%1 "
-                      "设为设备的路径。",
+      .portUnmapped =
+          "%1 没有对应的设备: 找不到这个串口。请插上设备, 或把环境变量 VORLAN_%1 "
+          "设为设备的路径。",
       .portMissing = "无法打开 %1 (%2): 设备不存在。请检查设备是否已连接。",
       .portBusy = "无法打开 %1 (%2): 串口正被其他程序使用。请关闭该程序后重新选择串口。",
-      .portBusyModemManager = " ModemManager 常会占用新接入的 ttyACM 串口: 请停止它 (sudo "
-                              "systemctl stop ModemManager) 或稍等片刻。",
-      .portNoPermission = "无法打开 %1 (%2): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组: "
-                          "运行 \"sudo usermod -aG dialout $USER\", 然后重新登录。",
+      .portBusyModemManager =
+          " ModemManager 常会占用新接入的 ttyACM 串口: 请停止它 (sudo "
+          "systemctl stop ModemManager) 或稍等片刻。",
+      .portNoPermission =
+          "无法打开 %1 (%2): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组: "
+          "运行 \"sudo usermod -aG dialout $USER\", 然后重新登录。",
       .portOpenFailed = "无法打开 %1 (%2): %3",
       .portNotOpen = "没有打开的串口: 请先在串口框中选择设备的串口。",
       .portHungUp = "%1 (%2) 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。",
       .portWriteFailed = "未能发送到 %1 (%2): %3",
+      .portClearFailed = "未发送到 %1 (%2): 清空串口缓冲区失败: %3",
       .portOutputFull = "未发送到 %1 (%2): %3 个字节超出 512 字节的输出缓冲区。",
   };
   return data;

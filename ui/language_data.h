@@ -1,29 +1,25 @@
 #pragma once
-// What one language build brings to the logic: the texts the user reads and the two server presets.
-// Each program links exactly one instance (ui/lang/en or ui/lang/zh); the logic takes it as a
-// parameter. All strings are UTF-8.
+// What one language build brings: the device model's build values and every text the user reads.
+// Each program links exactly one instance (ui/lang/en or ui/lang/zh). All strings are UTF-8.
 
 #include <QString>
-#include <array>
 #include <span>
 #include <string_view>
+
+#include "params/field.h"
+#include "params/presets.h"
 
 namespace vorlan {
 
 struct FieldLabel {
-  std::string_view field;  // field name, e.g. "Latitude"
+  Field field;
   std::string_view label;  // the caption of the field's label in this language
 };
 
 struct LanguageData {
   std::string_view language;  // "en" or "zh"
 
-  // Work-mode list texts, index = code 0 to 4.
-  std::array<std::string_view, 5> workModes;
-
-  // Initial and factory values of the two server entries.
-  std::string_view server1;
-  std::string_view server2;
+  BuildValues values;  // work-mode list texts and server presets
 
   // Reply messages. The fixed phrases that follow a field's text.
   std::string_view readCorrect;        // kind 1, after Callsign
@@ -32,14 +28,15 @@ struct LanguageData {
   std::string_view radioWriteCorrect;  // kind 3, after HisCallsign
   std::string_view writeCorrect;       // kind 4, after Callsign
   std::string_view writeIncomplete;    // kind 5
-  std::string_view readFails;          // any other kind
+  std::string_view readFails;          // any other kind, and a read-back cut short
   std::string_view receptionError;     // lead is not "$"
 
   // Refusals of a request the device would misread. %1 is the field's label.
-  std::string_view refuseHeadWidth;     // %2 width needed, %3 bytes it has
-  std::string_view refuseNoWorkMode;    // %2 the text that has no code
-  std::string_view refuseTailTooLong;   // %2 most bytes that fit, %3 bytes it has
-  std::string_view refuseCharacter;     // %2 the character that is not allowed
+  std::string_view refuseHeadWidth;    // %2 width needed, %3 bytes it has
+  std::string_view refuseNoWorkMode;   // %2 the text that has no code
+  std::string_view refuseTailTooLong;  // %2 most bytes that fit, %3 bytes it has
+  std::string_view refuseCharacter;    // %2 the character that is not allowed
+  std::string_view noTextCodec;        // this system cannot encode texts for the device
 
   // The label caption of each field, used to name a field in a message.
   std::span<const FieldLabel> fieldLabels;
@@ -54,6 +51,7 @@ struct LanguageData {
   std::string_view portNotOpen;           // a request or write with no port open
   std::string_view portHungUp;            // the device went away while the port was open
   std::string_view portWriteFailed;       // %3 the system's reason
+  std::string_view portClearFailed;       // %3 the system's reason
   std::string_view portOutputFull;        // %3 bytes that do not fit the output buffer
 };
 
@@ -61,10 +59,7 @@ struct LanguageData {
 inline constexpr std::string_view kMessageTitle = "设置程序(简体)";
 
 inline QString Text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  return Utf8(utf8);
 }
-
-// The label of a field in this language; the field name itself when there is none.
-QString FieldLabelText(const LanguageData& lang, std::string_view field);
 
 }  // namespace vorlan

@@ -1,0 +1,31 @@
+#pragma once
+// What went wrong on the serial port, as a value: each front end words it in its own language.
+
+#include <QString>
+
+namespace vorlan {
+
+struct LinkFailure {
+  enum class Kind {
+    Unmapped,      // no device stands for the port number on this machine
+    Missing,       // the device path does not exist
+    Busy,          // another program holds the port
+    NoPermission,  // this user may not open the device
+    OpenFailed,    // any other failure to open; `reason` says what
+    NotOpen,       // a request with no port open
+    ClearFailed,   // emptying a buffer failed; `reason` says why
+    WriteFailed,   // handing the bytes to the port failed; `reason` says why
+    OutputFull,    // `bytes` do not fit in the room left of the 512-byte output buffer
+    HungUp,        // the device went away while the port was open; the port is closed now
+  };
+
+  Kind kind;
+  QString port;         // "COM3"
+  QString path;         // the device it stands for, e.g. "/dev/ttyUSB0"; may be empty
+  QString reason = {};  // the system's own words, where it gave any
+  int bytes = 0;
+
+  bool operator==(const LinkFailure&) const = default;
+};
+
+}  // namespace vorlan

@@ -1,0 +1,89 @@
+#include "ui/messages.h"
+
+#include "link/device_text.h"
+#include "params/field_table.h"
+
+namespace vorlan {
+
+QString FieldLabelText(const LanguageData& lang, Field field) {
+  for (const auto& entry : lang.fieldLabels) {
+    if (entry.field == field) return Text(entry.label).trimmed();
+  }
+  return Text(Def(field).name);
+}
+
+QString RefusalText(const Refusal& refusal, const LanguageData& lang) {
+  const QString label = FieldLabelText(lang, refusal.field);
+  switch (refusal.rule) {
+    case Refusal::Rule::HeadWidth:
+      return Text(lang.refuseHeadWidth).arg(label).arg(refusal.needed).arg(refusal.found);
+    case Refusal::Rule::TailTooLong:
+      return Text(lang.refuseTailTooLong).arg(label).arg(refusal.needed).arg(refusal.found);
+    case Refusal::Rule::NoWorkModeCode:
+      return Text(lang.refuseNoWorkMode).arg(label, refusal.offending);
+    case Refusal::Rule::Delimiter:
+      return Text(lang.refuseCharacter).arg(label, refusal.offending);
+    case Refusal::Rule::NoTextCodec:
+      return Text(lang.noTextCodec);
+  }
+  return {};
+}
+
+QString FailureText(const LinkFailure& failure, const LanguageData& lang) {
+  using Kind = LinkFailure::Kind;
+  const QString& port = failure.port;
+  const QString& path = failure.path;
+  switch (failure.kind) {
+    case Kind::Unmapped:
+      return Text(lang.portUnmapped).arg(port);
+    case Kind::Missing:
+      return Text(lang.portMissing).arg(port, path);
+    case Kind::Busy: {
+      QString text = Text(lang.portBusy).arg(port, path);
+      if (path.contains(QLatin1String("ttyACM"))) text += Text(lang.portBusyModemManager);
+      return text;
+    }
+    case Kind::NoPermission:
+      return Text(lang.portNoPermission).arg(port, path);
+    case Kind::OpenFailed:
+      return Text(lang.portOpenFailed).arg(port, path, failure.reason);
+    case Kind::NotOpen:
+      return Text(lang.portNotOpen);
+    case Kind::ClearFailed:
+      return Text(lang.portClearFailed).arg(port, path, failure.reason);
+    case Kind::WriteFailed:
+      return Text(lang.portWriteFailed).arg(port, path, failure.reason);
+    case Kind::OutputFull:
+      return Text(lang.portOutputFull).arg(port, path, QString::number(failure.bytes));
+    case Kind::HungUp:
+      return Text(lang.portHungUp).arg(port, path);
+  }
+  return {};
+}
+
+QString ReplyText(const Reply& reply, const QString& callsign, const QString& hisCallsign,
+                  const LanguageData& lang) {
+  using Outcome = Reply::Outcome;
+  switch (reply.outcome) {
+    case Outcome::NoLead:
+      return Text(lang.receptionError);
+    case Outcome::ReadBack:
+      return callsign + Text(lang.readCorrect);
+    case Outcome::RadioReadDone:
+      return Text(lang.callsignPrefix) + callsign + Text(lang.radioReadCorrect);
+    case Outcome::RadioWriteDone:
+      return hisCallsign + Text(lang.radioWriteCorrect);
+    case Outcome::WriteDone:
+      return callsign + Text(lang.writeCorrect);
+    case Outcome::WriteIncomplete:
+      return Text(lang.writeIncomplete);
+    case Outcome::DeviceText:
+      return DecodeDeviceText(reply.deviceText);
+    case Outcome::ShortReadBack:
+    case Outcome::UnknownKind:
+      return Text(lang.readFails);
+  }
+  return {};
+}
+
+}  // namespace vorlan

@@ -1,0 +1,25 @@
+#pragma once
+// The texts the user reads for the core's outcomes, in the build's language.
+
+#include <QString>
+#include <optional>
+
+#include "link/link_failure.h"
+#include "link/refusal.h"
+#include "link/reply.h"
+#include "ui/language_data.h"
+
+namespace vorlan {
+
+// The label of a field in this language; the field name itself when there is none.
+QString FieldLabelText(const LanguageData& lang, Field field);
+
+QString RefusalText(const Refusal& refusal, const LanguageData& lang);
+QString FailureText(const LinkFailure& failure, const LanguageData& lang);
+
+// The message for a reply. `callsign` is Callsign as the window shows it once the reply is applied,
+// `hisCallsign` the send field HisCallsign.
+QString ReplyText(const Reply& reply, const QString& callsign, const QString& hisCallsign,
+                  const LanguageData& lang);
+
+}  // namespace vorlan

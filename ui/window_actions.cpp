@@ -1,0 +1,74 @@
+#include "ui/window_actions.h"
+
+#include <variant>
+
+#include "link/reply.h"
+#include "link/requests.h"
+#include "link/serial_port/port_control.h"
+#include "link/write_frame.h"
+#include "ui/messages.h"
+
+namespace vorlan::ui {
+
+void WindowActions::send(const Request& request) {
+  if (auto failure = SendRequest(link_, request)) view_.showMessage(FailureText(*failure, lang_));
+}
+
+void WindowActions::sendOrRefuse(const OrRefusal<Request>& request) {
+  if (auto* refusal = std::get_if<Refusal>(&request)) {
+    view_.showMessage(RefusalText(*refusal, lang_));
+    return;
+  }
+  send(std::get<Request>(request));
+}
+
+void WindowActions::write() {
+  sendOrRefuse(WriteRequest(view_.parameters(), lang_.values));
+}
+
+void WindowActions::read() {
+  send(ReadRequest());
+}
+
+void WindowActions::factoryReset() {
+  view_.showParameters(FactoryParameters(lang_.values));
+  view_.showSendFields(FactorySendFields());
+}
+
+void WindowActions::about() {
+  send(AboutRequest());
+}
+
+void WindowActions::sendMessage() {
+  sendOrRefuse(MessageRequest(view_.sendFields()));
+}
+
+void WindowActions::sendInstruction() {
+  sendOrRefuse(InstructionRequest(view_.sendFields(), view_.parameters().text(Field::Callsign)));
+}
+
+void WindowActions::selectPort(const QString& text) {
+  if (auto failure = SelectPort(link_, text)) view_.showMessage(FailureText(*failure, lang_));
+}
+
+void WindowActions::exit() {
+  ExitProgram(link_);
+}
+
+void WindowActions::receive() {
+  const auto reply = TakeReply(link_);
+  if (!reply) return;
+  ParameterSet params = view_.parameters();
+  if (reply->outcome == Reply::Outcome::ReadBack) {
+    ApplyReadBack(reply->readBack, params, lang_.values);
+    view_.showParameters(params);
+  }
+  view_.showMessage(
+      ReplyText(*reply, params.text(Field::Callsign), view_.sendFields().HisCallsign, lang_));
+}
+
+void WindowActions::reportFailure(const LinkFailure& failure) {
+  view_.showMessage(FailureText(failure, lang_));
+}
+
+}  // namespace vorlan::ui

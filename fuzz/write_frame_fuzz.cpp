@@ -35,7 +35,8 @@ ParameterSet FuzzedParameters(FuzzedDataProvider& data, const LanguageData& lang
         break;
       case FieldKind::Text:
         // Most values keep their preset so the head usually passes and the tail gets exercised.
-        if (data.ConsumeIntegralInRange(0, 3) == 0) *params.text(f.name) = FuzzedText(data, 2 * f.maxLength);
+        if (data.ConsumeIntegralInRange(0, 3) == 0)
+          *params.text(f.name) = FuzzedText(data, 2 * f.maxLength);
         break;
       case FieldKind::WorkMode:
         params.WorkMode = data.ConsumeBool()

@@ -35,7 +35,10 @@ class Simulator {
       path_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
     }
   }
-  ~Simulator() {
+  ~Simulator() { stop(); }
+
+  // Ends the device at once, as when its cable is pulled.
+  void stop() {
     process_.kill();
     process_.waitForFinished(5000);
   }

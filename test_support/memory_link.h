@@ -35,6 +35,7 @@ class MemoryLink : public SerialLink {
     inBuffer.clear();
     return true;
   }
+  int inBufferCount() const override { return static_cast<int>(inBuffer.size()); }
   bool output(const QByteArray& bytes) override {
     sent += bytes;
     return true;
@@ -52,7 +53,7 @@ class MemoryLink : public SerialLink {
     return taken;
   }
   int commEvent() const override { return event; }
-  QString lastError() const override { return {}; }
+  LinkFailure lastFailure() const override { return {LinkFailure::Kind::NotOpen, {}, {}}; }
 };
 
 }  // namespace vorlan::test

@@ -17,6 +17,7 @@ class FakeView : public ui::WindowView {
   SendFields send;
   int shown = 0;                   // showParameters() calls
   QStringList messages;            // every message shown
+  QStringList statuses;            // every status line text, in order
   QStringList* journal = nullptr;  // gets "Show" and "Message" as they happen: a link's log shows
                                    // where they came
 
@@ -32,6 +33,7 @@ class FakeView : public ui::WindowView {
     if (journal) *journal << "Show";
   }
   void showSendFields(const SendFields& s) override { send = s; }
+  void showStatus(const QString& text, const QString&) override { statuses << text; }
   void showMessage(const QString& text) override {
     messages << text;
     if (journal) *journal << "Message";

@@ -30,6 +30,9 @@ class MemoryLink : public SerialLink {
     return true;
   }
   bool portOpen() const override { return open; }
+  QString devicePath() const override {
+    return open ? QStringLiteral("/dev/ttyMEM%1").arg(port) : QString();
+  }
   bool clearOutBuffer() override { return true; }
   bool clearInBuffer() override {
     inBuffer.clear();

@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace vorlan::ui {
@@ -32,6 +33,7 @@ class MainWindow : public QWidget, public WindowView {
   void showParameters(const ParameterSet& params) override;
   void showSendFields(const SendFields& send) override;
   void showMessage(const QString& text) override;
+  void showStatus(const QString& text, const QString& detail) override;
 
   WindowActions& actions() { return actions_; }
 
@@ -53,6 +55,7 @@ class MainWindow : public QWidget, public WindowView {
   const LanguageData& lang_;
   WindowActions actions_;
   QHash<QString, QWidget*> controls_;
+  QLabel* statusLine_ = nullptr;
 };
 
 }  // namespace vorlan::ui

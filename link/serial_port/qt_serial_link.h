@@ -51,8 +51,7 @@ class QtSerialLink : public QObject, public SerialLink {
   int commEvent() const override { return commEvent_; }
   LinkFailure lastFailure() const override { return lastFailure_; }
   int inBufferCount() const override { return static_cast<int>(inBuffer_.size()); }
-  // The device path of the open port; empty when closed.
-  QString devicePath() const { return port_.isOpen() ? path_ : QString(); }
+  QString devicePath() const override { return port_.isOpen() ? path_ : QString(); }
 
   // Told once when the open port fails under the program; the port is closed by then.
   std::function<void(const LinkFailure& failure)> onFailure;

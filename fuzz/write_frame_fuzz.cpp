@@ -10,7 +10,7 @@
 #include "link/write_frame.h"
 #include "params/field_table.h"
 #include "params/presets.h"
-#include "tools/device_sim/configuration.h"
+#include "tools/device_sim/write_frame_parser.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
 

@@ -14,10 +14,10 @@ namespace vorlan::sim {
 QByteArray AboutText();
 
 struct DeviceSettings {
-  char filler = ' ';         // pads texts in the read-back and fills every reply's tail
-  bool radioRead = false;    // a Read gets "$2" and kShortAnswerTail filler bytes (5 in all)
-  bool about100 = false;     // About gets "$6" and the first 98 bytes of the text (100 in all)
-  std::string corruptField;  // after every accepted write this field is stored wrong (Corrupted)
+  char filler = ' ';              // pads texts in the read-back and fills every reply's tail
+  bool radioRead = false;         // a Read gets "$2" and kShortAnswerTail filler bytes (5 in all)
+  bool about100 = false;          // About gets "$6" and the first 98 bytes of the text (100 in all)
+  std::string corruptField = {};  // after every accepted write, stored wrong (Corrupted)
 };
 
 struct Answer {

@@ -66,6 +66,9 @@ class QtSerialLink : public QObject, public SerialLink {
   void hangUp();
   void closePort();
   bool clearBuffer(QSerialPort::Direction direction);
+  // Fails the operation by the port's own error: one that means the device is gone closes the
+  // port and says so; any other is `kind` with the system's words.
+  bool failOnPortError(LinkFailure::Kind kind);
   bool fail(LinkFailure::Kind kind, const QString& reason = {}, int bytes = 0);
   LinkFailure failure(LinkFailure::Kind kind, const QString& reason = {}, int bytes = 0) const;
   int pendingOutput() const;

@@ -63,27 +63,30 @@ TEST(Fault, AReadBackThatRaisesAShorterThresholdChangesNothing) {
   }
 }
 
-// The device goes away between two requests: the next write fails on its own error, is said once
-// and closes the port; later requests find no port open.
-TEST(Fault, AFailingWriteIsSaidOnceAndClosesThePort) {
-  Session s(EnglishLanguage());
-  ASSERT_TRUE(s.open());
-  s.actions.read();
-  ASSERT_TRUE(s.waitForMessages(1));
-  s.sim.stop();
+// The device goes away between two requests: the next request fails on its own error (emptying a
+// buffer for a Write, handing over the bytes for a message), is said once and closes the port;
+// later requests find no port open.
+TEST(Fault, ARequestThatFailsOnTheLineIsSaidOnceAndClosesThePort) {
+  for (auto request : {&ui::WindowActions::write, &ui::WindowActions::sendMessage}) {
+    Session s(EnglishLanguage());
+    ASSERT_TRUE(s.open());
+    s.actions.read();
+    ASSERT_TRUE(s.waitForMessages(1));
+    s.sim.stop();
 
-  s.actions.write();  // before the event loop has seen the hang-up
+    (s.actions.*request)();  // before the event loop has seen the hang-up
 
-  EXPECT_EQ(s.view.messages.mid(1),
-            QStringList{"COM1 (" + s.sim.path() +
-                        ") was closed: the device was unplugged or hung up. Plug it in and pick "
-                        "the port again."});
-  EXPECT_FALSE(s.link.portOpen());
-  Pump(200);
-  s.actions.about();
-  EXPECT_EQ(s.view.messages.size(), 3);
-  EXPECT_EQ(s.view.messages.last(),
-            "No COM port is open: pick the device's port in the port box first.");
+    EXPECT_EQ(s.view.messages.mid(1),
+              QStringList{"COM1 (" + s.sim.path() +
+                          ") was closed: the device was unplugged or hung up. Plug it in and pick "
+                          "the port again."});
+    EXPECT_FALSE(s.link.portOpen());
+    Pump(200);
+    s.actions.about();
+    EXPECT_EQ(s.view.messages.size(), 3);
+    EXPECT_EQ(s.view.messages.last(),
+              "No COM port is open: pick the device's port in the port box first.");
+  }
 }
 
 }  // namespace

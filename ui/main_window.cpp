@@ -16,6 +16,7 @@
 #include "params/field_table.h"
 #include "params/presets.h"
 #include "ui/message_box.h"
+#include "ui/text_from_start.h"
 #include "ui/window_builder.h"
 
 namespace vorlan::ui {
@@ -74,6 +75,7 @@ void MainWindow::setText(std::string_view field, const QString& value) {
     const int index = box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index >= 0) box->setCurrentIndex(index);
     box->setEditText(value);
+    ShowTextFromStart(*box);
   }
 }
 

@@ -31,7 +31,8 @@ constexpr std::array kControls = {
     // Basic setup
     C{"Label1", Label, "Frame1", "Callsign", {120, 360, 855, 255}},
     C{"Text1", Entry, "Frame1", "", {960, 360, 1095, 255}},
-    C{"Label5", Label, "Frame1", "Symbol/", {2280, 360, 615, 255}},
+    // One pixel wider than designed: "Symbol/" is seven 6-pixel characters.
+    C{"Label5", Label, "Frame1", "Symbol/", {2280, 360, 630, 255}},
     C{"Text9", Entry, "Frame1", "", {3000, 360, 255, 270}},
     C{"Check9", Check, "Frame1", "sound prompt", {3360, 360, 1455, 255}},
     C{"Check7", Check, "Frame1", "Output trace", {3360, 600, 1455, 255}},

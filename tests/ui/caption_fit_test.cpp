@@ -191,6 +191,29 @@ TEST_P(CaptionFitTest, WorkModeBoxShowsItsTextFromTheStart) {
   EXPECT_EQ(box->lineEdit()->cursorPosition(), 0);
 }
 
+// Every entry of the work-mode list stands whole in the box: moving the cursor from its start to
+// its end scrolls nothing, the cursor moves by the text's whole width.
+TEST_P(CaptionFitTest, WorkModeBoxShowsEveryEntryWhole) {
+  auto* box = qobject_cast<QComboBox*>(controls.value("Combo9"));
+  ASSERT_NE(box, nullptr);
+  const QStringList entries =
+      chinese() ? QStringList{"关闭", "频道1收发", "频道2收发", "频道12轮流收发", "频道1发2收"}
+                : QStringList{"Disable", "CH1 TX/RX", "CH2 TX/RX", "CH1or2 TX/RX", "CH1TX CH2RX"};
+  box->addItems(entries);
+  QLineEdit* edit = box->lineEdit();
+  const auto cursorAt = [edit](int position) {
+    edit->setCursorPosition(position);
+    edit->repaint();  // the box scrolls its text as it paints
+    return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+  };
+  for (int i = 0; i < entries.size(); ++i) {
+    box->setCurrentIndex(i);
+    const int width = edit->fontMetrics().horizontalAdvance(entries[i]);
+    EXPECT_EQ(cursorAt(int(entries[i].size())) - cursorAt(0), width)
+        << entries[i].toStdString() << " in a box of " << edit->width() << " pixels";
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Builds, CaptionFitTest,
                          testing::Values(Layout{"en", &ui::EnglishLayout},
                                          Layout{"zh", &ui::ChineseLayout}),

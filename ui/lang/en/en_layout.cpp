@@ -86,7 +86,8 @@ constexpr std::array kControls = {
     C{"Label23", Label, "Frame2", "TX CTCSS", {2640, 840, 735, 255}},
     C{"Text21", Entry, "Frame2", "", {3480, 840, 375, 270}},
     C{"Label32", Label, "Frame2", "Work Mode", {120, 1080, 855, 255}},
-    C{"Combo9", DropDown, "Frame2", "", {960, 1080, 1455, 300}},
+    // Wider than designed, so that "CH1or2 TX/RX" shows whole.
+    C{"Combo9", DropDown, "Frame2", "", {960, 1080, 1575, 300}},
     C{"Label27", Label, "Frame2", "RX CTCSS", {2640, 1200, 735, 255}},
     C{"Text22", Entry, "Frame2", "", {3480, 1200, 375, 270}},
 

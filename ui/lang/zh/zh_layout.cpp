@@ -82,7 +82,9 @@ constexpr std::array kControls = {
     C{"Label23", Label, "Frame2", "发射哑音", {2640, 840, 735, 255}},
     C{"Text21", Entry, "Frame2", "", {3480, 840, 375, 270}},
     C{"Label32", Label, "Frame2", "工作模式", {120, 1080, 975, 255}},
-    C{"Combo9", DropDown, "Frame2", "", {960, 1080, 1455, 300}},
+    // Wider than designed and a little further left, up to "工作模式", so that "频道12轮流收发"
+    // shows whole and the box still ends before "接收哑音".
+    C{"Combo9", DropDown, "Frame2", "", {870, 1080, 1710, 300}},
     C{"Label27", Label, "Frame2", "接收哑音", {2640, 1200, 735, 255}},
     C{"Text22", Entry, "Frame2", "", {3480, 1200, 375, 270}},
     // Wider than designed, to the group's right edge: "或400.000MHz-480.000MHz" breaks only after

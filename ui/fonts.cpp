@@ -1,6 +1,5 @@
 #include "ui/fonts.h"
 
-#include <QStringList>
 #include <array>
 #include <initializer_list>
 
@@ -27,12 +26,17 @@ const std::array kSubstitutes = {
 
 }  // namespace
 
-void InstallFontSubstitutes() {
+QStringList StandInFaces(std::string_view face) {
+  QStringList standIns;
   for (const auto& s : kSubstitutes) {
-    QStringList standIns;
-    for (const char* face : s.standIns) standIns << QString::fromLatin1(face);
-    QFont::insertSubstitutions(Text(s.face), standIns);
+    if (s.face != face) continue;
+    for (const char* standIn : s.standIns) standIns << QString::fromLatin1(standIn);
   }
+  return standIns;
+}
+
+void InstallFontSubstitutes() {
+  for (const auto& s : kSubstitutes) QFont::insertSubstitutions(Text(s.face), StandInFaces(s.face));
 }
 
 QFont MakeFont(const FontSpec& spec) {

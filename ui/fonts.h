@@ -3,6 +3,7 @@
 // under the metric-compatible or same-style faces that Debian ships.
 
 #include <QFont>
+#include <QStringList>
 
 #include "ui/window_layout.h"
 
@@ -12,5 +13,9 @@ namespace vorlan::ui {
 void InstallFontSubstitutes();
 
 QFont MakeFont(const FontSpec& spec);
+
+// The installed faces that may stand in for a design face, in order of preference; empty for a
+// face the window does not use.
+QStringList StandInFaces(std::string_view face);
 
 }  // namespace vorlan::ui

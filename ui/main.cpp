@@ -1,4 +1,5 @@
-// The program: one window over the real serial port, in the language it was built with.
+// The program: one window over the real serial port, in the language it was built with; with
+// --demo over the device simulator.
 
 #include <QApplication>
 #include <QTimer>
@@ -9,18 +10,24 @@
 #include "link/serial_port/qt_serial_link.h"
 #include "program_identity.h"
 #include "ui/build_data.h"
+#include "ui/command_line.h"
+#include "ui/demo_mode.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(vorlan::identity::kInternalName));
   QApplication::setApplicationVersion(QString::fromUtf8(vorlan::identity::kFileVersion));
+  const vorlan::ui::BuildData build = vorlan::ui::ThisBuild();
+  const auto command = vorlan::ui::ParseCommandLine(argc, argv, build.language.language);
+
+  QApplication app(argc, argv);
   QApplication::setOrganizationName(QString::fromUtf8(vorlan::identity::kCompanyName));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(vorlan::identity::kInternalName));
   vorlan::ui::InstallFontSubstitutes();
 
-  const vorlan::ui::BuildData build = vorlan::ui::ThisBuild();
+  vorlan::ui::DemoDevice demo;  // declared before the link: the port closes before it ends
+  if (command.demo && !vorlan::ui::StartDemo(demo, build.language)) return 1;
   vorlan::QtSerialLink link;
   vorlan::ui::MainWindow window(link, build.language, build.layout);
   // A port that fails under the program (device unplugged) is reported like any other failure.

@@ -13,6 +13,7 @@
 #include "params/field_table.h"
 #include "params/presets.h"
 #include "ui/message_box.h"
+#include "ui/text_from_start.h"
 #include "ui/window_builder.h"
 
 namespace vorlan::ui {
@@ -102,6 +103,7 @@ void MainWindow::showText(Field field, const QString& value) {
     const int index = box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index >= 0) box->setCurrentIndex(index);
     box->setEditText(value);
+    ShowTextFromStart(*box);
   }
 }
 

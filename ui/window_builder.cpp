@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/label_buddies.h"
 #include "ui/language_data.h"
+#include "ui/text_from_start.h"
 #include "ui/wrapping_controls.h"
 
 namespace vorlan::ui {
@@ -46,6 +47,7 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
       // The box keeps the text as typed: no completion, and no case folding onto a list entry
       // (a work mode typed in another case is not that mode).
       box->setCompleter(nullptr);
+      ShowPicksFromStart(*box);
       return box;
     }
     case ControlKind::Button:

@@ -32,7 +32,7 @@ const Place kChinesePlaces[] = {
     {"Label37", "", {8, 416, 321, 17}, "宋体 10.5"},
     {"Text1", "Frame1", {48, 24, 89, 17}, "宋体 9"},
     {"Check4", "Frame8", {80, 48, 73, 17}, "宋体 9"},
-    {"Label22", "Frame2", {144, 16, 137, 41}, "宋体 9"},
+    {"Label22", "Frame2", {144, 16, 153, 41}, "宋体 9"},
 };
 
 TEST_P(LayoutTest, ControlsStandInTheirGroupsAtTheirPlacesInTheirFaces) {

@@ -31,7 +31,8 @@ constexpr std::array kControls = {
     // Basic setup
     C{"Label1", Label, "Frame1", "Callsign", {120, 360, 855, 255}},
     C{"Text1", Entry, "Frame1", "", {960, 360, 1095, 255}},
-    C{"Label5", Label, "Frame1", "Symbol/", {2280, 360, 615, 255}},
+    // One pixel wider than designed: "Symbol/" is seven 6-pixel characters.
+    C{"Label5", Label, "Frame1", "Symbol/", {2280, 360, 630, 255}},
     C{"Text9", Entry, "Frame1", "", {3000, 360, 255, 270}},
     C{"Check9", Check, "Frame1", "sound prompt", {3360, 360, 1455, 255}},
     C{"Check7", Check, "Frame1", "Output trace", {3360, 600, 1455, 255}},
@@ -85,7 +86,8 @@ constexpr std::array kControls = {
     C{"Label23", Label, "Frame2", "TX CTCSS", {2640, 840, 735, 255}},
     C{"Text21", Entry, "Frame2", "", {3480, 840, 375, 270}},
     C{"Label32", Label, "Frame2", "Work Mode", {120, 1080, 855, 255}},
-    C{"Combo9", DropDown, "Frame2", "", {960, 1080, 1455, 300}},
+    // Wider than designed, so that "CH1or2 TX/RX" shows whole.
+    C{"Combo9", DropDown, "Frame2", "", {960, 1080, 1575, 300}},
     C{"Label27", Label, "Frame2", "RX CTCSS", {2640, 1200, 735, 255}},
     C{"Text22", Entry, "Frame2", "", {3480, 1200, 375, 270}},
 

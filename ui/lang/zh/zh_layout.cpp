@@ -82,14 +82,18 @@ constexpr std::array kControls = {
     C{"Label23", Label, "Frame2", "发射哑音", {2640, 840, 735, 255}},
     C{"Text21", Entry, "Frame2", "", {3480, 840, 375, 270}},
     C{"Label32", Label, "Frame2", "工作模式", {120, 1080, 975, 255}},
-    C{"Combo9", DropDown, "Frame2", "", {960, 1080, 1455, 300}},
+    // Wider than designed and a little further left, up to "工作模式", so that "频道12轮流收发"
+    // shows whole and the box still ends before "接收哑音".
+    C{"Combo9", DropDown, "Frame2", "", {870, 1080, 1710, 300}},
     C{"Label27", Label, "Frame2", "接收哑音", {2640, 1200, 735, 255}},
     C{"Text22", Entry, "Frame2", "", {3480, 1200, 375, 270}},
+    // Wider than designed, to the group's right edge: "或400.000MHz-480.000MHz" breaks only after
+    // "或" and takes a line of its own otherwise, the fourth, which "发射哑音" covers.
     C{"Label22",
       Label,
       "Frame2",
       "频率范围: 136.000MHz-174.000MHz或400.000MHz-480.000MHz",
-      {2160, 240, 2055, 615}},
+      {2160, 240, 2295, 615}},
 
     // 互联网设置
     C{"Check14", Check, "Frame10", "互联网络", {120, 240, 1095, 255}},

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
 
 #include "config/config_writer.h"
 
@@ -60,8 +62,15 @@ QString BackupFileName(const QString& callsign, const QDateTime& time) {
 
 BackupOutcome SaveBackup(const ParameterSet& params, const BuildValues& build, const SaveInfo& info,
                          const QString& folder, int keep) {
-  if (!QDir().mkpath(folder)) {
-    return {{}, ConfigProblem{ConfigProblem::Kind::CannotMakeFolder, folder}};
+  std::error_code error;
+  std::filesystem::create_directories(folder.toStdU16String(), error);
+  if (error) {
+    return {{},
+            ConfigProblem{ConfigProblem::Kind::CannotMakeFolder,
+                          folder,
+                          {},
+                          {},
+                          QString::fromStdString(error.message())}};
   }
   QDateTime time = info.read ? info.read->time : info.time;
   QString path = QDir(folder).filePath(BackupFileName(params.text(Field::Callsign), time));

@@ -33,7 +33,7 @@ struct ConfigProblem {
                        // text
     WriteRefusal,      // the write would refuse the value at `key`: `refusal` says why
     CannotSave,        // the file could not be written: `detail` is the system's reason
-    CannotMakeFolder,  // the folder `file` could not be made
+    CannotMakeFolder,  // the folder `file` could not be made: `detail`
     CannotRemove,      // an old backup (`key` is its name) could not be removed: `detail`
   };
 

@@ -5,11 +5,14 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 
+#include "config/backups.h"
 #include "link/serial_port/port_names.h"
 #include "params/field_table.h"
 #include "params/presets.h"
+#include "ui/menu_bar.h"
 #include "ui/message_box.h"
 #include "ui/window_builder.h"
 
@@ -17,8 +20,15 @@ namespace vorlan::ui {
 
 MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowLayout& layout,
                        QWidget* parent)
-    : QWidget(parent), link_(link), lang_(lang), actions_(*this, link, lang) {
-  controls_ = BuildControls(*this, layout);
+    : QWidget(parent),
+      link_(link),
+      lang_(lang),
+      actions_(*this, link, lang),
+      config_(*this, link, lang, DefaultBackupFolder()) {
+  // The controls go into a client area below the menu bar, at the places the layout gives.
+  QMenuBar* menuBar = BuildMenuBar(*this, lang_, config_, [this] { exitProgram(); });
+  controls_ = BuildControls(*PlaceBelowMenuBar(*this, menuBar), layout);
+  setWindowTitle(Text(layout.caption));
   ApplyTabOrder(controls_, layout);
   setUpBoxes();
   showParameters(InitialParameters(lang_.values));
@@ -147,11 +157,7 @@ void MainWindow::connectHandlers() {
     }
   }
   if (auto* exit = qobject_cast<QPushButton*>(controls_.value(QStringLiteral("Command4")))) {
-    connect(exit, &QPushButton::clicked, this, [this] {
-      actions_.exit();
-      close();
-      QApplication::quit();
-    });
+    connect(exit, &QPushButton::clicked, this, [this] { exitProgram(); });
   }
   // Only picking an entry opens a port; typing into the box does nothing. Left alone, the editable
   // box takes a typed text that matches an entry as picked when the user presses Enter or leaves
@@ -163,6 +169,13 @@ void MainWindow::connectHandlers() {
             [this, port] { actions_.selectPort(port->currentText()); });
   }
   link_.onComm = [this] { actions_.receive(); };
+  actions_.backUpReadBack = [this](const ParameterSet& shown) { return config_.backUp(shown); };
+}
+
+void MainWindow::exitProgram() {
+  actions_.exit();
+  close();
+  QApplication::quit();
 }
 
 }  // namespace vorlan::ui

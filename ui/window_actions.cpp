@@ -59,12 +59,15 @@ void WindowActions::receive() {
   const auto reply = TakeReply(link_);
   if (!reply) return;
   ParameterSet params = view_.parameters();
+  QString backupProblem;
   if (reply->outcome == Reply::Outcome::ReadBack) {
     ApplyReadBack(reply->readBack, params, lang_.values);
     view_.showParameters(params);
+    if (backUpReadBack) backupProblem = backUpReadBack(params);
   }
   view_.showMessage(
       ReplyText(*reply, params.text(Field::Callsign), view_.sendFields().HisCallsign, lang_));
+  if (!backupProblem.isEmpty()) view_.showMessage(backupProblem);
 }
 
 void WindowActions::reportFailure(const LinkFailure& failure) {

@@ -1,8 +1,8 @@
 #include "cli/device_session.h"
 
 #include <QEventLoop>
-#include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
 
 #include "cli/cli_texts.h"
 #include "link/serial_link.h"
@@ -11,9 +11,11 @@
 namespace vorlan::cli {
 
 std::optional<Failure> CheckPortName(const QString& port) {
-  static const QRegularExpression comLike(QStringLiteral("^COM\\d+$"),
-                                          QRegularExpression::CaseInsensitiveOption);
-  if (port.isEmpty() || (comLike.match(port).hasMatch() && !PortNumber(port))) {
+  const QStringView number = QStringView(port).mid(3);
+  const bool comLike =
+      port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) && !number.isEmpty() &&
+      std::all_of(number.begin(), number.end(), [](QChar c) { return c.isDigit(); });
+  if (port.isEmpty() || (comLike && !PortNumber(port))) {
     return Failure{
         ExitCode::UsageOrFile,
         QStringLiteral("--port must be COM1 to COM30 or a device path, not \"%1\".").arg(port)};

@@ -62,9 +62,8 @@ QString ProblemText(const ConfigProblem& problem) {
     case Kind::NoWorkModeCode:
       return QStringLiteral("%1: \"%2\" is no work-mode code (0 to 4)").arg(where, problem.detail);
     case Kind::WriteRefusal:
-      return where + QStringLiteral(": ") +
-             (problem.refusal ? RefusalText(*problem.refusal, QStringLiteral("written"))
-                              : QString());
+      return where + QStringLiteral(": the write would refuse it: ") +
+             (problem.refusal ? RefusalText(*problem.refusal) : QString());
     case Kind::CannotSave:
       return QStringLiteral("Cannot save %1: %2").arg(problem.file, problem.detail);
     case Kind::CannotMakeFolder:
@@ -120,31 +119,28 @@ QString FailureText(const LinkFailure& failure, const QString& where) {
   return {};
 }
 
-QString RefusalText(const Refusal& refusal, const QString& verb) {
+QString RefusalText(const Refusal& refusal) {
   const QString name = Utf8(Def(refusal.field).name);
   switch (refusal.rule) {
     case Refusal::Rule::HeadWidth:
-      return QStringLiteral(
-                 "nothing can be %1: %2 must take exactly %3 bytes on the line, it takes %4")
-          .arg(verb, name)
+      return QStringLiteral("%1 must take exactly %2 bytes on the line, it takes %3")
+          .arg(name)
           .arg(refusal.needed)
           .arg(refusal.found);
     case Refusal::Rule::TailTooLong:
-      return QStringLiteral("nothing can be %1: %2 takes at most %3 bytes on the line, it takes %4")
-          .arg(verb, name)
+      return QStringLiteral("%1 takes at most %2 bytes on the line, it takes %3")
+          .arg(name)
           .arg(refusal.needed)
           .arg(refusal.found);
     case Refusal::Rule::NoWorkModeCode:
-      return QStringLiteral("nothing can be %1: %2 \"%3\" is none of the work modes")
-          .arg(verb, name, refusal.offending);
+      return QStringLiteral("%1 \"%2\" is none of the work modes").arg(name, refusal.offending);
     case Refusal::Rule::Delimiter:
-      return QStringLiteral("nothing can be %1: %2 must not contain the character \"%3\"")
-          .arg(verb, name, refusal.offending);
+      return QStringLiteral("%1 must not contain the character \"%2\"")
+          .arg(name, refusal.offending);
     case Refusal::Rule::NoTextCodec:
       return QStringLiteral(
-                 "nothing can be %1: this system cannot encode text for the device (no GB18030 "
-                 "codec in Qt); install the ICU libraries that Qt was built with")
-          .arg(verb);
+          "this system cannot encode text for the device (no GB18030 codec in Qt); install the "
+          "ICU libraries that Qt was built with");
   }
   return {};
 }

@@ -20,8 +20,8 @@ QString PortWhere(const QString& port, const QString& path);
 // `where` is PortWhere(...).
 QString FailureText(const LinkFailure& failure, const QString& where);
 
-// `verb` is "written" or "sent".
-QString RefusalText(const Refusal& refusal, const QString& verb);
+// Why the tool will not send a value: "GroupCall must take exactly 6 bytes on the line, it takes 2".
+QString RefusalText(const Refusal& refusal);
 
 // The outcome as the device said it: "\"$4\" (write done)".
 QString OutcomeText(Reply::Outcome outcome);

@@ -132,8 +132,7 @@ std::optional<Failure> RunWrite(Context& context) {
   CopyFields(sets, target);
   const auto request = WriteRequest(target, context.build);
   if (auto* refusal = std::get_if<Refusal>(&request)) {
-    return Usage(QStringLiteral("Not written: ") +
-                 RefusalText(*refusal, QStringLiteral("written")));
+    return Usage(QStringLiteral("Not written: ") + RefusalText(*refusal) + '.');
   }
   VORLAN_TRY(reply, session->exchange(std::get<Request>(request), QStringLiteral("Writing")));
   if (reply.outcome != Reply::Outcome::WriteDone) return Unexpected(*session, reply, "the write");
@@ -176,25 +175,34 @@ std::optional<Failure> RunDiff(Context& context) {
   auto in = [](const Side& side, Field f) {
     return std::find(side.fields.begin(), side.fields.end(), f) != side.fields.end();
   };
-  auto shown = [&](const Side& side, Field f) {
-    return in(side, f) ? ParameterValueJson(side.params, f, context.build)
-                       : QStringLiteral("(not set)");
-  };
-  QStringList lines;
+  // Only the fields both set are compared: a template against a device compares its own fields.
+  std::vector<Field> both;
+  int onlyOne = 0;
   for (Field f : AllParameters()) {
-    if (!in(a, f) && !in(b, f)) continue;
-    const bool differs = in(a, f) != in(b, f) ||
-                         !DifferingFields(a.params, b.params, context.build, std::array{f}).empty();
-    if (!differs) continue;
-    lines << QStringLiteral("-%1: %2").arg(Utf8(Def(f).name), shown(a, f))
-          << QStringLiteral("+%1: %2").arg(Utf8(Def(f).name), shown(b, f));
+    if (in(a, f) && in(b, f)) both.push_back(f);
+    if (in(a, f) != in(b, f)) ++onlyOne;
   }
-  if (lines.isEmpty()) {
-    context.print(QStringLiteral("%1 and %2 hold the same settings.").arg(a.label, b.label));
+  if (onlyOne > 0) {
+    context.warn(
+        QStringLiteral("%1 fields are set in only one of the two and not compared.").arg(onlyOne));
+  }
+  const std::vector<Field> differing = DifferingFields(a.params, b.params, context.build, both);
+  if (differing.empty()) {
+    context.print(QStringLiteral("%1 and %2 hold the same settings (%3 fields compared).")
+                      .arg(a.label, b.label)
+                      .arg(both.size()));
     return std::nullopt;
   }
-  context.print(QStringLiteral("--- %1\n+++ %2\n").arg(a.label, b.label) + lines.join('\n'));
-  return Failure{ExitCode::Mismatch, QStringLiteral("%1 fields differ.").arg(lines.size() / 2)};
+  QStringList lines = {QStringLiteral("--- ") + a.label, QStringLiteral("+++ ") + b.label};
+  for (Field f : differing) {
+    const QString name = Utf8(Def(f).name);
+    lines << QStringLiteral("-%1: %2").arg(name, ParameterValueJson(a.params, f, context.build))
+          << QStringLiteral("+%1: %2").arg(name, ParameterValueJson(b.params, f, context.build));
+  }
+  context.print(lines.join('\n'));
+  return Failure{
+      ExitCode::Mismatch,
+      QStringLiteral("%1 of %2 fields compared differ.").arg(differing.size()).arg(both.size())};
 }
 
 }  // namespace vorlan::cli

@@ -24,8 +24,7 @@ std::optional<Failure> CheckLength(const QString& option, Field field, const QSt
 }
 
 Failure Refused(const Refusal& refusal) {
-  return {ExitCode::UsageOrFile,
-          QStringLiteral("Not sent: ") + RefusalText(refusal, QStringLiteral("sent"))};
+  return {ExitCode::UsageOrFile, QStringLiteral("Not sent: ") + RefusalText(refusal) + '.'};
 }
 
 // The send fields as the window starts with them, with what the command line gives.

@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -137,7 +138,7 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
   if (!number || !(seconds > 0) || seconds > 3600) {
     return Usage(QStringLiteral("--timeout takes seconds, more than 0."));
   }
-  options.timeoutMs = static_cast<int>(std::lround(seconds * 1000));
+  options.timeoutMs = std::max(1, static_cast<int>(std::lround(seconds * 1000)));
   options.output = parser.value("output");
   options.sets = parser.values("set");
   options.verify = !parser.isSet("no-verify");

@@ -3,31 +3,31 @@
 #include <benchmark/benchmark.h>
 
 #include "fake_view.h"
-#include "link/reply_handler.h"
 #include "link/write_frame.h"
 #include "memory_link.h"
 #include "params/presets.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
+#include "ui/window_actions.h"
 
 namespace vorlan {
 namespace {
 
 void BM_BuildWriteFrame(benchmark::State& state) {
-  const LanguageData& lang = state.range(0) ? ChineseLanguage() : EnglishLanguage();
-  ParameterSet params = InitialParameters(lang);
-  params.BeaconText = QString::fromUtf8("北京市海淀区 APRS 信标");
+  const BuildValues& build = (state.range(0) ? ChineseLanguage() : EnglishLanguage()).values;
+  ParameterSet params = InitialParameters(build);
+  params.setText(Field::BeaconText, QString::fromUtf8("北京市海淀区 APRS 信标"));
   for (auto _ : state) {
-    benchmark::DoNotOptimize(BuildWriteFrame(params, lang));
+    benchmark::DoNotOptimize(BuildWriteFrame(params, build));
   }
 }
 BENCHMARK(BM_BuildWriteFrame)->Arg(0)->Arg(1);
 
 void BM_CheckWriteFrame(benchmark::State& state) {
-  const LanguageData& lang = EnglishLanguage();
-  const ParameterSet params = InitialParameters(lang);
+  const BuildValues& build = EnglishLanguage().values;
+  const ParameterSet params = InitialParameters(build);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(CheckWriteFrame(params, lang));
+    benchmark::DoNotOptimize(CheckWriteFrame(params, build));
   }
 }
 BENCHMARK(BM_CheckWriteFrame);
@@ -55,11 +55,11 @@ void BM_HandleReadBack(benchmark::State& state) {
   const QByteArray reply = SampleReadBack();
   test::MemoryLink link;
   test::FakeView view(lang);
+  ui::WindowActions actions(view, link, lang);
   for (auto _ : state) {
     link.inBuffer = reply;
-    view.changes.clear();
     view.messages.clear();
-    OnComm(link, view, lang);
+    actions.receive();
   }
   if (view.messages.value(0) != "NOCALL-9     Read correct!")
     state.SkipWithError("unexpected reply");

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "link/protocol.h"
-#include "link/requests.h"
 #include "link/write_frame.h"
 #include "session.h"
 #include "ui/lang/en/en_language.h"
@@ -56,15 +55,13 @@ int main(int argc, char** argv) {
   test::Session session(lang, {});  // paced like the device
   if (!session.open()) return 1;
 
-  const double readMs =
-      MedianMs(session, runs, [&] { ReadConfiguration(session.link, session.view); });
+  const double readMs = MedianMs(session, runs, [&] { session.actions.read(); });
   const qsizetype readBytes = static_cast<qsizetype>(kReadRequest.size()) + kReadReplyLength;
 
-  session.view.load(InitialParameters(lang), InitialSendFields());
-  const double writeMs =
-      MedianMs(session, runs, [&] { WriteConfiguration(session.link, session.view, lang); });
+  session.view.params = InitialParameters(lang.values);
+  const double writeMs = MedianMs(session, runs, [&] { session.actions.write(); });
   const qsizetype writeBytes =
-      BuildWriteFrame(ReadParameters(session.view), lang).size() + kWriteReplyLength;
+      BuildWriteFrame(session.view.params, lang.values).size() + kWriteReplyLength;
 
   if (readMs < 0 || writeMs < 0) {
     std::fprintf(stderr, "the simulator did not answer\n");

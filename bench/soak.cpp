@@ -8,8 +8,7 @@
 #include <cstdio>
 
 #include "link/device_text.h"
-#include "link/requests.h"
-#include "link/write_frame.h"
+#include "link/protocol.h"
 #include "random_parameters.h"
 #include "session.h"
 #include "ui/lang/en/en_language.h"
@@ -26,12 +25,12 @@ int Mismatches(const ParameterSet& written, const ParameterSet& readBack) {
     if (row.decoding == ReadBackDecoding::Reserved) continue;
     if (row.decoding == ReadBackDecoding::Text) {
       const QByteArray expected =
-          EncodeDeviceText(*written.text(row.field)).leftJustified(row.width, ' ');
-      mismatches += EncodeDeviceText(*readBack.text(row.field)) != expected;
+          EncodeDeviceText(written.text(row.field)).leftJustified(row.width, ' ');
+      mismatches += EncodeDeviceText(readBack.text(row.field)) != expected;
     } else if (row.decoding == ReadBackDecoding::WorkMode) {
-      mismatches += written.WorkMode != readBack.WorkMode;
+      mismatches += written.text(row.field) != readBack.text(row.field);
     } else {
-      mismatches += *written.flag(row.field) != *readBack.flag(row.field);
+      mismatches += written.flag(row.field) != readBack.flag(row.field);
     }
   }
   return mismatches;
@@ -59,18 +58,19 @@ int main(int argc, char** argv) {
       return 1;
     }
     for (int cycle = 0; cycle < cycles / 2; ++cycle) {
-      const ParameterSet params = bench::RandomParameters(random, *lang);
-      session.view.load(params, InitialSendFields());
+      const ParameterSet params = test::RandomParameters(random, lang->values);
+      session.view.params = params;
       session.view.messages.clear();
-      WriteConfiguration(session.link, session.view, *lang);
-      const bool written = session.waitForMessages(1) &&
-                           session.view.messages[0] == params.Callsign + Text(lang->writeCorrect);
+      session.actions.write();
+      const bool written =
+          session.waitForMessages(1) &&
+          session.view.messages[0] == params.text(Field::Callsign) + Text(lang->writeCorrect);
 
-      session.view.load(InitialParameters(*lang), InitialSendFields());
-      ReadConfiguration(session.link, session.view);
+      session.view.params = InitialParameters(lang->values);
+      session.actions.read();
       const bool read = session.waitForMessages(2);
       if (!written || !read) ++failedExchanges;
-      mismatches += Mismatches(params, ReadParameters(session.view));
+      mismatches += Mismatches(params, session.view.params);
     }
   }
   const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;

@@ -10,7 +10,7 @@
 #include "link/write_frame.h"
 #include "params/field_table.h"
 #include "params/presets.h"
-#include "tools/device_sim/configuration.h"
+#include "tools/device_sim/write_frame_parser.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
 
@@ -25,22 +25,23 @@ QString FuzzedText(FuzzedDataProvider& data, int maxBytes) {
   return data.ConsumeBool() ? DecodeDeviceText(raw) : QString::fromUtf8(raw);
 }
 
-ParameterSet FuzzedParameters(FuzzedDataProvider& data, const LanguageData& lang) {
-  ParameterSet params = InitialParameters(lang);
-  for (const auto& f : FieldTable()) {
-    if (f.role != FieldRole::Parameter) continue;
+ParameterSet FuzzedParameters(FuzzedDataProvider& data, const BuildValues& build) {
+  ParameterSet params = InitialParameters(build);
+  for (const auto& f : ParameterTable()) {
     switch (f.kind) {
       case FieldKind::Flag:
-        *params.flag(f.name) = data.ConsumeBool();
+        params.setFlag(f.key, data.ConsumeBool());
         break;
       case FieldKind::Text:
         // Most values keep their preset so the head usually passes and the tail gets exercised.
-        if (data.ConsumeIntegralInRange(0, 3) == 0) *params.text(f.name) = FuzzedText(data, 2 * f.maxLength);
+        if (data.ConsumeIntegralInRange(0, 3) == 0) {
+          params.setText(f.key, FuzzedText(data, 2 * f.maxLength));
+        }
         break;
       case FieldKind::WorkMode:
-        params.WorkMode = data.ConsumeBool()
-                              ? *WorkModeText(data.ConsumeIntegralInRange(0, 4), lang)
-                              : FuzzedText(data, 16);
+        params.setText(f.key, data.ConsumeBool()
+                                  ? *WorkModeText(data.ConsumeIntegralInRange(0, 4), build)
+                                  : FuzzedText(data, 16));
         break;
     }
   }
@@ -51,27 +52,26 @@ ParameterSet FuzzedParameters(FuzzedDataProvider& data, const LanguageData& lang
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   FuzzedDataProvider data(bytes, size);
-  const LanguageData& lang = data.ConsumeBool() ? ChineseLanguage() : EnglishLanguage();
-  const ParameterSet params = FuzzedParameters(data, lang);
-  if (CheckWriteFrame(params, lang)) return 0;  // refused: nothing goes on the line
+  const BuildValues& build = (data.ConsumeBool() ? ChineseLanguage() : EnglishLanguage()).values;
+  const ParameterSet params = FuzzedParameters(data, build);
+  if (CheckWriteFrame(params, build)) return 0;  // refused: nothing goes on the line
 
-  const auto parsed = sim::ParseWriteFrame(BuildWriteFrame(params, lang));
+  const auto parsed = sim::ParseWriteFrame(BuildWriteFrame(params, build));
   if (!parsed.configuration) __builtin_trap();
   const sim::Configuration& stored = *parsed.configuration;
-  for (const auto& f : FieldTable()) {
-    if (f.role != FieldRole::Parameter) continue;
+  for (const auto& f : ParameterTable()) {
     const auto it = stored.find(f.name);
     if (it == stored.end()) __builtin_trap();
     QByteArray expected;
     switch (f.kind) {
       case FieldKind::Flag:
-        expected = *params.flag(f.name) ? (f.name == "Server2Enable" ? "2" : "1") : "0";
+        expected = params.flag(f.key) ? (f.key == Field::Server2Enable ? "2" : "1") : "0";
         break;
       case FieldKind::Text:
-        expected = EncodeDeviceText(*params.text(f.name));
+        expected = EncodeDeviceText(params.text(f.key));
         break;
       case FieldKind::WorkMode:
-        expected = WorkModeCode(params.WorkMode, lang).toLatin1();
+        expected = WorkModeCode(params.text(f.key), build).toLatin1();
         break;
     }
     if (it->second != expected) __builtin_trap();

@@ -22,7 +22,7 @@ struct Refusal {
   Rule rule;
   int needed = 0;
   int found = 0;
-  QString offending;
+  QString offending = {};
 
   bool operator==(const Refusal&) const = default;
 };

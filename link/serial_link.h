@@ -4,6 +4,7 @@
 // lastFailure(); the caller then stops at that step, so nothing after a failed step happens.
 
 #include <QByteArray>
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -26,6 +27,8 @@ class SerialLink {
   // PortOpen: true opens the port with CommPort and the fixed line settings, false closes it.
   virtual bool setPortOpen(bool open) = 0;
   virtual bool portOpen() const = 0;
+  // The device the open port stands for, e.g. "/dev/ttyUSB0"; empty when closed.
+  virtual QString devicePath() const = 0;
   // OutBufferCount = 0: discard everything still waiting to be sent.
   virtual bool clearOutBuffer() = 0;
   // InBufferCount = 0: discard everything received and not yet read.

@@ -42,7 +42,8 @@ void ConfigActions::saveAs(const QString& path) {
 }
 
 QString ConfigActions::backUp(const ParameterSet& params) {
-  const ReadOrigin read{PortText(link_.commPort()), {}, QDateTime::currentDateTimeUtc()};
+  const ReadOrigin read{PortText(link_.commPort()), link_.devicePath(),
+                        QDateTime::currentDateTimeUtc()};
   const BackupOutcome outcome = SaveBackup(params, lang_.values, ThisProgram(read), backupFolder_);
   return outcome.problem ? BackupProblemText(*outcome.problem, lang_) : QString();
 }

@@ -94,6 +94,15 @@ struct LanguageData {
   std::string_view portClearFailed;       // %3 the system's reason
   std::string_view portOutputFull;        // %3 bytes that do not fit the output buffer
 
+  // The status line. %1 is the port ("COM3"), %2 its device path.
+  std::string_view statusNoPort;          // no port is open
+  std::string_view statusOpen;            // the port is open and idle
+  std::string_view statusWaiting;         // %2 bytes received of the %3 awaited
+  std::string_view statusNoAnswer;        // the answer is late (short: %1 only)
+  std::string_view statusNoAnswerDetail;  // the same, whole; %3 the seconds waited
+  std::string_view statusOutcome;         // %2 the last exchange's message
+  std::string_view statusMessageSent;     // a message went out, nothing is awaited
+
   ConfigTexts config;
 };
 

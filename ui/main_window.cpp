@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -31,9 +33,12 @@ MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowL
   setWindowTitle(Text(layout.caption));
   ApplyTabOrder(controls_, layout);
   setUpBoxes();
+  statusLine_ = qobject_cast<QLabel*>(controls_.value(Text(layout.statusLine)));
+  if (statusLine_) statusLine_->setWordWrap(false);  // one line; the tooltip holds the rest
   showParameters(InitialParameters(lang_.values));
   showSendFields(InitialSendFields());
   connectHandlers();
+  actions_.status().showPort();
   if (QWidget* callsign = controlOf(Field::Callsign)) callsign->setFocus();
 }
 
@@ -129,6 +134,13 @@ void MainWindow::showSendFields(const SendFields& send) {
 
 void MainWindow::showMessage(const QString& text) {
   ShowMessageBox(this, text);
+}
+
+void MainWindow::showStatus(const QString& text, const QString& detail) {
+  if (!statusLine_) return;
+  const QFontMetrics metrics(statusLine_->font());
+  statusLine_->setText(metrics.elidedText(text, Qt::ElideMiddle, statusLine_->width()));
+  statusLine_->setToolTip(detail.isEmpty() ? text : detail);
 }
 
 void MainWindow::setUpBoxes() {

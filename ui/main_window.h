@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace vorlan::ui {
@@ -33,6 +34,7 @@ class MainWindow : public QWidget, public WindowView {
   void showParameters(const ParameterSet& params) override;
   void showSendFields(const SendFields& send) override;
   void showMessage(const QString& text) override;
+  void showStatus(const QString& text, const QString& detail) override;
 
   WindowActions& actions() { return actions_; }
   ConfigActions& configActions() { return config_; }
@@ -57,6 +59,7 @@ class MainWindow : public QWidget, public WindowView {
   WindowActions actions_;
   ConfigActions config_;
   QHash<QString, QWidget*> controls_;
+  QLabel* statusLine_ = nullptr;
 };
 
 }  // namespace vorlan::ui

@@ -11,7 +11,13 @@
 namespace vorlan::ui {
 
 void WindowActions::send(const Request& request) {
-  if (auto failure = SendRequest(link_, request)) view_.showMessage(FailureText(*failure, lang_));
+  if (auto failure = SendRequest(link_, request)) {
+    reportFailure(*failure);
+  } else if (request.replyLength > 0) {
+    status_.awaiting(request.replyLength);
+  } else {
+    status_.messageSent();
+  }
 }
 
 void WindowActions::sendOrRefuse(const OrRefusal<Request>& request) {
@@ -48,7 +54,9 @@ void WindowActions::sendInstruction() {
 }
 
 void WindowActions::selectPort(const QString& text) {
-  if (auto failure = SelectPort(link_, text)) view_.showMessage(FailureText(*failure, lang_));
+  const auto failure = SelectPort(link_, text);
+  status_.showPort();
+  if (failure) view_.showMessage(FailureText(*failure, lang_));
 }
 
 void WindowActions::exit() {
@@ -65,12 +73,15 @@ void WindowActions::receive() {
     view_.showParameters(params);
     if (backUpReadBack) backupProblem = backUpReadBack(params);
   }
-  view_.showMessage(
-      ReplyText(*reply, params.text(Field::Callsign), view_.sendFields().HisCallsign, lang_));
+  const QString message =
+      ReplyText(*reply, params.text(Field::Callsign), view_.sendFields().HisCallsign, lang_);
+  status_.outcome(message);
+  view_.showMessage(message);
   if (!backupProblem.isEmpty()) view_.showMessage(backupProblem);
 }
 
 void WindowActions::reportFailure(const LinkFailure& failure) {
+  status_.showPort();
   view_.showMessage(FailureText(failure, lang_));
 }
 

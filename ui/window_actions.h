@@ -9,6 +9,7 @@
 #include "link/refusal.h"
 #include "link/serial_link.h"
 #include "ui/language_data.h"
+#include "ui/status_line.h"
 #include "ui/window_view.h"
 
 namespace vorlan::ui {
@@ -16,7 +17,7 @@ namespace vorlan::ui {
 class WindowActions {
  public:
   WindowActions(WindowView& view, SerialLink& link, const LanguageData& lang)
-      : view_(view), link_(link), lang_(lang) {}
+      : view_(view), link_(link), lang_(lang), status_(view, link, lang) {}
 
   void write();            // Command6: the write frame, arms 5
   void read();             // Command7: "$2#", arms 412
@@ -31,6 +32,8 @@ class WindowActions {
   // A failure the link met on its own (device unplugged).
   void reportFailure(const LinkFailure& failure);
 
+  StatusLine& status() { return status_; }
+
   // Keeps a backup of each complete read-back once the window shows it; returns the message for a
   // failure (shown once, after the read message), or an empty text.
   std::function<QString(const ParameterSet& shown)> backUpReadBack;
@@ -42,6 +45,7 @@ class WindowActions {
   WindowView& view_;
   SerialLink& link_;
   const LanguageData& lang_;
+  StatusLine status_;
 };
 
 }  // namespace vorlan::ui

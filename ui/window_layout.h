@@ -49,6 +49,9 @@ struct WindowLayout {
   std::span<const ControlSpec> controls;
   std::span<const FontRule> fonts;  // controls whose face or size differ from defaultFont
   std::span<const std::string_view> tabOrder;
+  // The label that says what the window is doing: which port is open, what it waits for, what the
+  // last exchange brought.
+  std::string_view statusLine;
 };
 
 }  // namespace vorlan::ui

@@ -21,6 +21,8 @@ class WindowView {
 
   // A modal box with one OK button, no icon and the title kMessageTitle; returns when closed.
   virtual void showMessage(const QString& text) = 0;
+  // The status line: a short text, and the whole story where the line cannot hold it.
+  virtual void showStatus(const QString& text, const QString& detail) = 0;
 };
 
 }  // namespace vorlan::ui

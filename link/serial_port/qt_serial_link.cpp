@@ -110,10 +110,21 @@ void QtSerialLink::closePort() {
 
 bool QtSerialLink::clearBuffer(QSerialPort::Direction direction) {
   if (!port_.isOpen()) return fail(LinkFailure::Kind::NotOpen);
-  if (port_.clear(direction)) return true;
-  const QString reason = port_.errorString();
   port_.clearError();
-  return fail(LinkFailure::Kind::ClearFailed, reason);
+  if (port_.clear(direction)) return true;
+  return failOnPortError(LinkFailure::Kind::ClearFailed);
+}
+
+bool QtSerialLink::failOnPortError(LinkFailure::Kind kind) {
+  const QString reason = port_.errorString();
+  if (IsHangUp(port_.error())) {
+    const LinkFailure hungUp = failure(LinkFailure::Kind::HungUp, reason);
+    closePort();  // reported here, once, not again through onFailure
+    lastFailure_ = hungUp;
+    return false;
+  }
+  port_.clearError();
+  return fail(kind, reason);
 }
 
 bool QtSerialLink::clearOutBuffer() {
@@ -149,15 +160,7 @@ bool QtSerialLink::output(const QByteArray& bytes) {
   port_.flush();
   const QSerialPort::SerialPortError error = port_.error();
   if (queued && (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)) return true;
-  const QString reason = port_.errorString();
-  if (IsHangUp(error)) {
-    const LinkFailure hungUp = failure(LinkFailure::Kind::HungUp, reason);
-    closePort();  // reported here, once, not again through onFailure
-    lastFailure_ = hungUp;
-    return false;
-  }
-  port_.clearError();
-  return fail(LinkFailure::Kind::WriteFailed, reason.isEmpty() ? QStringLiteral("?") : reason);
+  return failOnPortError(LinkFailure::Kind::WriteFailed);
 }
 
 bool QtSerialLink::setRThreshold(int n) {

@@ -51,8 +51,7 @@ class QtSerialLink : public QObject, public SerialLink {
   int commEvent() const override { return commEvent_; }
   LinkFailure lastFailure() const override { return lastFailure_; }
   int inBufferCount() const override { return static_cast<int>(inBuffer_.size()); }
-  // The device path of the open port; empty when closed.
-  QString devicePath() const { return port_.isOpen() ? path_ : QString(); }
+  QString devicePath() const override { return port_.isOpen() ? path_ : QString(); }
   // Opens this device path from now on instead of the device the port number stands for; empty
   // goes back to the port number. For a front end that is given a path (the window never is).
   void pinDevicePath(const QString& path) { pinnedPath_ = path; }
@@ -72,6 +71,9 @@ class QtSerialLink : public QObject, public SerialLink {
   void hangUp();
   void closePort();
   bool clearBuffer(QSerialPort::Direction direction);
+  // Fails the operation by the port's own error: one that means the device is gone closes the
+  // port and says so; any other is `kind` with the system's words.
+  bool failOnPortError(LinkFailure::Kind kind);
   bool fail(LinkFailure::Kind kind, const QString& reason = {}, int bytes = 0);
   LinkFailure failure(LinkFailure::Kind kind, const QString& reason = {}, int bytes = 0) const;
   int pendingOutput() const;

@@ -3,8 +3,6 @@
 
 #include "link/device_text.h"
 #include "link/protocol.h"
-#include "link/requests.h"
-#include "link/write_frame.h"
 #include "session.h"
 #include "tools/device_sim/configuration.h"
 #include "ui/lang/en/en_language.h"
@@ -24,19 +22,28 @@ constexpr char kEdited[] =
     "AlarmPhone=+8613912345678|MyPhone=0755-12345678|Server1=asia.aprs2.net:14580|Server2=|"
     "Filter=b/BG7ABC*";
 
-// Every text field of the view holds bytes(field) padded to its read-back width with the filler.
-void ExpectTexts(const FakeView& view, const auto& bytes, char filler) {
+// Every text field of the window holds bytes(field) padded to its read-back width with the filler.
+void ExpectTexts(const ParameterSet& shown, const auto& bytes, char filler) {
   for (const auto& row : ReadBackLayout()) {
     if (row.decoding != ReadBackDecoding::Text) continue;
-    EXPECT_EQ(EncodeDeviceText(view.text(row.field)),
+    EXPECT_EQ(EncodeDeviceText(shown.text(row.field)),
               bytes(row.field).leftJustified(row.width, filler))
-        << row.field;
+        << Def(row.field).name;
   }
+}
+
+// Every flag of the window.
+QList<bool> Flags(const ParameterSet& params) {
+  QList<bool> flags;
+  for (const auto& f : ParameterTable()) {
+    if (f.kind == FieldKind::Flag) flags << params.flag(f.key);
+  }
+  return flags;
 }
 
 TEST(Exchange, ReadWriteAndReadAgainGiveBackEveryFieldAndEveryByte) {
   const sim::Configuration device = sim::DefaultConfiguration();
-  auto stored = [&](std::string_view field) { return device.find(field)->second; };
+  auto stored = [&](Field field) { return device.find(Def(field).name)->second; };
   const struct {
     const char* option;
     char filler;
@@ -49,39 +56,44 @@ TEST(Exchange, ReadWriteAndReadAgainGiveBackEveryFieldAndEveryByte) {
       ASSERT_TRUE(s.open());
 
       // Read fills all 44 fields with what the device holds, with one receive event.
-      ReadConfiguration(s.link, s.view);
+      s.actions.read();
       ASSERT_TRUE(s.waitForMessages(1));
       EXPECT_TRUE(s.view.messages[0].endsWith(Text(lang->readCorrect)));
       EXPECT_EQ(s.events, 1);
-      EXPECT_EQ(s.view.changes.size(), 44);
-      ExpectTexts(s.view, stored, filler);
-      for (const auto& [field, on] : s.view.flags) EXPECT_EQ(on, stored(field) != "0") << field;
-      EXPECT_EQ(s.view.text("WorkMode"),
+      EXPECT_EQ(s.view.shown, 1);
+      ExpectTexts(s.view.params, stored, filler);
+      for (const auto& f : ParameterTable()) {
+        if (f.kind != FieldKind::Flag) continue;
+        EXPECT_EQ(s.view.params.flag(f.key), stored(f.key) != "0") << f.name;
+      }
+      EXPECT_EQ(s.view.params.text(Field::WorkMode),
                 Text(lang == &EnglishLanguage() ? "CH1TX CH2RX" : "频道1发2收"));
 
       // Every field edited away from the start values is written and comes back padded.
-      s.view.load(InitialParameters(*lang), InitialSendFields());
+      ParameterSet written = InitialParameters(lang->values);
       for (const QString& edit : QString::fromUtf8(kEdited).split('|')) {
-        s.view.setText(edit.section('=', 0, 0).toStdString(), edit.section('=', 1));
+        written.setText(*FieldNamed(edit.section('=', 0, 0).toStdString()), edit.section('=', 1));
       }
-      for (auto& [field, on] : s.view.flags) on = !on;
-      s.view.setText("WorkMode", Text(lang->workModes[3]));
-      const FakeView written = s.view;
-      WriteConfiguration(s.link, s.view, *lang);
+      for (const auto& f : ParameterTable()) {
+        if (f.kind == FieldKind::Flag) written.setFlag(f.key, !written.flag(f.key));
+      }
+      written.setText(Field::WorkMode, Text(lang->values.workModes[3]));
+      s.view.params = written;
+      s.actions.write();
       ASSERT_TRUE(s.waitForMessages(2));
       EXPECT_EQ(s.view.messages[1], "BG7ABC-15" + Text(lang->writeCorrect));
-      s.view.load(InitialParameters(*lang), InitialSendFields());
-      ReadConfiguration(s.link, s.view);
+      s.view.params = InitialParameters(lang->values);
+      s.actions.read();
       ASSERT_TRUE(s.waitForMessages(3));
       ExpectTexts(
-          s.view, [&](std::string_view f) { return EncodeDeviceText(written.text(f)); }, filler);
-      EXPECT_EQ(s.view.flags, written.flags);
-      EXPECT_EQ(s.view.text("WorkMode"), written.text("WorkMode"));
+          s.view.params, [&](Field f) { return EncodeDeviceText(written.text(f)); }, filler);
+      EXPECT_EQ(Flags(s.view.params), Flags(written));
+      EXPECT_EQ(s.view.params.text(Field::WorkMode), written.text(Field::WorkMode));
 
       // What was read, filler bytes included, written back unchanged reads back the same bytes.
-      WriteConfiguration(s.link, s.view, *lang);
+      s.actions.write();
       ASSERT_TRUE(s.waitForMessages(4));
-      ReadConfiguration(s.link, s.view);
+      s.actions.read();
       ASSERT_TRUE(s.waitForMessages(5) && s.sim.waitFor("tx", 5));
       EXPECT_EQ(s.sim.sent()[3].left(2), "$4");
       EXPECT_EQ(s.sim.sent()[4], s.sim.sent()[2]);
@@ -93,15 +105,12 @@ TEST(Exchange, AboutInstructionAndMessageAtLineSpeed) {
   for (const LanguageData* lang : kBuilds) {
     Session s(*lang, {});  // paced: the event must wait for the whole device text
     ASSERT_TRUE(s.open());
-    s.view.setText("HisCallsign", "BG7XYZ-5");
-    s.view.setText("HisPassword", "ABC123");
-    s.view.setText("Instruction", "REBOOT");
-    s.view.setText("Message", QString::fromUtf8("你好 hello"));
-    RequestAbout(s.link, s.view);
+    s.view.send = {"BG7XYZ-5", "ABC123", "REBOOT", QString::fromUtf8("你好 hello")};
+    s.actions.about();
     ASSERT_TRUE(s.waitForMessages(1));
-    SendInstruction(s.link, s.view, *lang);
+    s.actions.sendInstruction();
     ASSERT_TRUE(s.waitForMessages(2));
-    SendMessage(s.link, s.view, *lang);
+    s.actions.sendMessage();
     ASSERT_TRUE(s.sim.waitFor("message", 1));
     Pump(100);  // the device does not answer a message
     EXPECT_EQ(s.view.messages, QStringList({"VORLAN device simulator 1.0 - it answers Read, Write, "

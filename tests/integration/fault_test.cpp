@@ -2,9 +2,9 @@
 // a Read, the window changes only through a complete read-back, and the next Read starts clean.
 #include <gtest/gtest.h>
 
-#include "link/requests.h"
 #include "session.h"
 #include "ui/lang/en/en_language.h"
+#include "ui/lang/zh/zh_language.h"
 
 namespace vorlan::test {
 namespace {
@@ -30,7 +30,7 @@ TEST(Fault, ReadsAgainstAFaultyDevice) {
     ASSERT_TRUE(s.open());
     QList<int> leftInBuffer;
     for (int read = 1; read <= 2; ++read) {
-      ReadConfiguration(s.link, s.view);
+      s.actions.read();
       ASSERT_TRUE(s.sim.waitFor("tx", read));
       s.waitForMessages(read * row.messages.size(), 1500);
       Pump(100);  // nothing more may come
@@ -39,8 +39,53 @@ TEST(Fault, ReadsAgainstAFaultyDevice) {
     EXPECT_EQ(leftInBuffer[1], leftInBuffer[0]);  // the second Read cleared what the first left
     EXPECT_EQ(s.view.messages, row.messages + row.messages);
     EXPECT_EQ(s.events, 2 * row.messages.size());
-    EXPECT_EQ(s.view.changes.size(), row.messages == QStringList{readCorrect} ? 88 : 0);
+    EXPECT_EQ(s.view.shown, row.messages == QStringList{readCorrect} ? 2 : 0);
     EXPECT_TRUE(s.link.portOpen());
+  }
+}
+
+// A Read whose answer is late, then Write before the answer begins: the read-back's first bytes
+// raise the Write's event. The window keeps every value and the read failure is said, once; the
+// rest of the read-back is discarded with the next request.
+TEST(Fault, AReadBackThatRaisesAShorterThresholdChangesNothing) {
+  for (const LanguageData* lang : {&EnglishLanguage(), &ChineseLanguage()}) {
+    Session s(*lang, {"--delay", "300"});  // paced at 9600 baud: the read-back takes 430 ms
+    ASSERT_TRUE(s.open());
+    const ParameterSet before = s.view.params;
+    s.actions.read();
+    ASSERT_TRUE(s.sim.waitFor("read", 1));
+    s.actions.write();
+    ASSERT_TRUE(s.waitForMessages(1));
+    EXPECT_EQ(s.view.messages, QStringList{Text(lang->readFails)});
+    EXPECT_EQ(s.view.shown, 0);
+    EXPECT_EQ(s.view.params, before);
+    EXPECT_EQ(s.events, 1);
+  }
+}
+
+// The device goes away between two requests: the next request fails on its own error (emptying a
+// buffer for a Write, handing over the bytes for a message), is said once and closes the port;
+// later requests find no port open.
+TEST(Fault, ARequestThatFailsOnTheLineIsSaidOnceAndClosesThePort) {
+  for (auto request : {&ui::WindowActions::write, &ui::WindowActions::sendMessage}) {
+    Session s(EnglishLanguage());
+    ASSERT_TRUE(s.open());
+    s.actions.read();
+    ASSERT_TRUE(s.waitForMessages(1));
+    s.sim.stop();
+
+    (s.actions.*request)();  // before the event loop has seen the hang-up
+
+    EXPECT_EQ(s.view.messages.mid(1),
+              QStringList{"COM1 (" + s.sim.path() +
+                          ") was closed: the device was unplugged or hung up. Plug it in and pick "
+                          "the port again."});
+    EXPECT_FALSE(s.link.portOpen());
+    Pump(200);
+    s.actions.about();
+    EXPECT_EQ(s.view.messages.size(), 3);
+    EXPECT_EQ(s.view.messages.last(),
+              "No COM port is open: pick the device's port in the port box first.");
   }
 }
 

@@ -8,7 +8,6 @@
 
 #include "link/requests.h"
 #include "link/serial_port/port_names.h"
-#include "link/write_frame.h"
 #include "session.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
@@ -46,7 +45,7 @@ TEST(Link, BytesBeyondTheInputBufferAreDroppedAndTheEventComesOnce) {
   ASSERT_TRUE(s.open());
   int events = 0;
   s.link.onComm = [&] { ++events; };  // reads nothing
-  ASSERT_TRUE(SendRequest(s.link, "$2#", 412));
+  ASSERT_EQ(SendRequest(s.link, ReadRequest()), std::nullopt);
   ASSERT_TRUE(s.sim.waitFor("tx", 1));
   ASSERT_TRUE(WaitUntil([&] { return s.link.inBufferCount() == 1024; }));
   Pump(100);
@@ -60,8 +59,8 @@ TEST(Link, TextsThatDoNotFitTheOutputBufferAreNotSent) {
   Session s(EnglishLanguage());
   ASSERT_TRUE(s.open());
   EXPECT_FALSE(s.link.output(QByteArray(513, 'y')));
-  EXPECT_EQ(s.link.lastError(), "Nothing was sent to COM1 (" + s.sim.path() +
-                                    "): 513 bytes do not fit in the 512-byte output buffer.");
+  EXPECT_EQ(s.link.lastFailure(),
+            (LinkFailure{LinkFailure::Kind::OutputFull, "COM1", s.sim.path(), {}, 513}));
   EXPECT_TRUE(s.link.output(QByteArray(512, 'z')));
   ASSERT_TRUE(s.sim.waitFor("noise", 1));
   EXPECT_EQ(s.sim.received("noise"), QList<QByteArray>{QByteArray(512, 'z')});
@@ -74,19 +73,19 @@ TEST(Link, Com30AndCom7OpenTheirOwnDevicesOneAtATime) {
   PinPort(7, slow.path());
   const QString readCorrect = "SIM1-7       Read correct!";
 
-  SelectPort(s.link, s.view, "COM30");
+  s.actions.selectPort("COM30");
   EXPECT_EQ(s.link.devicePath(), s.sim.path());
-  ReadConfiguration(s.link, s.view);
+  s.actions.read();
   ASSERT_TRUE(s.waitForMessages(1));
 
-  SelectPort(s.link, s.view, "COM7");  // closes COM30 first
+  s.actions.selectPort("COM7");  // closes COM30 first
   EXPECT_EQ(s.link.devicePath(), slow.path());
   QSerialPort formerPort(s.sim.path());
   EXPECT_TRUE(formerPort.open(QIODevice::ReadWrite)) << "COM30 was left open";
   formerPort.close();
 
-  ReadConfiguration(s.link, s.view);
-  SelectPort(s.link, s.view, "COM7");  // the open port stays open: the pending Read completes
+  s.actions.read();
+  s.actions.selectPort("COM7");  // the open port stays open: the pending Read completes
   ASSERT_TRUE(s.waitForMessages(2));
   EXPECT_EQ(s.view.messages, QStringList({readCorrect, readCorrect}));
   EXPECT_EQ(s.sim.received("read").size(), 1);  // the second Read went to COM7
@@ -122,12 +121,13 @@ TEST(Failure, OpeningAMissingBusyUnmappedOrForbiddenPort) {
   };
   for (const auto& row : rows) {
     if (!row.runs) continue;
-    QtSerialLink link(EnglishLanguage());
+    QtSerialLink link;
     FakeView view(EnglishLanguage());
-    SelectPort(link, view, row.port);
+    ui::WindowActions actions(view, link, EnglishLanguage());
+    actions.selectPort(row.port);
     EXPECT_EQ(view.messages, QStringList{row.message});
     EXPECT_FALSE(link.portOpen());
-    EXPECT_TRUE(view.changes.isEmpty());  // the window is untouched
+    EXPECT_EQ(view.shown, 0);  // the window is untouched
   }
 }
 
@@ -146,19 +146,19 @@ TEST(Failure, AHangUpMidReplyClosesThePortWithOneMessageAndNoRequestGoesOut) {
   for (const auto& row : rows) {
     Session s(row.lang, {"--fast", "--hangup-after", "100"});
     ASSERT_TRUE(s.open());
-    ReadConfiguration(s.link, s.view);
+    s.actions.read();
     ASSERT_TRUE(s.waitForMessages(1));
     Pump(300);  // a hung-up pty keeps reporting read errors
     EXPECT_FALSE(s.link.portOpen());
     EXPECT_EQ(s.events, 0);
-    ReadConfiguration(s.link, s.view);
-    RequestAbout(s.link, s.view);
-    WriteConfiguration(s.link, s.view, row.lang);
-    SendInstruction(s.link, s.view, row.lang);
-    SendMessage(s.link, s.view, row.lang);
+    s.actions.read();
+    s.actions.about();
+    s.actions.write();
+    s.actions.sendInstruction();
+    s.actions.sendMessage();
     EXPECT_EQ(s.view.messages, QStringList{"COM1 (" + s.sim.path() + Text(row.hungUp)} +
                                    QStringList(5, Text(row.notOpen)));
-    EXPECT_TRUE(s.view.changes.isEmpty());
+    EXPECT_EQ(s.view.shown, 0);
   }
 }
 

@@ -1,13 +1,13 @@
-// Port names, the port box and the open-failure messages, without a port.
+// Port names, the port box and the failure messages, without a port.
 #include <gtest/gtest.h>
 
-#include "fake_view.h"
 #include "link/serial_port/link_failures.h"
 #include "link/serial_port/port_control.h"
 #include "link/serial_port/port_names.h"
 #include "recording_link.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
+#include "ui/messages.h"
 
 namespace vorlan {
 namespace {
@@ -63,47 +63,87 @@ TEST(PortBox, OnlyAnEntryOpensAPortAndAFailedStepEndsThePick) {
   };
   for (const auto& row : rows) {
     test::RecordingLink link;
-    test::FakeView view;
     link.open = row.openPort > 0;
     link.setCommPort(row.openPort);
-    link.clearLog();
+    link.log.clear();
     link.failAt = row.failAt;
-    if (*row.failAt) link.failWith = "the port failed";
-    SelectPort(link, view, row.picked);
+    const LinkFailure failure{LinkFailure::Kind::Busy, "COM9", "/dev/ttyUSB0"};
+    if (*row.failAt) link.failWith = failure;
+    const auto failed = SelectPort(link, row.picked);
     EXPECT_EQ(link.log, row.operations) << row.picked << " " << row.failAt;
-    EXPECT_EQ(view.messages, *row.failAt ? QStringList{"the port failed"} : QStringList());
+    EXPECT_EQ(failed, *row.failAt ? std::optional(failure) : std::nullopt);
   }
 }
 
-TEST(PortFailures, OpenErrorsNameThePortTheDeviceAndTheRemedy) {
+TEST(PortFailures, OpenErrorsMapToTheirKind) {
+  using K = LinkFailure::Kind;
+  EXPECT_EQ(OpenFailureKind(QSerialPort::DeviceNotFoundError, true), K::Missing);
+  EXPECT_EQ(OpenFailureKind(QSerialPort::PermissionError, false), K::NoPermission);
+  EXPECT_EQ(OpenFailureKind(QSerialPort::PermissionError, true), K::Busy);
+  EXPECT_EQ(OpenFailureKind(QSerialPort::UnsupportedOperationError, true), K::OpenFailed);
+}
+
+// Every failure names the port, the device and the remedy, in each build's words.
+TEST(PortFailures, MessagesInBothBuilds) {
+  using K = LinkFailure::Kind;
   const struct {
     const LanguageData& lang;
-    QSerialPort::SerialPortError error;
-    bool accessible;
-    const char* path;
+    LinkFailure failure;
     const char* message;
   } rows[] = {
-      {EnglishLanguage(), QSerialPort::PermissionError, false, "/dev/ttyUSB0",
+      {EnglishLanguage(),
+       {K::NoPermission, "COM4", "/dev/ttyUSB0"},
        "Cannot open COM4 (/dev/ttyUSB0): permission denied. On Linux the user must be in the "
        "\"dialout\" group: run \"sudo usermod -aG dialout $USER\", then log out and in again."},
-      {EnglishLanguage(), QSerialPort::PermissionError, true, "/dev/ttyACM1",
+      {EnglishLanguage(),
+       {K::Busy, "COM4", "/dev/ttyACM1"},
        "Cannot open COM4 (/dev/ttyACM1): another program is using the port. Close it and pick "
        "the port again. ModemManager often takes new ttyACM ports: stop it (sudo systemctl stop "
        "ModemManager) or wait a moment."},
-      {EnglishLanguage(), QSerialPort::UnsupportedOperationError, true, "/dev/ttyS0",
+      {EnglishLanguage(),
+       {K::Busy, "COM4", "/dev/ttyUSB0"},
+       "Cannot open COM4 (/dev/ttyUSB0): another program is using the port. Close it and pick "
+       "the port again."},
+      {EnglishLanguage(),
+       {K::OpenFailed, "COM4", "/dev/ttyS0", "Unsupported operation"},
        "Cannot open COM4 (/dev/ttyS0): Unsupported operation"},
-      {ChineseLanguage(), QSerialPort::PermissionError, false, "/dev/ttyUSB0",
+      {EnglishLanguage(),
+       {K::Missing, "COM3", "/dev/ttyUSB5"},
+       "Cannot open COM3 (/dev/ttyUSB5): the device is not there. Check that it is plugged in."},
+      {EnglishLanguage(),
+       {K::Unmapped, "COM9", ""},
+       "COM9 has no device: no serial port is present for it. Plug the device in, or set the "
+       "environment variable VORLAN_COM9 to the device's path."},
+      {EnglishLanguage(),
+       {K::NotOpen, "COM2", ""},
+       "No COM port is open: pick the device's port in the port box first."},
+      {EnglishLanguage(),
+       {K::HungUp, "COM1", "/dev/pts/3"},
+       "COM1 (/dev/pts/3) was closed: the device was unplugged or hung up. Plug it in and pick "
+       "the port again."},
+      {EnglishLanguage(),
+       {K::ClearFailed, "COM1", "/dev/pts/3", "Input/output error"},
+       "Nothing was sent to COM1 (/dev/pts/3): emptying the port's buffer failed: Input/output "
+       "error"},
+      {EnglishLanguage(),
+       {K::OutputFull, "COM1", "/dev/pts/3", {}, 600},
+       "Nothing was sent to COM1 (/dev/pts/3): 600 bytes do not fit in the 512-byte output "
+       "buffer."},
+      {ChineseLanguage(),
+       {K::NoPermission, "COM4", "/dev/ttyUSB0"},
        "无法打开 COM4 (/dev/ttyUSB0): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组: 运行 "
        "\"sudo usermod -aG dialout $USER\", 然后重新登录。"},
-      {ChineseLanguage(), QSerialPort::PermissionError, true, "/dev/ttyACM0",
+      {ChineseLanguage(),
+       {K::Busy, "COM4", "/dev/ttyACM0"},
        "无法打开 COM4 (/dev/ttyACM0): 串口正被其他程序使用。请关闭该程序后重新选择串口。 "
        "ModemManager 常会占用新接入的 ttyACM 串口: 请停止它 (sudo systemctl stop ModemManager) "
        "或稍等片刻。"},
+      {ChineseLanguage(),
+       {K::WriteFailed, "COM1", "/dev/pts/3", "Input/output error"},
+       "未能发送到 COM1 (/dev/pts/3): Input/output error"},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(OpenFailureMessage(row.error, row.accessible, "COM4", row.path,
-                                 "Unsupported operation", row.lang),
-              QString::fromUtf8(row.message));
+    EXPECT_EQ(FailureText(row.failure, row.lang), QString::fromUtf8(row.message));
   }
 }
 

@@ -27,7 +27,7 @@ TEST_P(ActionTest, EachButtonSendsItsRequest) {
   }
   EXPECT_TRUE(messages.isEmpty());
 
-  link.clearLog();
+  link.log.clear();
   click("Command4");  // EXIT
   EXPECT_EQ(link.log, QStringList{"PortOpen=0"});
   EXPECT_FALSE(window->isVisible());
@@ -43,7 +43,7 @@ TEST_P(ActionTest, FactoryResetPutsTheFactoryValuesBackAndSendsNothing) {
   click("Command8");
 
   EXPECT_EQ(text("Text8"), "407kqz");  // "407KQZ" at start
-  EXPECT_EQ(text("Text15"), english() ? QString() : Text(GetParam().language().server2));
+  EXPECT_EQ(text("Text15"), english() ? QString() : Text(GetParam().language().values.server2));
   EXPECT_EQ(text("Combo9"), english() ? "CH1 TX/RX" : "频道1收发");
   EXPECT_EQ(text("Combo1"), "COM9");  // the port box is left alone
   EXPECT_FALSE(control<QCheckBox>("Check1")->isChecked());
@@ -75,12 +75,14 @@ TEST_P(ActionTest, WriteSendsTheEditedWindow) {
 
 TEST_P(ActionTest, SerialFailureIsShownAndTheWindowGoesOn) {
   link.failAt = "Output";
-  link.failWith = "<b>COM2</b>: the port is not open";  // shown as it is, not as markup
+  // The system's words are shown as they are, not as markup.
+  link.failWith = LinkFailure{LinkFailure::Kind::WriteFailed, "COM2", "/dev/ttyS1", "<b>gone</b>"};
   click("Command7");
-  EXPECT_EQ(messages, QStringList{link.failWith});
+  EXPECT_EQ(messages, QStringList{english() ? "Nothing was sent to COM2 (/dev/ttyS1): <b>gone</b>"
+                                            : "未能发送到 COM2 (/dev/ttyS1): <b>gone</b>"});
   EXPECT_EQ(window->findChild<QMessageBox*>(), nullptr);  // closed and gone
 
-  link.failWith.clear();  // the next request goes through once the port works
+  link.failWith.reset();  // the next request goes through once the port works
   click("Command7");
   EXPECT_EQ(link.sent, "$2#");
   EXPECT_EQ(messages.size(), 1);
@@ -95,7 +97,7 @@ TEST_P(ActionTest, OnlyPickingAPortEntryOpensIt) {
   pick(1);  // the preset entry itself
   EXPECT_EQ(link.log, (QStringList{"CommPort=2", "PortOpen=1"}));
 
-  link.clearLog();
+  link.log.clear();
   pick(29);
   EXPECT_EQ(text("Combo1"), "COM30");
   EXPECT_EQ(link.log, (QStringList{"PortOpen=0", "CommPort=30", "PortOpen=1"}));
@@ -106,8 +108,8 @@ TEST_P(ActionTest, OnlyPickingAPortEntryOpensIt) {
 TEST_P(ActionTest, ReadAndWriteThroughTheSimulator) {
   Simulator sim;
   ASSERT_FALSE(sim.path().isEmpty()) << "the simulator did not start";
-  QtSerialLink serial(GetParam().language());
-  serial.onFailure = [this](const QString& message) { window->showMessage(message); };
+  QtSerialLink serial;
+  serial.onFailure = [this](const LinkFailure& f) { window->actions().reportFailure(f); };
   show(serial);
   const auto closeFirst = qScopeGuard([this] { window.reset(); });
   const auto await = [&](const char* button) {  // until the box that ends the exchange

@@ -1,66 +1,62 @@
 #include "tools/device_sim/device.h"
 
-#include "link/protocol.h"
+#include "tools/device_sim/corruption.h"
+#include "tools/device_sim/line_texts.h"
+#include "tools/device_sim/read_back.h"
+#include "tools/device_sim/write_frame_parser.h"
 
 namespace vorlan::sim {
 namespace {
 
-constexpr char kAbout[] =
+constexpr std::string_view kAbout =
     "VORLAN device simulator 1.0 - it answers Read, Write, About and remote instructions; 9600 "
     "baud, 8N1.";
-static_assert(sizeof(kAbout) - 1 == kDeviceTextLength);
-
-QByteArray Lead(ReplyKind kind) {
-  return QByteArray(1, kReplyLead) + char('0' + static_cast<int>(kind));
-}
+static_assert(kAbout.size() == kAboutTextLength);
 
 }  // namespace
 
 QByteArray AboutText() {
-  return QByteArray(kAbout, kDeviceTextLength);
+  return Bytes(kAbout);
 }
 
 QByteArray Device::shortAnswer(char kind) const {
-  return QByteArray(1, kReplyLead) + kind + QByteArray(kShortAnswerTail, filler_);
+  return ReplyHead(kind) + QByteArray(kShortAnswerTail, settings_.filler);
+}
+
+Answer Device::write(const QByteArray& frame) {
+  ParsedFrame parsed = ParseWriteFrame(frame);
+  if (!parsed.configuration) {
+    return {shortAnswer(kWriteRefusedKind), "write frame refused: " + parsed.problem};
+  }
+  configuration_ = std::move(*parsed.configuration);
+  QString note;
+  if (!settings_.corruptField.empty()) {
+    QByteArray& field = configuration_[settings_.corruptField];
+    field = Corrupted(settings_.corruptField, field);
+    note = QStringLiteral("stored %1 wrong: \"%2\"")
+               .arg(QString::fromStdString(settings_.corruptField), QString::fromLatin1(field));
+  }
+  return {shortAnswer(kWriteDoneKind), note};
 }
 
 Answer Device::answer(const Frame& frame) {
   switch (frame.kind) {
     case FrameKind::Read:
-      return {Lead(ReplyKind::ReadBack) + ReadBackBody(configuration_, filler_) +
-                  QByteArray(kReadBackTrailer, filler_),
-              {}};
-    case FrameKind::About:
-      return {Lead(ReplyKind::DeviceText) + AboutText(), {}};
-    case FrameKind::Write: {
-      ParsedFrame parsed = ParseWriteFrame(frame.bytes);
-      if (!parsed.configuration) {
-        return {shortAnswer('0' + static_cast<int>(ReplyKind::WriteIncomplete)), parsed.problem};
-      }
-      configuration_ = std::move(*parsed.configuration);
-      return {shortAnswer('0' + static_cast<int>(ReplyKind::WriteDone)), {}};
+      if (settings_.radioRead) return {shortAnswer(kRadioReadKind), {}};
+      return {ReadBackReply(configuration_, settings_.filler), {}};
+    case FrameKind::About: {
+      const int length = settings_.about100 ? kAboutTextLength - 2 : kAboutTextLength;
+      return {ReplyHead(kAboutKind) + AboutText().left(length), {}};
     }
+    case FrameKind::Write:
+      return write(frame.bytes);
     case FrameKind::Instruction:
-      return {shortAnswer('0' + static_cast<int>(ReplyKind::RadioWriteDone)), {}};
+      return {shortAnswer(kRadioWriteKind), {}};
     case FrameKind::Message:
     case FrameKind::Noise:
       break;
   }
   return {};
-}
-
-QByteArray ApplyFaults(QByteArray reply, const Faults& faults, std::mt19937& random) {
-  if (reply.isEmpty()) return reply;
-  if (faults.wrongLead) reply[0] = '#';
-  if (faults.wrongKind && reply.size() > 1) reply[1] = *faults.wrongKind;
-  if (faults.cut >= 0) reply.truncate(faults.cut);
-  QByteArray noise;
-  std::uniform_int_distribution<int> byte(0, 254);
-  for (int i = 0; i < faults.noise; ++i) {
-    const int b = byte(random);
-    noise += static_cast<char>(b >= kReplyLead ? b + 1 : b);  // every byte value but "$"
-  }
-  return noise + reply;
 }
 
 }  // namespace vorlan::sim

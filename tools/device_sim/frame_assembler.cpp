@@ -1,23 +1,26 @@
 #include "tools/device_sim/frame_assembler.h"
 
 #include <array>
+#include <utility>
 
-#include "link/protocol.h"
+#include "tools/device_sim/line_texts.h"
 
 namespace vorlan::sim {
 namespace {
 
-// The leads that begin a frame; a buffer holding only the start of one waits for more.
-const std::array<QByteArray, 5>& Leads() {
-  static const std::array<QByteArray, 5> leads = {Bytes(kReadRequest), Bytes(kAboutRequest),
-                                                  Bytes(kWriteLead), Bytes(kInstructionLead),
-                                                  Bytes(kMessageLead)};
-  return leads;
-}
+constexpr std::pair<FrameKind, const char*> kNames[] = {
+    {FrameKind::Read, "read"},       {FrameKind::About, "about"},
+    {FrameKind::Write, "write"},     {FrameKind::Instruction, "instruction"},
+    {FrameKind::Message, "message"}, {FrameKind::Noise, "noise"},
+};
 
+constexpr std::array kLeads = {kReadRequest, kAboutRequest, kWriteLead, kInstructionLead,
+                               kMessageLead};
+
+// A buffer holding only the start of a lead waits for more.
 bool StartOfALead(const QByteArray& buffer) {
-  for (const auto& lead : Leads()) {
-    if (buffer.size() < lead.size() && lead.startsWith(buffer)) return true;
+  for (const auto lead : kLeads) {
+    if (buffer.size() < qsizetype(lead.size()) && Bytes(lead).startsWith(buffer)) return true;
   }
   return false;
 }
@@ -25,21 +28,17 @@ bool StartOfALead(const QByteArray& buffer) {
 }  // namespace
 
 const char* FrameKindName(FrameKind kind) {
-  switch (kind) {
-    case FrameKind::Read:
-      return "read";
-    case FrameKind::About:
-      return "about";
-    case FrameKind::Write:
-      return "write";
-    case FrameKind::Instruction:
-      return "instruction";
-    case FrameKind::Message:
-      return "message";
-    case FrameKind::Noise:
-      return "noise";
+  for (const auto& [k, name] : kNames) {
+    if (k == kind) return name;
   }
   return "?";
+}
+
+std::optional<FrameKind> FrameKindNamed(QByteArrayView name) {
+  for (const auto& [kind, n] : kNames) {
+    if (name == n) return kind;
+  }
+  return std::nullopt;
 }
 
 void FrameAssembler::flushNoise(std::vector<Frame>& out) {
@@ -84,7 +83,7 @@ std::vector<Frame> FrameAssembler::pause() {
   } else if (buffer_.startsWith(Bytes(kMessageLead))) {
     take(FrameKind::Message, buffer_.size(), out);
   } else if (buffer_.startsWith(Bytes(kWriteLead))) {
-    take(FrameKind::Write, buffer_.size(), out);  // cut short: the device finds it unsound
+    take(FrameKind::Write, buffer_.size(), out);  // cut short: the device refuses it
   } else {
     noise_ += buffer_;
     buffer_.clear();

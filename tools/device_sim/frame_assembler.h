@@ -5,6 +5,7 @@
 // Bytes that start no frame are collected as noise.
 
 #include <QByteArray>
+#include <optional>
 #include <vector>
 
 namespace vorlan::sim {
@@ -17,7 +18,9 @@ struct Frame {
   bool operator==(const Frame&) const = default;
 };
 
+// "read", "about", "write", "instruction", "message", "noise": as logged.
 const char* FrameKindName(FrameKind kind);
+std::optional<FrameKind> FrameKindNamed(QByteArrayView name);
 
 class FrameAssembler {
  public:

@@ -97,6 +97,16 @@ const LanguageData& EnglishLanguage() {
       .portOutputFull =
           "Nothing was sent to %1 (%2): %3 bytes do not fit in the 512-byte output "
           "buffer.",
+      .statusNoPort = "Pick a COM port, then press Read.",
+      .statusOpen = "%1 is open (%2): press Read.",
+      .statusWaiting = "%1: waiting for the device's answer, %2 of %3 bytes",
+      .statusNoAnswer = "No answer on %1 yet: wrong port, device off, or cable?",
+      .statusNoAnswerDetail =
+          "The device on %1 (%2) has not answered for %3 s. Likely causes: the wrong port (the "
+          "port box's tooltip shows which device each COM number opens), the device is switched "
+          "off, or the cable is loose. The answer is still awaited.",
+      .statusOutcome = "%1: %2",
+      .statusMessageSent = "%1: message sent; the device does not answer it.",
       .config =
           {
               .menuFile = "&File",

@@ -26,7 +26,7 @@ constexpr std::array kControls = {
       "",
       "vorlan_setup: the setup tool for QX series terminals",
       {120, 6360, 6015, 255}},
-    C{"Label6", Label, "", "Pick a COM port, then press Read.", {120, 6600, 3615, 255}},
+    C{"Label6", Label, "", "Pick a COM port, then press Read.", {120, 6600, 5640, 255}},
 
     // Basic setup
     C{"Label1", Label, "Frame1", "Callsign", {120, 360, 855, 255}},
@@ -161,6 +161,7 @@ constexpr WindowLayout kLayout{
     .controls = kControls,
     .fonts = kFonts,
     .tabOrder = kTabOrder,
+    .statusLine = "Label6",
 };
 
 }  // namespace

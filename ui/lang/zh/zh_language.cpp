@@ -79,6 +79,15 @@ const LanguageData& ChineseLanguage() {
       .portWriteFailed = "未能发送到 %1 (%2): %3",
       .portClearFailed = "未发送到 %1 (%2): 清空串口缓冲区失败: %3",
       .portOutputFull = "未发送到 %1 (%2): %3 个字节超出 512 字节的输出缓冲区。",
+      .statusNoPort = "先选择串口, 再按“读出配置”。",
+      .statusOpen = "%1 已打开 (%2)。",
+      .statusWaiting = "%1: 等待设备应答, 已收到 %2/%3 字节",
+      .statusNoAnswer = "%1 无应答: 串口选错、设备未开或连线?",
+      .statusNoAnswerDetail =
+          "%1 (%2) 上的设备已 %3 秒没有应答。可能的原因: 串口选错 (串口框的提示列出"
+          "每个 COM 号对应的设备), 设备未开机, 或连线松动。仍在等待应答。",
+      .statusOutcome = "%1: %2",
+      .statusMessageSent = "%1: 消息已发送, 设备不应答消息。",
       .config =
           {
               .menuFile = "文件(&F)",

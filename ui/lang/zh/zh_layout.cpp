@@ -22,7 +22,7 @@ constexpr std::array kControls = {
     C{"Frame5", Group, "", "设置串口", {4920, 5160, 3015, 1215}},
     C{"Command1", Button, "", "About", {8160, 5160, 1335, 495}},
     C{"Command4", Button, "", "退出", {8160, 5760, 1335, 615}},
-    C{"Label36", Label, "", "先选择串口, 再按“读出配置”。", {120, 6000, 4215, 255}},
+    C{"Label36", Label, "", "先选择串口, 再按“读出配置”。", {120, 6000, 4695, 255}},
     C{"Label37", Label, "", "vorlan_setup 设置程序", {120, 6240, 4815, 255}},
 
     // 基本设置
@@ -169,6 +169,7 @@ constexpr WindowLayout kLayout{
     .controls = kControls,
     .fonts = kFonts,
     .tabOrder = kTabOrder,
+    .statusLine = "Label36",
 };
 
 }  // namespace

@@ -1,11 +1,10 @@
 #pragma once
-// One tool session against a simulator: the real link, the real reply handler, a fake window.
+// One tool session against a simulator: the real link, the window's actions, a fake window.
 
 #include "fake_view.h"
-#include "link/reply_handler.h"
-#include "link/serial_port/port_control.h"
 #include "link/serial_port/qt_serial_link.h"
 #include "simulator.h"
+#include "ui/window_actions.h"
 
 namespace vorlan::test {
 
@@ -16,18 +15,18 @@ inline void PinPort(int n, const QString& path) {
 
 struct Session {
   explicit Session(const LanguageData& language, const QStringList& simOptions = {"--fast"})
-      : lang(language), sim(simOptions), link(language), view(language) {
+      : lang(language), sim(simOptions), view(language), actions(view, link, language) {
     link.onComm = [this] {
       ++events;
-      OnComm(link, view, lang);
+      actions.receive();
     };
-    link.onFailure = [this](const QString& message) { view.showMessage(message); };
+    link.onFailure = [this](const LinkFailure& failure) { actions.reportFailure(failure); };
   }
 
   // Picks COM1, pinned to the simulator.
   bool open() {
     PinPort(1, sim.path());
-    SelectPort(link, view, "COM1");
+    actions.selectPort("COM1");
     return link.portOpen();
   }
 
@@ -39,6 +38,7 @@ struct Session {
   Simulator sim;
   QtSerialLink link;
   FakeView view;
+  ui::WindowActions actions;
   int events = 0;  // receive events raised
 };
 

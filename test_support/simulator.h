@@ -1,31 +1,11 @@
 #pragma once
-// The device simulator as a child process on its own pseudo-terminal, and an event-loop wait that
-// always ends.
+// The device simulator as a child process on its own pseudo-terminal.
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QProcess>
-#include <QTimer>
-#include <functional>
+
+#include "event_loop.h"
 
 namespace vorlan::test {
-
-// Runs the event loop until done() holds or the time is up; returns done().
-inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
-  QDeadlineTimer deadline(timeoutMs);
-  QTimer tick;  // wakes the loop even when nothing else happens
-  tick.start(5);
-  while (!done()) {
-    if (deadline.hasExpired()) return false;
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  }
-  return true;
-}
-
-// Runs the event loop for this long.
-inline void Pump(int ms) {
-  WaitUntil([] { return false; }, ms);
-}
 
 class Simulator {
  public:
@@ -35,7 +15,10 @@ class Simulator {
       path_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
     }
   }
-  ~Simulator() {
+  ~Simulator() { stop(); }
+
+  // Ends the device at once, as when its cable is pulled.
+  void stop() {
     process_.kill();
     process_.waitForFinished(5000);
   }

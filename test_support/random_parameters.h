@@ -9,7 +9,7 @@
 #include "link/protocol.h"
 #include "params/presets.h"
 
-namespace vorlan::bench {
+namespace vorlan::test {
 
 inline QString RandomText(QRandomGenerator& random, int bytes, bool exact) {
   static const QString ascii =
@@ -30,17 +30,17 @@ inline QString RandomText(QRandomGenerator& random, int bytes, bool exact) {
   return text;
 }
 
-inline ParameterSet RandomParameters(QRandomGenerator& random, const LanguageData& lang) {
-  ParameterSet params = InitialParameters(lang);
+inline ParameterSet RandomParameters(QRandomGenerator& random, const BuildValues& build) {
+  ParameterSet params = InitialParameters(build);
   for (const auto& f : WriteFrameHead()) {
-    if (f.item == WriteItem::Text) *params.text(f.field) = RandomText(random, f.width, true);
-    if (f.item == WriteItem::Flag) *params.flag(f.field) = random.bounded(2) == 1;
+    if (f.item == WriteItem::Text) params.setText(f.field, RandomText(random, f.width, true));
+    if (f.item == WriteItem::Flag) params.setFlag(f.field, random.bounded(2) == 1);
   }
   for (const auto& f : WriteFrameTail()) {
-    if (f.item == WriteItem::Text) *params.text(f.field) = RandomText(random, f.width, false);
+    if (f.item == WriteItem::Text) params.setText(f.field, RandomText(random, f.width, false));
   }
-  params.WorkMode = *WorkModeText(static_cast<int>(random.bounded(5)), lang);
+  params.setText(Field::WorkMode, *WorkModeText(static_cast<int>(random.bounded(5)), build));
   return params;
 }
 
-}  // namespace vorlan::bench
+}  // namespace vorlan::test

@@ -30,11 +30,15 @@ class MemoryLink : public SerialLink {
     return true;
   }
   bool portOpen() const override { return open; }
+  QString devicePath() const override {
+    return open ? QStringLiteral("/dev/ttyMEM%1").arg(port) : QString();
+  }
   bool clearOutBuffer() override { return true; }
   bool clearInBuffer() override {
     inBuffer.clear();
     return true;
   }
+  int inBufferCount() const override { return static_cast<int>(inBuffer.size()); }
   bool output(const QByteArray& bytes) override {
     sent += bytes;
     return true;
@@ -52,7 +56,7 @@ class MemoryLink : public SerialLink {
     return taken;
   }
   int commEvent() const override { return event; }
-  QString lastError() const override { return {}; }
+  LinkFailure lastFailure() const override { return {LinkFailure::Kind::NotOpen, {}, {}}; }
 };
 
 }  // namespace vorlan::test

@@ -1,4 +1,7 @@
-#include "link/reply_handler.h"
+// Replies as the window's receive event handles them: what is read from the buffer in what order,
+// what the window shows, and the message of every kind in both builds.
+
+#include "link/reply.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +10,12 @@
 #include "fake_view.h"
 #include "link/device_text.h"
 #include "link/write_frame.h"
+#include "params/field_table.h"
 #include "read_back.h"
 #include "recording_link.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
+#include "ui/window_actions.h"
 
 namespace vorlan::test {
 namespace {
@@ -18,6 +23,23 @@ namespace {
 QByteArray B(const char* bytes, int size) {
   return QByteArray(bytes, size);
 }
+
+// A window of one build over a recording link, with the window's journal in the link's log.
+struct Handler {
+  explicit Handler(const LanguageData& language)
+      : lang(language), view(language), actions(view, link, language) {
+    view.journal = &link.log;
+  }
+  void receive(const QByteArray& bytes, int threshold = 412) {
+    link.feed(bytes);
+    link.threshold = threshold;
+    actions.receive();
+  }
+  const LanguageData& lang;
+  RecordingLink link;
+  FakeView view;
+  ui::WindowActions actions;
+};
 
 // Every span of a read-back in order, and what the window shows for it (nullptr: the decoded
 // bytes, which only have to come back unchanged). Only "1" ticks a check box; enable codes 1 and 2
@@ -49,38 +71,44 @@ const struct {
 };
 // clang-format on
 
-// All 44 fields in order whatever the reserved spans hold, the 10 bytes after the read-back left
+QString Shown(const ParameterSet& params, Field f) {
+  return Def(f).kind == FieldKind::Flag ? QString(params.flag(f) ? "1" : "0") : params.text(f);
+}
+
+// All 44 fields whatever the reserved spans hold, shown once, the 10 bytes after the read-back left
 // unread; then Write sends every byte back, filler included.
 TEST(ReplyReadBack, FillsAllFieldsAndWritesThemBackByteForByte) {
   for (const LanguageData* lang : {&EnglishLanguage(), &ChineseLanguage()}) {
     const bool english = lang == &EnglishLanguage();
     ReadBack rb;
-    QStringList changes;
+    QStringList expected;
     for (std::size_t i = 0; i < std::size(kReadBack); ++i) {
       const auto& row = kReadBack[i];
       const bool reserved = row.field.empty();
       rb.set(row.field, reserved && !english ? QByteArray(row.bytes.size(), '0') : row.bytes,
              kReadBackSpans[i].position);
       const QString shown = row.shown ? QString::fromUtf8(row.shown) : DecodeDeviceText(row.bytes);
-      if (!reserved) changes << QString::fromLatin1(row.field) + "=" + shown;
+      if (!reserved) expected << QString::fromLatin1(row.field) + "=" + shown;
     }
-    if (!english) changes.replaceInStrings("CH1or2 TX/RX", "频道12轮流收发");
-    RecordingLink link;
-    FakeView view(*lang);
-    view.journal = &link.log;
-    link.feed(rb.bytes() + "EXTRA12345");
-    link.threshold = 412;
+    if (!english) expected.replaceInStrings("CH1or2 TX/RX", "频道12轮流收发");
+    Handler handler(*lang);
 
-    OnComm(link, view, *lang);
+    handler.receive(rb.bytes() + "EXTRA12345");
 
-    EXPECT_EQ(view.changes, changes);
-    EXPECT_EQ(link.log.filter(QRegularExpression("^(?!Input=)")).join(' '),
-              "InputLen=1 InputLen=1 InputLen=6 InputLen=3 InputLen=2 InputLen=8 InputLen=9 "
+    QStringList shown;
+    for (std::size_t i = 0; i < std::size(kReadBack); ++i) {
+      if (kReadBack[i].field.empty()) continue;
+      const Field f = *FieldNamed(kReadBack[i].field);
+      shown << QString::fromLatin1(kReadBack[i].field) + "=" + Shown(handler.view.params, f);
+    }
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(handler.link.log.filter(QRegularExpression("^(?!Input=)")).join(' '),
+              "InputLen=1 InputLen=6 InputLen=3 InputLen=2 InputLen=8 InputLen=9 "
               "InputLen=7 InputLen=2 InputLen=1 InputLen=2 InputLen=5 InputLen=10 InputLen=12 "
               "InputLen=20 InputLen=64 InputLen=16 InputLen=32 InputLen=16 InputLen=48 "
-              "RThreshold=0 Message");
-    EXPECT_EQ(link.inBuffer, "EXTRA12345");
-    EXPECT_EQ(view.messages,
+              "RThreshold=0 Show Message");
+    EXPECT_EQ(handler.link.inBuffer, "EXTRA12345");
+    EXPECT_EQ(handler.view.messages,
               QStringList{"中文呼号-9  " + QString(english ? " Read correct!" : "读入参数成功!")});
 
     QByteArray frame = "$0";
@@ -97,24 +125,27 @@ TEST(ReplyReadBack, FillsAllFieldsAndWritesThemBackByteForByte) {
     }
     frame += "x|" + rb.at("Filter") + "|#";
     ASSERT_EQ(frame.size(), 397);
-    WriteConfiguration(link, view, *lang);
-    EXPECT_EQ(link.sent.toHex(' '), frame.toHex(' '));
-    EXPECT_EQ(view.messages.size(), 1);
+    handler.actions.write();
+    EXPECT_EQ(handler.link.sent.toHex(' '), frame.toHex(' '));
+    EXPECT_EQ(handler.view.messages.size(), 1);
   }
 }
 
-// Server enables: 0 clears, 1 and 2 tick, any other byte leaves the box as it was.
+// A read-back's value applied to a set of values: server enables 0 clear, 1 and 2 tick, any other
+// byte leaves the flag as it was.
 TEST(ReplyReadBack, EnableCodes) {
-  for (const char* field : {"Server1Enable", "Server2Enable"}) {
+  for (Field field : {Field::Server1Enable, Field::Server2Enable}) {
     for (char code : std::string_view("0127a")) {
       for (bool startOn : {false, true}) {
+        ParameterSet params = InitialParameters(EnglishLanguage().values);
+        params.setFlag(field, startOn);
         RecordingLink link;
-        FakeView view(EnglishLanguage());
-        view.flags[field] = startOn;
-        link.feed(ReadBack().set(field, QByteArray(1, code)).bytes());
-        OnComm(link, view, EnglishLanguage());
+        link.feed(ReadBack().set(Def(field).name, QByteArray(1, code)).bytes());
+        const auto reply = TakeReply(link);
+        ASSERT_EQ(reply->outcome, Reply::Outcome::ReadBack);
+        ApplyReadBack(reply->readBack, params, EnglishLanguage().values);
         const bool on = code == '1' || code == '2' || (code != '0' && startOn);
-        EXPECT_EQ(view.flag(field), on) << field << " " << code << " " << startOn;
+        EXPECT_EQ(params.flag(field), on) << Def(field).name << " " << code << " " << startOn;
       }
     }
   }
@@ -124,52 +155,53 @@ TEST(ReplyReadBack, EnableCodes) {
 // the box as it was, and texts off the list have no code.
 TEST(ReplyReadBack, WorkModeCodesBothWaysInBothBuilds) {
   const struct {
-    const LanguageData& lang;
+    const BuildValues& build;
     QString texts[5];
     QString offList[4];
   } builds[] = {
-      {EnglishLanguage(),
+      {EnglishLanguage().values,
        {"Disable", "CH1 TX/RX", "CH2 TX/RX", "CH1or2 TX/RX", "CH1TX CH2RX"},
        {"ch2 tx/rx", "CH2 TX/RX ", "频道2收发", ""}},
-      {ChineseLanguage(),
+      {ChineseLanguage().values,
        {"关闭", "频道1收发", "频道2收发", "频道12轮流收发", "频道1发2收"},
        {" 频道2收发", "CH2 TX/RX", "频道2", ""}},
   };
   for (const auto& build : builds) {
     for (char code : std::string_view("0123459x ")) {
+      ParameterSet params;
+      params.setText(Field::WorkMode, "typed by hand");
       RecordingLink link;
-      FakeView view(build.lang);
-      view.texts["WorkMode"] = "typed by hand";
       link.feed(ReadBack().set("WorkMode", QByteArray(1, code)).bytes());
-
-      OnComm(link, view, build.lang);
+      ApplyReadBack(TakeReply(link)->readBack, params, build.build);
 
       const bool listed = code >= '0' && code <= '4';
-      EXPECT_EQ(view.text("WorkMode"), listed ? build.texts[code - '0'] : "typed by hand") << code;
-      EXPECT_EQ(WorkModeCode(view.text("WorkMode"), build.lang), listed ? QString(code) : "");
+      const QString& shown = params.text(Field::WorkMode);
+      EXPECT_EQ(shown, listed ? build.texts[code - '0'] : "typed by hand") << code;
+      EXPECT_EQ(WorkModeCode(shown, build.build), listed ? QString(code) : "");
     }
     for (const QString& text : build.offList) {
-      EXPECT_EQ(WorkModeCode(text, build.lang), "") << text.toStdString();
+      EXPECT_EQ(WorkModeCode(text, build.build), "") << text.toStdString();
     }
   }
 }
 
-// Handled after a lower threshold: a read wider than what is left takes nothing and empties its
-// field, a one-byte read takes the next byte, and a code that is missing changes nothing.
-TEST(ReplyReadBack, ShortReplyNeverReadsPastTheBuffer) {
-  RecordingLink link;
-  FakeView view(EnglishLanguage());
-  link.feed("$1" + QByteArray(16, '1') + "7");
-  link.threshold = 5;
+// Raised by a lower threshold (a Write pressed before the read-back began): the window keeps every
+// value, the threshold is disarmed and the read failure is said.
+TEST(ReplyReadBack, AReadBackCutShortChangesNothing) {
+  for (int bytes : {2, 5, 18, 401}) {
+    Handler handler(EnglishLanguage());
+    const ParameterSet before = handler.view.params;
 
-  OnComm(link, view, EnglishLanguage());
+    handler.receive(ReadBack().bytes().left(bytes), 5);
 
-  EXPECT_TRUE(link.inBuffer.isEmpty());
-  EXPECT_EQ(view.text("WorkMode"), "CH1 TX/RX");  // took "7"
-  EXPECT_EQ(view.text("SymbolCode") + view.text("GroupCall") + view.text("Filter"), "");
-  EXPECT_TRUE(view.flag("Server1Enable") && view.flag("IsToRf"));
-  EXPECT_EQ(view.messages, QStringList{" Read correct!"});
-  EXPECT_EQ(link.threshold, 0);
+    EXPECT_EQ(handler.view.shown, 0) << bytes;
+    EXPECT_EQ(handler.view.params, before);
+    EXPECT_EQ(handler.link.log.join(' '), "InputLen=1 Input=$ Input=1 RThreshold=0 Message");
+    EXPECT_EQ(handler.link.threshold, 0);
+    EXPECT_EQ(handler.view.messages,
+              QStringList{"Read fails, check the connection and the hardware is working properly "
+                          "again or press 'read' button!!!"});
+  }
 }
 
 TEST(ReplyKinds, MessageOfEveryKindInBothBuilds) {
@@ -200,31 +232,29 @@ TEST(ReplyKinds, MessageOfEveryKindInBothBuilds) {
   };
   for (const LanguageData* lang : {&EnglishLanguage(), &ChineseLanguage()}) {
     for (const auto& row : rows) {
-      RecordingLink link;
-      FakeView view(*lang);
-      view.journal = &link.log;
-      view.texts["HisCallsign"] = "BH4XYZ";
-      link.feed(row.reply);
+      Handler handler(*lang);
+      handler.view.send.HisCallsign = "BH4XYZ";
 
-      OnComm(link, view, *lang);
+      handler.receive(row.reply, 5);
 
       // One byte at a time for the lead and the kind; disarmed before the message box.
-      EXPECT_EQ(link.inBuffer, row.reply.mid(row.reply.startsWith('$') ? 2 : 1));
-      EXPECT_EQ(link.log.mid(link.log.size() - 2), QStringList({"RThreshold=0", "Message"}));
-      EXPECT_EQ(view.messages, QStringList{lang == &EnglishLanguage() ? row.english : row.chinese});
-      EXPECT_TRUE(view.changes.isEmpty());
+      EXPECT_EQ(handler.link.inBuffer, row.reply.mid(row.reply.startsWith('$') ? 2 : 1));
+      EXPECT_EQ(handler.link.log.mid(handler.link.log.size() - 2),
+                QStringList({"RThreshold=0", "Message"}));
+      EXPECT_EQ(handler.view.messages,
+                QStringList{lang == &EnglishLanguage() ? row.english : row.chinese});
+      EXPECT_EQ(handler.view.shown, 0);
     }
   }
 }
 
 TEST(ReplyKinds, OtherEventsReadNothingAndKeepTheThreshold) {
   for (int event : {1, 3, 6, 7}) {
-    RecordingLink link;
-    FakeView view(EnglishLanguage());
-    link.feed("$4abc");
-    link.event = event;
-    OnComm(link, view, EnglishLanguage());
-    EXPECT_TRUE(link.log.isEmpty() && view.messages.isEmpty()) << event;
+    Handler handler(EnglishLanguage());
+    handler.link.event = event;
+    handler.receive("$4abc", 5);
+    EXPECT_TRUE(handler.link.log.isEmpty() && handler.view.messages.isEmpty()) << event;
+    EXPECT_EQ(handler.link.threshold, 5);
   }
 }
 
@@ -242,19 +272,16 @@ TEST(ReplyKinds, DeviceTextShowsTheHundredBytesAfterTheKind) {
       {"$6", "", ""},
   };
   for (const auto& row : rows) {
-    RecordingLink link;
-    FakeView view(ChineseLanguage());
-    view.journal = &link.log;
-    link.feed(row.reply);
+    Handler handler(ChineseLanguage());
 
-    OnComm(link, view, ChineseLanguage());
+    handler.receive(row.reply, 102);
 
     const QByteArray taken = row.message.isEmpty() ? "" : row.reply.mid(2, 100);
-    EXPECT_EQ(link.log,
-              QStringList({"InputLen=1", "Input=$", "Input=6", "InputLen=100", "RThreshold=0",
-                           "Input=" + QString::fromLatin1(taken), "Message"}));
-    EXPECT_EQ(view.messages, QStringList{row.message});
-    EXPECT_EQ(link.inBuffer, row.left);
+    EXPECT_EQ(handler.link.log,
+              QStringList({"InputLen=1", "Input=$", "Input=6", "InputLen=100",
+                           "Input=" + QString::fromLatin1(taken), "RThreshold=0", "Message"}));
+    EXPECT_EQ(handler.view.messages, QStringList{row.message});
+    EXPECT_EQ(handler.link.inBuffer, row.left);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "memory_link.h"
 #include "qt_print.h"
@@ -14,15 +15,14 @@ namespace vorlan::test {
 class RecordingLink : public MemoryLink {
  public:
   QStringList log;
-  QString failAt;    // the operation that fails ("PortOpen", "Output", ...) when failWith is set
-  QString failWith;  // lastError() then
+  QString failAt;                       // the operation that fails ("PortOpen", "Output", ...)
+  std::optional<LinkFailure> failWith;  // lastFailure() then
 
   // Raises the receive event as the port would, once the threshold is reached.
   void deliver(int kind = kCommEventReceive) {
     event = kind;
     if (onComm) onComm();
   }
-  void clearLog() { log.clear(); }
 
   bool setCommPort(int n) override { return step("CommPort", n) && Base::setCommPort(n); }
   bool setPortOpen(bool o) override { return step("PortOpen", int(o)) && Base::setPortOpen(o); }
@@ -41,13 +41,13 @@ class RecordingLink : public MemoryLink {
     log << "Input=" + QString::fromLatin1(taken);
     return taken;
   }
-  QString lastError() const override { return failWith; }
+  LinkFailure lastFailure() const override { return failWith.value_or(Base::lastFailure()); }
 
  private:
   using Base = MemoryLink;
   template <typename Value>
   bool step(const QString& name, const Value& value) {
-    if (!failWith.isEmpty() && failAt == name) return false;
+    if (failWith && failAt == name) return false;
     log << QStringLiteral("%1=%2").arg(name).arg(value);
     return true;
   }

@@ -1,0 +1,42 @@
+// Feeds the window's receive handling any byte stream, with any event kind and any armed
+// threshold. The first two bytes choose the event kind and the build; the rest is what the port
+// buffered.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "fake_view.h"
+#include "link/protocol.h"
+#include "memory_link.h"
+#include "ui/lang/en/en_language.h"
+#include "ui/lang/zh/zh_language.h"
+#include "ui/window_actions.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vorlan;
+  if (size < 2) return 0;
+  const int eventKind = data[0] % 8;
+  const LanguageData& lang = (data[1] & 1) ? ChineseLanguage() : EnglishLanguage();
+
+  test::MemoryLink link;
+  link.event = eventKind;
+  link.threshold = 1 + data[1] / 2;
+  link.inBuffer =
+      QByteArray(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
+  test::FakeView view(lang);
+  ui::WindowActions actions(view, link, lang);
+  const auto before = link.inBuffer.size();
+
+  actions.receive();
+
+  // It never reads more than a read-back, shows at most one message, disarms the threshold
+  // whenever it acted on a receive event, and changes the window only with a whole read-back.
+  const auto consumed = before - link.inBuffer.size();
+  if (consumed > kReadBackLength) __builtin_trap();
+  if (view.messages.size() > 1) __builtin_trap();
+  if (view.shown > 1 || (view.shown == 1 && consumed != kReadBackLength)) __builtin_trap();
+  if (eventKind == kCommEventReceive && link.threshold != 0) __builtin_trap();
+  if (eventKind != kCommEventReceive && (!view.messages.isEmpty() || consumed != 0))
+    __builtin_trap();
+  return 0;
+}

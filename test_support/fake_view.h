@@ -1,0 +1,43 @@
+#pragma once
+// A window that holds its values as plain values, counts how often they are shown whole, and
+// collects the messages.
+
+#include <QStringList>
+
+#include "params/presets.h"
+#include "qt_print.h"
+#include "ui/language_data.h"
+#include "ui/window_view.h"
+
+namespace vorlan::test {
+
+class FakeView : public ui::WindowView {
+ public:
+  ParameterSet params;
+  SendFields send;
+  int shown = 0;                   // showParameters() calls
+  QStringList messages;            // every message shown
+  QStringList statuses;            // every status line text, in order
+  QStringList* journal = nullptr;  // gets "Show" and "Message" as they happen: a link's log shows
+                                   // where they came
+
+  // A window showing the start values.
+  explicit FakeView(const LanguageData& lang)
+      : params(InitialParameters(lang.values)), send(InitialSendFields()) {}
+
+  ParameterSet parameters() const override { return params; }
+  SendFields sendFields() const override { return send; }
+  void showParameters(const ParameterSet& p) override {
+    params = p;
+    ++shown;
+    if (journal) *journal << "Show";
+  }
+  void showSendFields(const SendFields& s) override { send = s; }
+  void showStatus(const QString& text, const QString&) override { statuses << text; }
+  void showMessage(const QString& text) override {
+    messages << text;
+    if (journal) *journal << "Message";
+  }
+};
+
+}  // namespace vorlan::test

@@ -1,0 +1,117 @@
+// The window's actions over a recording link: the serial steps of each request in order, a failing
+// step ending it with one message, factory reset, and a system without the device's text codec.
+
+#include "ui/window_actions.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_view.h"
+#include "link/device_text.h"
+#include "link/write_frame.h"
+#include "params/field_table.h"
+#include "recording_link.h"
+#include "ui/lang/en/en_language.h"
+#include "ui/lang/zh/zh_language.h"
+
+namespace vorlan::test {
+namespace {
+
+using Action = void (ui::WindowActions::*)();
+const QStringList kClear{"OutBufferCount=0", "InBufferCount=0"};
+
+// Each request's operations; a failing one ends it there, with the failure shown once.
+TEST(Actions, SerialOperationsInOrderAndAFailingStepEndsThere) {
+  const LanguageData& en = EnglishLanguage();
+  const QString frame =
+      QString::fromLatin1(BuildWriteFrame(InitialParameters(en.values), en.values));
+  const struct {
+    Action action;
+    QStringList log;
+  } rows[] = {
+      {&ui::WindowActions::read, kClear + QStringList{"Output=$2#", "RThreshold=412"}},
+      {&ui::WindowActions::about, kClear + QStringList{"Output=$3#", "RThreshold=102"}},
+      {&ui::WindowActions::write, kClear + QStringList{"Output=" + frame, "RThreshold=5"}},
+      {&ui::WindowActions::sendInstruction,
+       kClear + QStringList{"Output=**3@NOCALL@407KQZ@NOCALL-9", "RThreshold=5"}},
+      {&ui::WindowActions::sendMessage, {"Output=*@NOCALL*hello"}},  // keeps what is armed
+  };
+  const LinkFailure failure{LinkFailure::Kind::WriteFailed, "COM2", "/dev/ttyUSB1", "I/O error"};
+  for (const auto& row : rows) {
+    for (qsizetype failing = 0; failing <= row.log.size(); ++failing) {
+      RecordingLink link;
+      link.threshold = 412;
+      FakeView view(en);
+      ui::WindowActions actions(view, link, en);
+      if (failing < row.log.size()) {
+        link.failAt = row.log[failing].section('=', 0, 0);
+        link.failWith = failure;
+      }
+      (actions.*row.action)();
+
+      EXPECT_EQ(link.log, row.log.mid(0, failing));
+      EXPECT_EQ(view.messages.join(""),
+                link.failWith ? "Nothing was sent to COM2 (/dev/ttyUSB1): I/O error" : "");
+      EXPECT_EQ(view.shown, 0);
+    }
+  }
+}
+
+// Every value back to its factory value, the port untouched, nothing sent or shown.
+TEST(Actions, FactoryResetInBothBuilds) {
+  for (const LanguageData* lang : {&EnglishLanguage(), &ChineseLanguage()}) {
+    RecordingLink link;
+    FakeView view(*lang);
+    view.params = ParameterSet();
+    view.params.setText(Field::WorkMode, "ch1 tx/rx");
+    view.send = {"A", "B", "C", "D"};
+    ui::WindowActions actions(view, link, *lang);
+
+    actions.factoryReset();
+
+    ParameterSet expected = InitialParameters(lang->values);
+    EXPECT_EQ(view.params, expected);
+    EXPECT_EQ(view.params.text(Field::Server2),
+              lang == &EnglishLanguage() ? "" : "rotate.aprs.net:10008");
+    EXPECT_EQ(view.send, (SendFields{"NOCALL", "407kqz", "", "hello"}));
+    EXPECT_TRUE(link.log.isEmpty() && view.messages.isEmpty());
+  }
+}
+
+// The window takes a whole set of values in the order of its controls: Text1 .. Text34, Check1 ..
+// Check18, Combo9.
+TEST(Actions, ValuesAreShownInControlOrder) {
+  QStringList names;
+  for (Field f : ShowOrder()) names << QString::fromLatin1(Def(f).name);
+  EXPECT_EQ(names.join(' '),
+            "Callsign Password GroupCall DigiNumber Longitude Filter HisCallsign HisPassword "
+            "SymbolCode LoginPassword BeaconText Server1 Latitude Server2 TxDelay Path TimedTx "
+            "Channel1Freq Channel2Freq TxCtcss RxCtcss WifiSsid WifiPassword TxInterval "
+            "Instruction Message AlarmPhone MyPhone SendInterval Digipeater AdditionalReport "
+            "SmartBeacon Spare4 Spare5 CarMode OutputTrace PttTransmit SoundPrompt MicEFormat "
+            "Spare11 IsToBluetooth FixedPosition LoginServer RfToIs IsToRf Server1Enable "
+            "Server2Enable WorkMode");
+}
+
+// Without GB18030 every text would go out empty: nothing that carries text is sent, and the user
+// is told why; Read and About still work.
+TEST(Actions, WithoutTheTextCodecNothingThatCarriesTextIsSent) {
+  UseDeviceCodecForTesting("no-such-codec");
+  EXPECT_FALSE(DeviceTextAvailable());
+  for (const LanguageData* lang : {&EnglishLanguage(), &ChineseLanguage()}) {
+    RecordingLink link;
+    FakeView view(*lang);
+    ui::WindowActions actions(view, link, *lang);
+    actions.write();
+    actions.sendInstruction();
+    actions.sendMessage();
+    EXPECT_TRUE(link.log.isEmpty());
+    EXPECT_EQ(view.messages, QStringList(3, Text(lang->noTextCodec)));
+    actions.read();
+    EXPECT_EQ(link.sent, "$2#");
+  }
+  UseDeviceCodecForTesting(nullptr);
+  EXPECT_TRUE(DeviceTextAvailable());
+}
+
+}  // namespace
+}  // namespace vorlan::test

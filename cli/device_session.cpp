@@ -75,6 +75,7 @@ std::variant<Reply, Failure> DeviceSession::exchange(const Request& request, con
   QEventLoop loop;
   QTimer timer;
   timer.setSingleShot(true);
+  timer.setTimerType(Qt::PreciseTimer);  // never before the time-out the user gave
   QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
   link_.onComm = [&] {
     reply = TakeReply(link_);

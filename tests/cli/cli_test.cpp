@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -16,6 +15,7 @@
 #include "config/config_writer.h"
 #include "link/reply.h"
 #include "link/write_frame.h"
+#include "params/field_table.h"
 #include "simulator.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
@@ -23,7 +23,7 @@
 namespace vorlan::test {
 namespace {
 
-struct Run {
+struct CliRun {
   int exitCode = -1;
   QString out, err;
 };
@@ -31,7 +31,7 @@ struct Run {
 class CliTest : public testing::Test {
  protected:
   // Runs vorlan_cli with its data folder (and so its backups) in the test's own folder.
-  Run cli(const QStringList& arguments) {
+  CliRun cli(const QStringList& arguments) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", home.path());
@@ -42,6 +42,11 @@ class CliTest : public testing::Test {
             QString::fromUtf8(process.readAllStandardError())};
   }
   QString file(const QString& name) const { return dir.filePath(name); }
+  void writeFile(const QString& name, const QByteArray& text) const {
+    QFile out(file(name));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(text);
+  }
   QString backups() const { return home.filePath("vorlan_setup/backups"); }
   QStringList backupNames() const {
     return QDir(backups()).entryList({"*.json"}, QDir::Files, QDir::Name);
@@ -73,9 +78,9 @@ TEST_F(CliTest, AReadWrittenBackSendsTheDeviceTheBytesItReadWithEveryFiller) {
     ASSERT_FALSE(sim.path().isEmpty());
     const QString saved = file(QStringLiteral("%1.json").arg(filler));
 
-    const Run read = cli({"read", "--port", sim.path(), "-o", saved});
+    const CliRun read = cli({"read", "--port", sim.path(), "-o", saved});
     ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
-    const Run write = cli({"write", "--port", sim.path(), saved});
+    const CliRun write = cli({"write", "--port", sim.path(), saved});
     ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
     EXPECT_TRUE(write.out.contains("Verified: all 44 fields match.")) << write.out.toStdString();
 
@@ -107,7 +112,7 @@ TEST_F(CliTest, AFileOfTheChineseBuildIsWrittenAsThatBuildWouldWriteIt) {
       SaveConfiguration(file("zh.json"), params, chinese, {"vorlan_setup_zh", "1.00", {}}));
 
   Simulator sim;
-  const Run write = cli({"write", "--port", sim.path(), file("zh.json")});
+  const CliRun write = cli({"write", "--port", sim.path(), file("zh.json")});
   EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
   ASSERT_TRUE(sim.waitFor("write", 1));
   EXPECT_EQ(sim.received("write")[0], BuildWriteFrame(params, chinese));
@@ -117,7 +122,7 @@ TEST_F(CliTest, AFieldStoredWrongFailsVerify) {
   Simulator sim({"--fast", "--corrupt-field", "Callsign"});
   ASSERT_EQ(cli({"read", "--port", sim.path(), "-o", file("t.json")}).exitCode, 0);
 
-  const Run write =
+  const CliRun write =
       cli({"write", "--port", sim.path(), file("t.json"), "--set", "Callsign=BG7ABC-9"});
   EXPECT_EQ(write.exitCode, 5);
   EXPECT_TRUE(
@@ -132,10 +137,7 @@ TEST_F(CliTest, AFieldStoredWrongFailsVerify) {
 
 TEST_F(CliTest, ASilentDeviceEndsInNoAnswerAfterTheTimeOut) {
   Simulator sim({"--fast", "--cut", "0"});
-  QElapsedTimer clock;
-  clock.start();
-  const Run read = cli({"read", "--port", sim.path(), "--timeout", "0.5"});
-  EXPECT_GE(clock.elapsed(), 500);
+  const CliRun read = cli({"read", "--port", sim.path(), "--timeout", "0.5"});
   EXPECT_EQ(read.exitCode, 3);
   EXPECT_EQ(read.err.trimmed(),
             QStringLiteral("No answer from %1 within 0.5 s (nothing came). Check that this is the "
@@ -153,7 +155,7 @@ TEST_F(CliTest, EveryReadIsBackedUpAndTheOldestGo) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
   }
   Simulator sim;
-  const Run read = cli({"read", "--port", sim.path()});
+  const CliRun read = cli({"read", "--port", sim.path()});
   ASSERT_EQ(read.exitCode, 0);
   EXPECT_TRUE(read.out.startsWith("{\n  \"format\": \"vorlan_setup configuration\","));
 
@@ -176,11 +178,10 @@ TEST_F(CliTest, EveryReadIsBackedUpAndTheOldestGo) {
 TEST_F(CliTest, ExitCodesTellWhatWentWrong) {
   Simulator sim;
   ASSERT_EQ(cli({"read", "--port", sim.path(), "-o", file("t.json")}).exitCode, 0);
-  QFile bad(file("bad.json"));
-  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-  bad.write(
-      R"({"format": "vorlan_setup configuration", "version": 1, "parameters": {"GroupCall": "AB"}})");
-  bad.close();
+  writeFile("bad.json", R"({"format": "vorlan_setup configuration", "version": 1,
+                             "parameters": {"GroupCall": "AB"}})");
+  writeFile("other.json", R"({"format": "vorlan_setup configuration", "version": 1,
+                               "parameters": {"Callsign": "BG7ABC-9"}})");
 
   struct Row {
     QStringList arguments;
@@ -212,7 +213,7 @@ TEST_F(CliTest, ExitCodesTellWhatWentWrong) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.arguments.join(' ').toStdString());
-    const Run run = cli(row.arguments);
+    const CliRun run = cli(row.arguments);
     EXPECT_EQ(run.exitCode, row.exitCode);
     EXPECT_TRUE(run.err.startsWith(row.message)) << run.err.toStdString();
   }
@@ -223,7 +224,7 @@ TEST_F(CliTest, ExitCodesTellWhatWentWrong) {
 
 TEST_F(CliTest, ADeviceRefusalIsExitFour) {
   Simulator refusing({"--fast", "--wrong-kind", "5"});
-  const Run read = cli({"read", "--port", refusing.path()});
+  const CliRun read = cli({"read", "--port", refusing.path()});
   EXPECT_EQ(read.exitCode, 4);
   EXPECT_TRUE(read.err.startsWith(refusing.path() + " answered the read request with \"$5\""))
       << read.err.toStdString();

@@ -165,7 +165,8 @@ void MainWindow::connectHandlers() {
   };
   for (const auto& [name, action] : buttons) {
     if (auto* button = qobject_cast<QPushButton*>(controls_.value(QLatin1String(name)))) {
-      connect(button, &QPushButton::clicked, this, [this, action] { (actions_.*action)(); });
+      connect(button, &QPushButton::clicked, this,
+              [this, action = action] { (actions_.*action)(); });
     }
   }
   if (auto* exit = qobject_cast<QPushButton*>(controls_.value(QStringLiteral("Command4")))) {

@@ -20,7 +20,8 @@ QString PortWhere(const QString& port, const QString& path);
 // `where` is PortWhere(...).
 QString FailureText(const LinkFailure& failure, const QString& where);
 
-// Why the tool will not send a value: "GroupCall must take exactly 6 bytes on the line, it takes 2".
+// Why the tool will not send a value: "GroupCall must take exactly 6 bytes on the line, it takes
+// 2".
 QString RefusalText(const Refusal& refusal);
 
 // The outcome as the device said it: "\"$4\" (write done)".

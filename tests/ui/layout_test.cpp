@@ -46,8 +46,7 @@ TEST_P(LayoutTest, ControlsStandInTheirGroupsAtTheirPlacesInTheirFaces) {
     QWidget* widget = control(place.control);
     EXPECT_EQ(widget->geometry(), place.pixels) << place.control;
     const QWidget* parent = widget->parentWidget();
-    EXPECT_EQ(parent == client ? QString() : parent->objectName(), place.group)
-        << place.control;
+    EXPECT_EQ(parent == client ? QString() : parent->objectName(), place.group) << place.control;
     const QFont font = widget->font();
     const QString face = font.family() + ' ' + QString::number(font.pointSizeF());
     EXPECT_EQ(face + (font.bold() ? " bold" : ""), QString::fromUtf8(place.font)) << place.control;

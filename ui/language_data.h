@@ -3,6 +3,7 @@
 // Each program links exactly one instance (ui/lang/en or ui/lang/zh). All strings are UTF-8.
 
 #include <QString>
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -14,6 +15,45 @@ namespace vorlan {
 struct FieldLabel {
   Field field;
   std::string_view label;  // the caption of the field's label in this language
+};
+
+// The menu bar, configuration files and backups. Where a text names a field, %1 is the field's
+// label and %2 its key in the file ("parameters.Callsign").
+struct ConfigTexts {
+  std::string_view menuFile, menuOpen, menuSaveAs, menuOpenBackups, menuExit;
+  std::string_view menuHelp, menuPortMapping, menuAbout;
+  std::string_view fileFilter;  // the file dialogs' filter, "Configuration (*.json)"
+  std::string_view openTitle;   // the dialogs' captions
+  std::string_view saveTitle;
+
+  std::string_view opened;       // %1 the file, %2 how many fields it set; nothing was sent
+  std::string_view unknownKeys;  // appended to `opened`: %1 the keys, ignored
+
+  // Opening refused: the first line, then one of the texts below.
+  std::string_view notOpened;         // %1 the file
+  std::string_view cannotRead;        // %1 the system's reason
+  std::string_view notJson;           // %1 the parser's reason, %2 the byte
+  std::string_view notConfiguration;  // another format, or none
+  std::string_view newerVersion;      // %1 the file's version, %2 the newest this program reads
+  std::string_view valueName;         // %1 the field's label, %2 its key ("parameters.Callsign")
+  std::string_view wrongType;         // %2 what the value must be (one of valueTypes)
+  std::array<std::string_view, 6> valueTypes;  // by ValueType: object, string, version, flag,
+                                               // work-mode code, text
+  std::string_view badHex;                     // %3 the "hex" value
+  std::string_view tooLong;                    // %3 characters it has, %4 the box's limit
+  std::string_view noWorkModeCode;             // %3 the file's number
+  std::string_view writeRefusal;               // followed by the refusal Write would show
+
+  std::string_view notSaved;          // %1 the file, %2 the system's reason
+  std::string_view workModeNotSaved;  // %1 the label, %2 the work-mode text without a code
+
+  std::string_view backupNotSaved;         // %1 the file or folder, %2 the system's reason
+  std::string_view backupNotRemoved;       // %1 the old backup, %2 the system's reason
+  std::string_view backupsFolderNotShown;  // %1 the folder
+
+  std::string_view portMapping;    // followed by one line per COM number
+  std::string_view noPortMapping;  // no serial port present
+  std::string_view aboutProgram;   // %1 the program's version
 };
 
 struct LanguageData {
@@ -62,6 +102,8 @@ struct LanguageData {
   std::string_view statusNoAnswerDetail;  // the same, whole; %3 the seconds waited
   std::string_view statusOutcome;         // %2 the last exchange's message
   std::string_view statusMessageSent;     // a message went out, nothing is awaited
+
+  ConfigTexts config;
 };
 
 // The title of every message box, the same in both builds.

@@ -7,11 +7,14 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 
+#include "config/backups.h"
 #include "link/serial_port/port_names.h"
 #include "params/field_table.h"
 #include "params/presets.h"
+#include "ui/menu_bar.h"
 #include "ui/message_box.h"
 #include "ui/text_from_start.h"
 #include "ui/window_builder.h"
@@ -20,8 +23,15 @@ namespace vorlan::ui {
 
 MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowLayout& layout,
                        QWidget* parent)
-    : QWidget(parent), link_(link), lang_(lang), actions_(*this, link, lang) {
-  controls_ = BuildControls(*this, layout);
+    : QWidget(parent),
+      link_(link),
+      lang_(lang),
+      actions_(*this, link, lang),
+      config_(*this, link, lang, DefaultBackupFolder()) {
+  // The controls go into a client area below the menu bar, at the places the layout gives.
+  QMenuBar* menuBar = BuildMenuBar(*this, lang_, config_, [this] { exitProgram(); });
+  controls_ = BuildControls(*PlaceBelowMenuBar(*this, menuBar), layout);
+  setWindowTitle(Text(layout.caption));
   ApplyTabOrder(controls_, layout);
   setUpBoxes();
   statusLine_ = qobject_cast<QLabel*>(controls_.value(Text(layout.statusLine)));
@@ -157,15 +167,12 @@ void MainWindow::connectHandlers() {
   };
   for (const auto& [name, action] : buttons) {
     if (auto* button = qobject_cast<QPushButton*>(controls_.value(QLatin1String(name)))) {
-      connect(button, &QPushButton::clicked, this, [this, action] { (actions_.*action)(); });
+      connect(button, &QPushButton::clicked, this,
+              [this, action = action] { (actions_.*action)(); });
     }
   }
   if (auto* exit = qobject_cast<QPushButton*>(controls_.value(QStringLiteral("Command4")))) {
-    connect(exit, &QPushButton::clicked, this, [this] {
-      actions_.exit();
-      close();
-      QApplication::quit();
-    });
+    connect(exit, &QPushButton::clicked, this, [this] { exitProgram(); });
   }
   // Only picking an entry opens a port; typing into the box does nothing. Left alone, the editable
   // box takes a typed text that matches an entry as picked when the user presses Enter or leaves
@@ -177,6 +184,13 @@ void MainWindow::connectHandlers() {
             [this, port] { actions_.selectPort(port->currentText()); });
   }
   link_.onComm = [this] { actions_.receive(); };
+  actions_.backUpReadBack = [this](const ParameterSet& shown) { return config_.backUp(shown); };
+}
+
+void MainWindow::exitProgram() {
+  actions_.exit();
+  close();
+  QApplication::quit();
 }
 
 }  // namespace vorlan::ui

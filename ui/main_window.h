@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "link/serial_link.h"
+#include "ui/config_actions.h"
 #include "ui/language_data.h"
 #include "ui/window_actions.h"
 #include "ui/window_layout.h"
@@ -36,6 +37,7 @@ class MainWindow : public QWidget, public WindowView {
   void showStatus(const QString& text, const QString& detail) override;
 
   WindowActions& actions() { return actions_; }
+  ConfigActions& configActions() { return config_; }
 
  protected:
   // Keeps the port box's tooltip current: the devices present change while the program runs.
@@ -49,11 +51,13 @@ class MainWindow : public QWidget, public WindowView {
   QComboBox* portBox() const;
   void setUpBoxes();  // entry limits, the two drop-down lists, the port box preset
   void connectHandlers();
+  void exitProgram();  // EXIT and File > Exit
   void showText(Field field, const QString& value);
 
   SerialLink& link_;
   const LanguageData& lang_;
   WindowActions actions_;
+  ConfigActions config_;
   QHash<QString, QWidget*> controls_;
   QLabel* statusLine_ = nullptr;
 };

@@ -67,14 +67,17 @@ void WindowActions::receive() {
   const auto reply = TakeReply(link_);
   if (!reply) return;
   ParameterSet params = view_.parameters();
+  QString backupProblem;
   if (reply->outcome == Reply::Outcome::ReadBack) {
     ApplyReadBack(reply->readBack, params, lang_.values);
     view_.showParameters(params);
+    if (backUpReadBack) backupProblem = backUpReadBack(params);
   }
   const QString message =
       ReplyText(*reply, params.text(Field::Callsign), view_.sendFields().HisCallsign, lang_);
   status_.outcome(message);
   view_.showMessage(message);
+  if (!backupProblem.isEmpty()) view_.showMessage(backupProblem);
 }
 
 void WindowActions::reportFailure(const LinkFailure& failure) {

@@ -4,6 +4,7 @@
 // build's texts.
 
 #include <QString>
+#include <functional>
 
 #include "link/refusal.h"
 #include "link/serial_link.h"
@@ -32,6 +33,10 @@ class WindowActions {
   void reportFailure(const LinkFailure& failure);
 
   StatusLine& status() { return status_; }
+
+  // Keeps a backup of each complete read-back once the window shows it; returns the message for a
+  // failure (shown once, after the read message), or an empty text.
+  std::function<QString(const ParameterSet& shown)> backUpReadBack;
 
  private:
   void send(const Request& request);

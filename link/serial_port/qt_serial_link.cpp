@@ -41,13 +41,13 @@ QtSerialLink::~QtSerialLink() {
   onComm = nullptr;
   onFailure = nullptr;
   onReceived = nullptr;
+  onArrived = nullptr;
   closePort();
 }
 
 LinkFailure QtSerialLink::failure(LinkFailure::Kind kind, const QString& reason, int bytes) const {
   const int number = port_.isOpen() ? openPort_ : commPort_;
-  return {kind, PortText(number), port_.isOpen() ? path_ : DevicePathForPort(number), reason,
-          bytes};
+  return {kind, PortText(number), port_.isOpen() ? path_ : pathFor(number), reason, bytes};
 }
 
 bool QtSerialLink::fail(LinkFailure::Kind kind, const QString& reason, int bytes) {
@@ -73,7 +73,7 @@ bool QtSerialLink::setPortOpen(bool open) {
     if (openPort_ == commPort_) return true;
     closePort();
   }
-  const QString path = DevicePathForPort(commPort_);
+  const QString path = pathFor(commPort_);
   if (path.isEmpty()) return fail(LinkFailure::Kind::Unmapped);
 
   port_.setPortName(path);
@@ -94,6 +94,10 @@ bool QtSerialLink::setPortOpen(bool open) {
   hangUpQueued_ = false;
   inBuffer_.clear();
   return true;
+}
+
+QString QtSerialLink::pathFor(int number) const {
+  return pinnedPath_.isEmpty() ? DevicePathForPort(number) : pinnedPath_;
 }
 
 void QtSerialLink::closePort() {
@@ -176,6 +180,7 @@ QByteArray QtSerialLink::input() {
 
 void QtSerialLink::receive() {
   const QByteArray bytes = port_.readAll();
+  if (onArrived && !bytes.isEmpty()) onArrived(bytes);
   const qsizetype room = kInBufferSize - inBuffer_.size();
   inBuffer_ += bytes.left(room);  // the rest is lost, as on a full receive buffer
   if (onReceived && !bytes.isEmpty()) onReceived(inBufferCount());

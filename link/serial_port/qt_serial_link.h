@@ -52,11 +52,16 @@ class QtSerialLink : public QObject, public SerialLink {
   LinkFailure lastFailure() const override { return lastFailure_; }
   int inBufferCount() const override { return static_cast<int>(inBuffer_.size()); }
   QString devicePath() const override { return port_.isOpen() ? path_ : QString(); }
+  // Opens this device path from now on instead of the device the port number stands for; empty
+  // goes back to the port number. For a front end that is given a path (the window never is).
+  void pinDevicePath(const QString& path) { pinnedPath_ = path; }
 
   // Told once when the open port fails under the program; the port is closed by then.
   std::function<void(const LinkFailure& failure)> onFailure;
   // Told whenever bytes arrive, with the count now waiting: a front end shows progress with it.
   std::function<void(int waiting)> onReceived;
+  // Told the bytes themselves as they arrive, before onReceived: a front end logs the exchange.
+  std::function<void(const QByteArray& bytes)> onArrived;
 
  private:
   void receive();
@@ -72,12 +77,14 @@ class QtSerialLink : public QObject, public SerialLink {
   bool fail(LinkFailure::Kind kind, const QString& reason = {}, int bytes = 0);
   LinkFailure failure(LinkFailure::Kind kind, const QString& reason = {}, int bytes = 0) const;
   int pendingOutput() const;
+  QString pathFor(int number) const;
 
   QSerialPort port_;
   QByteArray inBuffer_;
   int commPort_ = 1;
   int openPort_ = 0;  // the number and device the open port was opened with
   QString path_;
+  QString pinnedPath_;
   int threshold_ = 0;
   bool armed_ = false;  // a threshold was set and has not raised its event yet
   bool deliveryQueued_ = false;

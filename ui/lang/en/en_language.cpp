@@ -107,6 +107,55 @@ const LanguageData& EnglishLanguage() {
           "off, or the cable is loose. The answer is still awaited.",
       .statusOutcome = "%1: %2",
       .statusMessageSent = "%1: message sent; the device does not answer it.",
+      .config =
+          {
+              .menuFile = "&File",
+              .menuOpen = "Open configuration...",
+              .menuSaveAs = "Save configuration as...",
+              .menuOpenBackups = "Open backups folder",
+              .menuExit = "Exit",
+              .menuHelp = "&Help",
+              .menuPortMapping = "Port mapping",
+              .menuAbout = "About vorlan_setup",
+              .fileFilter = "Configuration (*.json)",
+              .openTitle = "Open configuration",
+              .saveTitle = "Save configuration as",
+              .opened =
+                  "%1: %2 of 44 fields set. Nothing was sent: press 'Write' to write them to the "
+                  "device.",
+              .unknownKeys = " Unknown keys, ignored: %1.",
+              .notOpened = "%1 was not opened; the window is unchanged.",
+              .cannotRead = "It cannot be read: %1",
+              .notJson = "It is not JSON: %1 (at byte %2).",
+              .notConfiguration = "It is not a vorlan_setup configuration: its \"format\" is not "
+                                  "\"vorlan_setup configuration\".",
+              .newerVersion =
+                  "It was saved by a newer program (format version %1; this program reads up to "
+                  "version %2).",
+              .valueName = "\"%1\" (%2)",
+              .wrongType = "%1 must be %2.",
+              .valueTypes = {"an object {...}", "a text in quotes", "a whole number, 1 or more",
+                             "true or false", "a work-mode code, a whole number 0 to 4",
+                             "a text in quotes, or {\"text\": ..., \"hex\": ...}"},
+              .badHex = "%1: \"%2\" is not hex, two digits 0-9 or a-f for each byte.",
+              .tooLong = "%1 has %2 characters; its box takes at most %3.",
+              .noWorkModeCode = "%1 is %2, which is no work-mode code (0 to 4).",
+              .writeRefusal = "'Write' would refuse it:",
+              .notSaved = "%1 was not saved: %2",
+              .workModeNotSaved =
+                  "Nothing was saved: \"%1\" must be one of its list entries, not \"%2\" (a "
+                  "file keeps the work mode as the device's code).",
+              .backupNotSaved = "The backup of this read was not saved (%1): %2",
+              .backupNotRemoved = "An old backup could not be removed (%1): %2",
+              .backupsFolderNotShown = "The backups folder cannot be shown: %1",
+              .portMapping = "What COM1 to COM30 open on this machine:",
+              .noPortMapping =
+                  "No serial port is present. Plug the device in, or set the environment variable "
+                  "VORLAN_COM<n> to the device's path.",
+              .aboutProgram =
+                  "vorlan_setup %1\nThe setup tool for QX series APRS terminals.\nLicence: "
+                  "GPL-3.0-or-later",
+          },
   };
   return data;
 }

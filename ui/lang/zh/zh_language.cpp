@@ -88,6 +88,48 @@ const LanguageData& ChineseLanguage() {
           "每个 COM 号对应的设备), 设备未开机, 或连线松动。仍在等待应答。",
       .statusOutcome = "%1: %2",
       .statusMessageSent = "%1: 消息已发送, 设备不应答消息。",
+      .config =
+          {
+              .menuFile = "文件(&F)",
+              .menuOpen = "打开配置...",
+              .menuSaveAs = "配置另存为...",
+              .menuOpenBackups = "打开备份文件夹",
+              .menuExit = "退出",
+              .menuHelp = "帮助(&H)",
+              .menuPortMapping = "串口对应关系",
+              .menuAbout = "关于 vorlan_setup",
+              .fileFilter = "配置文件 (*.json)",
+              .openTitle = "打开配置",
+              .saveTitle = "配置另存为",
+              .opened = "%1: 已设置 %2 个参数 (共 44 个)。尚未发送: 按“写入配置”才会写入设备。",
+              .unknownKeys = " 未知的键, 已忽略: %1。",
+              .notOpened = "%1 未打开, 窗口内容没有改变。",
+              .cannotRead = "无法读取该文件: %1",
+              .notJson = "该文件不是 JSON 格式: %1 (第 %2 字节)。",
+              .notConfiguration = "该文件不是 vorlan_setup 配置文件: 其 \"format\" 不是 "
+                                  "\"vorlan_setup configuration\"。",
+              .newerVersion =
+                  "该文件由更新版本的程序保存 (格式版本 %1, 本程序最高只能读取版本 %2)。",
+              .valueName = "“%1” (%2)",
+              .wrongType = "%1 必须是%2。",
+              .valueTypes = {"对象 {...}", "带引号的文字", "不小于 1 的整数", "true 或 false",
+                             "工作模式代码, 即 0 到 4 的整数",
+                             "带引号的文字, 或 {\"text\": ..., \"hex\": ...}"},
+              .badHex = "%1: “%2”不是十六进制数, 每个字节应为两位 0-9 或 a-f。",
+              .tooLong = "%1 有 %2 个字符, 输入框最多只能容纳 %3 个。",
+              .noWorkModeCode = "%1 是 %2, 不是工作模式代码 (0 到 4)。",
+              .writeRefusal = "“写入配置”会拒绝该文件:",
+              .notSaved = "%1 未保存: %2",
+              .workModeNotSaved =
+                  "未保存: “%1”必须是列表中的一项, 不能是“%2” (文件中以设备的代码保存工作模式)。",
+              .backupNotSaved = "本次读出的备份未能保存 (%1): %2",
+              .backupNotRemoved = "无法删除旧的备份 (%1): %2",
+              .backupsFolderNotShown = "无法打开备份文件夹: %1",
+              .portMapping = "本机上 COM1 至 COM30 对应的设备:",
+              .noPortMapping =
+                  "找不到任何串口。请插上设备, 或把环境变量 VORLAN_COM<n> 设为设备的路径。",
+              .aboutProgram = "vorlan_setup %1\nQX系列APRS终端设置程序。\n许可证: GPL-3.0-or-later",
+          },
   };
   return data;
 }

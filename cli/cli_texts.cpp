@@ -1,0 +1,173 @@
+#include "cli/cli_texts.h"
+
+#include "config/config_format.h"
+#include "params/field_table.h"
+#include "params/presets.h"
+
+namespace vorlan::cli {
+namespace {
+
+QString TypeText(ValueType type) {
+  switch (type) {
+    case ValueType::Object:
+      return QStringLiteral("an object {...}");
+    case ValueType::String:
+      return QStringLiteral("a string");
+    case ValueType::Version:
+      return QStringLiteral("a whole number, 1 or more");
+    case ValueType::Flag:
+      return QStringLiteral("true or false");
+    case ValueType::WorkModeCode:
+      return QStringLiteral("the work-mode code, a whole number 0 to 4");
+    case ValueType::Text:
+      return QStringLiteral("a text: a string or {\"text\": ..., \"hex\": ...}");
+  }
+  return {};
+}
+
+QString Where(const ConfigProblem& problem) {
+  return problem.key.isEmpty() ? problem.file : problem.file + QStringLiteral(": ") + problem.key;
+}
+
+}  // namespace
+
+QString ProblemText(const ConfigProblem& problem) {
+  using Kind = ConfigProblem::Kind;
+  const QString where = Where(problem);
+  switch (problem.kind) {
+    case Kind::CannotRead:
+      return QStringLiteral("Cannot read %1: %2").arg(problem.file, problem.detail);
+    case Kind::NotJson:
+      return QStringLiteral("%1 is not JSON: %2 at byte %3")
+          .arg(problem.file, problem.detail)
+          .arg(problem.found);
+    case Kind::NotConfiguration:
+      return QStringLiteral("%1 is not a vorlan_setup configuration (\"format\" must be \"%2\")")
+          .arg(problem.file, Utf8(kConfigFormatName));
+    case Kind::NewerVersion:
+      return QStringLiteral("%1 has format version %2; this program reads up to version %3")
+          .arg(problem.file)
+          .arg(problem.found)
+          .arg(problem.limit);
+    case Kind::WrongType:
+      return QStringLiteral("%1: must be %2").arg(where, TypeText(problem.expected));
+    case Kind::BadHex:
+      return QStringLiteral("%1: \"%2\" is not hex (two digits 0-9, a-f for each byte)")
+          .arg(where, problem.detail);
+    case Kind::TooLong:
+      return QStringLiteral("%1: the text has %2 characters, its entry takes at most %3")
+          .arg(where)
+          .arg(problem.found)
+          .arg(problem.limit);
+    case Kind::NoWorkModeCode:
+      return QStringLiteral("%1: \"%2\" is no work-mode code (0 to 4)").arg(where, problem.detail);
+    case Kind::WriteRefusal:
+      return where + QStringLiteral(": the write would refuse it: ") +
+             (problem.refusal ? RefusalText(*problem.refusal) : QString());
+    case Kind::CannotSave:
+      return QStringLiteral("Cannot save %1: %2").arg(problem.file, problem.detail);
+    case Kind::CannotMakeFolder:
+      return QStringLiteral("Cannot make the folder %1").arg(problem.file);
+    case Kind::CannotRemove:
+      return QStringLiteral("Cannot remove the old backup %1: %2")
+          .arg(problem.file, problem.detail);
+  }
+  return {};
+}
+
+QString PortWhere(const QString& port, const QString& path) {
+  if (path.isEmpty() || path == port) return port;
+  return QStringLiteral("%1 (%2)").arg(port, path);
+}
+
+QString FailureText(const LinkFailure& failure, const QString& where) {
+  using Kind = LinkFailure::Kind;
+  switch (failure.kind) {
+    case Kind::Unmapped:
+      return QStringLiteral(
+                 "%1 has no device: no serial port is present for it. Plug the device in, set "
+                 "VORLAN_%1 to the device's path, or give the path itself (--port /dev/ttyUSB0); "
+                 "\"vorlan_cli ports\" shows the mapping.")
+          .arg(failure.port);
+    case Kind::Missing:
+      return QStringLiteral("Cannot open %1: the device is not there. Check that it is plugged in.")
+          .arg(where);
+    case Kind::Busy:
+      return QStringLiteral("Cannot open %1: another program is using the port.").arg(where);
+    case Kind::NoPermission:
+      return QStringLiteral(
+                 "Cannot open %1: permission denied. On Linux the user must be in the \"dialout\" "
+                 "group: run \"sudo usermod -aG dialout $USER\", then log in again.")
+          .arg(where);
+    case Kind::OpenFailed:
+      return QStringLiteral("Cannot open %1: %2").arg(where, failure.reason);
+    case Kind::NotOpen:
+      return QStringLiteral("%1 is not open.").arg(where);
+    case Kind::ClearFailed:
+      return QStringLiteral("Nothing was sent to %1: emptying the port's buffer failed: %2")
+          .arg(where, failure.reason);
+    case Kind::WriteFailed:
+      return QStringLiteral("Nothing was sent to %1: %2").arg(where, failure.reason);
+    case Kind::OutputFull:
+      return QStringLiteral(
+                 "Nothing was sent to %1: %2 bytes do not fit in the 512-byte output buffer.")
+          .arg(where)
+          .arg(failure.bytes);
+    case Kind::HungUp:
+      return QStringLiteral("%1 was closed: the device was unplugged or hung up.").arg(where);
+  }
+  return {};
+}
+
+QString RefusalText(const Refusal& refusal) {
+  const QString name = Utf8(Def(refusal.field).name);
+  switch (refusal.rule) {
+    case Refusal::Rule::HeadWidth:
+      return QStringLiteral("%1 must take exactly %2 bytes on the line, it takes %3")
+          .arg(name)
+          .arg(refusal.needed)
+          .arg(refusal.found);
+    case Refusal::Rule::TailTooLong:
+      return QStringLiteral("%1 takes at most %2 bytes on the line, it takes %3")
+          .arg(name)
+          .arg(refusal.needed)
+          .arg(refusal.found);
+    case Refusal::Rule::NoWorkModeCode:
+      return QStringLiteral("%1 \"%2\" is none of the work modes").arg(name, refusal.offending);
+    case Refusal::Rule::Delimiter:
+      return QStringLiteral("%1 must not contain the character \"%2\"")
+          .arg(name, refusal.offending);
+    case Refusal::Rule::NoTextCodec:
+      return QStringLiteral(
+          "this system cannot encode text for the device (no GB18030 codec in Qt); install the "
+          "ICU libraries that Qt was built with");
+  }
+  return {};
+}
+
+QString OutcomeText(Reply::Outcome outcome) {
+  using Outcome = Reply::Outcome;
+  switch (outcome) {
+    case Outcome::NoLead:
+      return QStringLiteral("bytes that do not start with \"$\"");
+    case Outcome::ReadBack:
+      return QStringLiteral("a read-back (\"$1\")");
+    case Outcome::ShortReadBack:
+      return QStringLiteral("a read-back (\"$1\") cut short");
+    case Outcome::RadioReadDone:
+      return QStringLiteral("\"$2\" (radio read done)");
+    case Outcome::RadioWriteDone:
+      return QStringLiteral("\"$3\" (radio write done)");
+    case Outcome::WriteDone:
+      return QStringLiteral("\"$4\" (write done)");
+    case Outcome::WriteIncomplete:
+      return QStringLiteral("\"$5\" (a written parameter is short of characters; nothing stored)");
+    case Outcome::DeviceText:
+      return QStringLiteral("a device text (\"$6\")");
+    case Outcome::UnknownKind:
+      return QStringLiteral("a reply of an unknown kind");
+  }
+  return {};
+}
+
+}  // namespace vorlan::cli

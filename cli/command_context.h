@@ -1,0 +1,52 @@
+#pragma once
+// What every command shares: the options, the English build's values, the exchange log, where
+// results and notes go, and reading the device's configuration with its backup.
+
+#include <QString>
+#include <optional>
+#include <variant>
+
+#include "cli/command_line.h"
+#include "cli/device_session.h"
+#include "cli/exchange_log.h"
+#include "config/config_format.h"
+#include "config/config_reader.h"
+#include "link/reply.h"
+#include "params/parameter_set.h"
+#include "params/presets.h"
+
+namespace vorlan::cli {
+
+struct DeviceConfiguration {
+  ParameterSet params;  // the English build's initial values with the read-back applied
+  ReadBack readBack;
+  ReadOrigin origin;
+};
+
+class Context {
+ public:
+  explicit Context(const Options& options);
+
+  const Options& options;
+  const BuildValues& build;  // the English build's work-mode texts and server presets
+  ExchangeLog log;
+  bool notesToStderr = false;  // when standard output carries the command's data
+
+  void print(const QString& text) const;  // a result, on standard output
+  void note(const QString& text) const;   // a step done, on standard output or standard error
+  void warn(const QString& text) const;   // on standard error
+
+  SaveInfo saveInfo(const std::optional<ReadOrigin>& read = std::nullopt) const;
+
+  // Opens the port with the options' time-out and log.
+  std::variant<std::unique_ptr<DeviceSession>, Failure> openDevice();
+  // Reads the whole configuration; saves its backup unless --no-backup (says where, or why not).
+  std::variant<DeviceConfiguration, Failure> readDevice(DeviceSession& session) const;
+  // Opens a file over the English build's initial values.
+  std::variant<OpenedConfiguration, Failure> openFile(const QString& path) const;
+};
+
+// A reply of another outcome than the request awaits.
+Failure Unexpected(const DeviceSession& session, const Reply& reply, const QString& request);
+
+}  // namespace vorlan::cli

@@ -1,0 +1,153 @@
+#include "cli/command_line.h"
+
+#include <QCommandLineParser>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "cli/device_session.h"
+#include "config/backups.h"
+
+namespace vorlan::cli {
+namespace {
+
+constexpr char kDescription[] = R"(
+Reads, writes and checks the configuration of a QX series APRS terminal over a serial port (9600
+baud, 8N1), with the same core as the window programs.
+
+Commands:
+  ports                        list COM1..COM30 as this machine maps them
+  read --port PORT [-o FILE]   read the configuration into FILE, or print it
+  write --port PORT FILE [--set FIELD=VALUE]... [--no-verify] [--no-backup]
+                               read the device and back it up (the path is printed), write
+                               FILE's fields with the overrides, wait for "$4", read back and
+                               compare every field
+  verify --port PORT FILE      read the device and compare the fields FILE sets
+  diff A B                     compare two files; "device" for a fresh read (needs --port)
+  about --port PORT            print the device's about text
+  instruction --port PORT [--his-callsign CALL] [--his-password PW] [--callsign CALL] [TEXT]
+                               send a remote instruction; without --callsign the device's own
+                               callsign, read first
+  message --port PORT [--his-callsign CALL] TEXT
+                               send a text message
+
+PORT is COM1 to COM30, mapped as in the window (VORLAN_COM<n>=PATH, else the n-th serial port
+present), or a device path. FIELD is a parameter's name as a file spells it (Callsign, Path,
+Digipeater, WorkMode, ...); a flag takes true or false, WorkMode a code 0 to 4, a text its text.
+Every complete read-back is backed up (the newest %2 are kept) to
+  %1
+
+Exit codes:
+  0  done
+  1  usage error; a file that cannot be read, opened or saved; a value refused before sending
+  2  port error: the port cannot be opened, or fails
+  3  no answer from the device within the time-out
+  4  device refusal: "$5", or a reply of a kind the request does not expect
+  5  mismatch: write or verify found a field that differs; diff found a difference)";
+
+struct CommandRule {
+  const char* name;
+  int minArguments, maxArguments;
+  QStringList options;  // the options it takes besides --timeout and --log
+};
+
+const std::array<CommandRule, 8>& Rules() {
+  static const std::array<CommandRule, 8> rules = {{
+      {"ports", 0, 0, {}},
+      {"read", 0, 0, {"port", "output", "no-backup"}},
+      {"write", 1, 1, {"port", "set", "no-verify", "no-backup"}},
+      {"verify", 1, 1, {"port", "no-backup"}},
+      {"diff", 2, 2, {"port", "no-backup"}},
+      {"about", 0, 0, {"port"}},
+      {"instruction", 0, 1, {"port", "his-callsign", "his-password", "callsign", "no-backup"}},
+      {"message", 1, 1, {"port", "his-callsign"}},
+  }};
+  return rules;
+}
+
+Failure Usage(const QString& text) {
+  return {ExitCode::UsageOrFile, text + QStringLiteral(" See \"vorlan_cli --help\".")};
+}
+
+std::optional<QString> Optional(const QCommandLineParser& parser, const QString& name) {
+  return parser.isSet(name) ? std::optional(parser.value(name)) : std::nullopt;
+}
+
+bool NeedsPort(const QString& command, const QStringList& arguments) {
+  if (command == QLatin1String("ports")) return false;
+  if (command == QLatin1String("diff")) return arguments.contains(QStringLiteral("device"));
+  return true;
+}
+
+}  // namespace
+
+std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QString::fromUtf8(kDescription).arg(DefaultBackupFolder()).arg(kBackupsKept));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addOptions({
+      {"port", "The device's port: COM1 to COM30, or a device path.", "PORT"},
+      {{"o", "output"}, "read: the file to write (default: print it).", "FILE"},
+      {"set", "write: put VALUE into FIELD over the file's value (repeatable).", "FIELD=VALUE"},
+      {"no-verify", "write: do not read back and compare."},
+      {"no-backup", "Do not save a backup of what is read."},
+      {"timeout", "Seconds to wait for each reply (default 3).", "SECONDS", "3"},
+      {"log", "Append the serial exchange to FILE (time, direction, hex, text).", "FILE"},
+      {"his-callsign", "instruction, message: the other station (default NOCALL).", "CALL"},
+      {"his-password", "instruction: the other station's password (default 407KQZ).", "PW"},
+      {"callsign", "instruction: this device's callsign (default: read from it).", "CALL"},
+  });
+  parser.addPositionalArgument("command",
+                               "ports, read, write, verify, diff, about, instruction or message.");
+  parser.addPositionalArgument("arguments", "The command's files or text.", "[arguments...]");
+  parser.process(app);
+
+  QStringList positional = parser.positionalArguments();
+  if (positional.isEmpty()) return Usage(QStringLiteral("Give a command."));
+  Options options;
+  options.command = positional.takeFirst();
+  options.arguments = positional;
+
+  const auto rule = std::find_if(Rules().begin(), Rules().end(), [&](const CommandRule& r) {
+    return options.command == QLatin1String(r.name);
+  });
+  if (rule == Rules().end())
+    return Usage(QStringLiteral("Unknown command \"%1\".").arg(options.command));
+  for (const QString& name : parser.optionNames()) {
+    const QString longName = name == QLatin1String("o") ? QStringLiteral("output") : name;
+    if (longName != QLatin1String("timeout") && longName != QLatin1String("log") &&
+        !rule->options.contains(longName)) {
+      return Usage(QStringLiteral("\"%1\" takes no --%2.").arg(options.command, longName));
+    }
+  }
+  if (options.arguments.size() < rule->minArguments ||
+      options.arguments.size() > rule->maxArguments) {
+    return Usage(QStringLiteral("Wrong number of arguments for \"%1\".").arg(options.command));
+  }
+
+  options.port = parser.value("port");
+  if (NeedsPort(options.command, options.arguments)) {
+    if (!parser.isSet("port"))
+      return Usage(QStringLiteral("\"%1\" needs --port PORT.").arg(options.command));
+    if (auto failure = CheckPortName(options.port)) return *failure;
+  }
+  bool number = false;
+  const double seconds = parser.value("timeout").toDouble(&number);
+  if (!number || !(seconds > 0) || seconds > 3600) {
+    return Usage(QStringLiteral("--timeout takes seconds, more than 0."));
+  }
+  options.timeoutMs = std::max(1, static_cast<int>(std::lround(seconds * 1000)));
+  options.output = parser.value("output");
+  options.sets = parser.values("set");
+  options.verify = !parser.isSet("no-verify");
+  options.backup = !parser.isSet("no-backup");
+  options.log = parser.value("log");
+  options.hisCallsign = Optional(parser, "his-callsign");
+  options.hisPassword = Optional(parser, "his-password");
+  options.callsign = Optional(parser, "callsign");
+  return options;
+}
+
+}  // namespace vorlan::cli

@@ -1,0 +1,31 @@
+#pragma once
+// vorlan_cli's command line: one command, its arguments and the options it takes.
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+
+#include "cli/exit_codes.h"
+
+namespace vorlan::cli {
+
+struct Options {
+  QString command;  // "ports", "read", "write", "verify", "diff", "about", "instruction", "message"
+  QStringList arguments;  // what follows the command
+  QString port;
+  QString output;    // read -o FILE
+  QStringList sets;  // write --set FIELD=VALUE, in order
+  bool verify = true;
+  bool backup = true;
+  int timeoutMs = 3000;
+  QString log;
+  std::optional<QString> hisCallsign, hisPassword, callsign;
+};
+
+// Parses the process's arguments. --help and --version print and end the program (exit 0); an
+// unknown option ends it with exit 1. Anything else wrong comes back as a usage failure.
+std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app);
+
+}  // namespace vorlan::cli

@@ -1,0 +1,21 @@
+#pragma once
+// vorlan_cli's commands. Each prints its results and notes and says how it ended: nothing when
+// all went well, else the failure with its exit code and message.
+
+#include <optional>
+
+#include "cli/command_context.h"
+
+namespace vorlan::cli {
+
+std::optional<Failure> RunRead(Context& context);
+std::optional<Failure> RunWrite(Context& context);
+std::optional<Failure> RunVerify(Context& context);
+std::optional<Failure> RunDiff(Context& context);
+
+std::optional<Failure> RunPorts(Context& context);
+std::optional<Failure> RunAbout(Context& context);
+std::optional<Failure> RunInstruction(Context& context);
+std::optional<Failure> RunMessage(Context& context);
+
+}  // namespace vorlan::cli

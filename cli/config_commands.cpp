@@ -1,0 +1,208 @@
+// read, write, verify and diff: configurations between the device and files.
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <memory>
+
+#include "cli/cli_texts.h"
+#include "cli/commands.h"
+#include "cli/try.h"
+#include "config/config_writer.h"
+#include "config/field_compare.h"
+#include "link/write_frame.h"
+#include "params/field_table.h"
+
+namespace vorlan::cli {
+namespace {
+
+void CopyFields(const OpenedConfiguration& from, ParameterSet& to) {
+  for (Field f : from.fieldsSet) {
+    if (Def(f).kind == FieldKind::Flag) {
+      to.setFlag(f, from.params.flag(f));
+    } else {
+      to.setText(f, from.params.text(f));
+    }
+  }
+}
+
+Failure Usage(const QString& text) {
+  return {ExitCode::UsageOrFile, text};
+}
+
+// The --set overrides, checked as a file's values are.
+std::variant<OpenedConfiguration, Failure> ParseSets(const QStringList& sets,
+                                                     const BuildValues& build) {
+  QJsonObject parameters;
+  for (const QString& set : sets) {
+    const qsizetype equals = set.indexOf('=');
+    const QString name = set.left(equals);
+    const QString value = set.mid(equals + 1);
+    const auto field = FieldNamed(name.toStdString());
+    if (equals < 0 || !field || !IsParameter(*field)) {
+      return Usage(QStringLiteral("--set %1: give FIELD=VALUE with FIELD a parameter's name as a "
+                                  "file spells it (Callsign, Path, WorkMode, ...).")
+                       .arg(set));
+    }
+    switch (Def(*field).kind) {
+      case FieldKind::Text:
+        parameters.insert(name, value);
+        break;
+      case FieldKind::Flag:
+        if (value != QLatin1String("true") && value != QLatin1String("false")) {
+          return Usage(QStringLiteral("--set %1: a flag takes true or false.").arg(set));
+        }
+        parameters.insert(name, value == QLatin1String("true"));
+        break;
+      case FieldKind::WorkMode: {
+        bool number = false;
+        const int code = value.toInt(&number);
+        if (!number)
+          return Usage(QStringLiteral("--set %1: WorkMode takes a code 0 to 4.").arg(set));
+        parameters.insert(name, code);
+        break;
+      }
+    }
+  }
+  const QJsonObject document{{"format", Utf8(kConfigFormatName)},
+                             {"version", kConfigFormatVersion},
+                             {"parameters", parameters}};
+  auto opened = ReadConfiguration(QJsonDocument(document).toJson(), QStringLiteral("--set"),
+                                  InitialParameters(build), build);
+  if (auto* problem = std::get_if<ConfigProblem>(&opened)) return Usage(ProblemText(*problem));
+  return std::get<OpenedConfiguration>(opened);
+}
+
+// Lists each field that did not come back as written; a mismatch failure when there is any.
+std::optional<Failure> ReportMismatches(const Context& context, const DeviceConfiguration& device,
+                                        const ParameterSet& expected,
+                                        const std::vector<Field>& fields) {
+  int mismatches = 0;
+  for (Field f : MismatchedFields(device.readBack, expected, context.build)) {
+    if (std::find(fields.begin(), fields.end(), f) == fields.end()) continue;
+    ++mismatches;
+    context.warn(QStringLiteral("%1: expected %2, the device holds %3")
+                     .arg(Utf8(Def(f).name), ParameterValueJson(expected, f, context.build),
+                          ReadBackValueJson(device.readBack, f, context.build)));
+  }
+  if (mismatches > 0) {
+    return Failure{ExitCode::Mismatch, QStringLiteral("Verify failed: %1 of %2 fields differ.")
+                                           .arg(mismatches)
+                                           .arg(fields.size())};
+  }
+  context.note(QStringLiteral("Verified: all %1 fields match.").arg(fields.size()));
+  return std::nullopt;
+}
+
+struct Side {
+  QString label;
+  ParameterSet params;
+  std::vector<Field> fields;
+};
+
+}  // namespace
+
+std::optional<Failure> RunRead(Context& context) {
+  const QString& output = context.options.output;
+  context.notesToStderr = output.isEmpty();
+  VORLAN_TRY(session, context.openDevice());
+  VORLAN_TRY(device, context.readDevice(*session));
+  const SaveInfo info = context.saveInfo(device.origin);
+  if (output.isEmpty()) {
+    auto text = ConfigurationText(device.params, context.build, info, QStringLiteral("-"));
+    if (auto* problem = std::get_if<ConfigProblem>(&text)) return Usage(ProblemText(*problem));
+    context.print(QString::fromUtf8(std::get<QByteArray>(text)).chopped(1));
+    return std::nullopt;
+  }
+  if (auto problem = SaveConfiguration(output, device.params, context.build, info)) {
+    return Usage(ProblemText(*problem));
+  }
+  context.note(QStringLiteral("Read %1: saved to %2").arg(session->where(), output));
+  return std::nullopt;
+}
+
+std::optional<Failure> RunWrite(Context& context) {
+  const QString& path = context.options.arguments[0];
+  VORLAN_TRY(file, context.openFile(path));
+  VORLAN_TRY(sets, ParseSets(context.options.sets, context.build));
+  VORLAN_TRY(session, context.openDevice());
+  VORLAN_TRY(before, context.readDevice(*session));
+
+  ParameterSet target = before.params;
+  CopyFields(file, target);
+  CopyFields(sets, target);
+  const auto request = WriteRequest(target, context.build);
+  if (auto* refusal = std::get_if<Refusal>(&request)) {
+    return Usage(QStringLiteral("Not written: ") + RefusalText(*refusal) + '.');
+  }
+  VORLAN_TRY(reply, session->exchange(std::get<Request>(request), QStringLiteral("Writing")));
+  if (reply.outcome != Reply::Outcome::WriteDone) return Unexpected(*session, reply, "the write");
+  context.note(
+      QStringLiteral("Wrote %1 to %2: the device answered \"$4\".").arg(path, session->where()));
+
+  if (!context.options.verify) return std::nullopt;
+  VORLAN_TRY(after, context.readDevice(*session));
+  return ReportMismatches(context, after, target, AllParameters());
+}
+
+std::optional<Failure> RunVerify(Context& context) {
+  const QString& path = context.options.arguments[0];
+  VORLAN_TRY(file, context.openFile(path));
+  VORLAN_TRY(session, context.openDevice());
+  VORLAN_TRY(device, context.readDevice(*session));
+  return ReportMismatches(context, device, file.params, file.fieldsSet);
+}
+
+std::optional<Failure> RunDiff(Context& context) {
+  context.notesToStderr = true;
+  std::unique_ptr<DeviceSession> session;
+  std::vector<Side> sides;
+  for (const QString& name : context.options.arguments) {
+    if (name != QLatin1String("device")) {
+      VORLAN_TRY(file, context.openFile(name));
+      sides.push_back({name, file.params, file.fieldsSet});
+      continue;
+    }
+    if (!session) {
+      VORLAN_TRY(opened, context.openDevice());
+      session = std::move(opened);
+    }
+    VORLAN_TRY(device, context.readDevice(*session));
+    sides.push_back(
+        {QStringLiteral("device %1").arg(session->where()), device.params, AllParameters()});
+  }
+  const Side& a = sides[0];
+  const Side& b = sides[1];
+  auto in = [](const Side& side, Field f) {
+    return std::find(side.fields.begin(), side.fields.end(), f) != side.fields.end();
+  };
+  // Only the fields both set are compared: a template against a device compares its own fields.
+  std::vector<Field> both;
+  int onlyOne = 0;
+  for (Field f : AllParameters()) {
+    if (in(a, f) && in(b, f)) both.push_back(f);
+    if (in(a, f) != in(b, f)) ++onlyOne;
+  }
+  if (onlyOne > 0) {
+    context.warn(
+        QStringLiteral("%1 fields are set in only one of the two and not compared.").arg(onlyOne));
+  }
+  const std::vector<Field> differing = DifferingFields(a.params, b.params, context.build, both);
+  if (differing.empty()) {
+    context.print(QStringLiteral("%1 and %2 hold the same settings (%3 fields compared).")
+                      .arg(a.label, b.label)
+                      .arg(both.size()));
+    return std::nullopt;
+  }
+  QStringList lines = {QStringLiteral("--- ") + a.label, QStringLiteral("+++ ") + b.label};
+  for (Field f : differing) {
+    const QString name = Utf8(Def(f).name);
+    lines << QStringLiteral("-%1: %2").arg(name, ParameterValueJson(a.params, f, context.build))
+          << QStringLiteral("+%1: %2").arg(name, ParameterValueJson(b.params, f, context.build));
+  }
+  context.print(lines.join('\n'));
+  return Failure{
+      ExitCode::Mismatch,
+      QStringLiteral("%1 of %2 fields compared differ.").arg(differing.size()).arg(both.size())};
+}
+
+}  // namespace vorlan::cli

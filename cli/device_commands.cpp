@@ -1,0 +1,115 @@
+// ports, about, instruction and message: the device's port and its other requests.
+
+#include "cli/cli_texts.h"
+#include "cli/commands.h"
+#include "cli/try.h"
+#include "link/device_text.h"
+#include "link/requests.h"
+#include "link/serial_port/port_names.h"
+#include "params/field_table.h"
+#include "ui/lang/en/en_language.h"
+
+namespace vorlan::cli {
+namespace {
+
+// A send field or the callsign from the command line, held to its entry's limit as the window
+// holds it.
+std::optional<Failure> CheckLength(const QString& option, Field field, const QString& text) {
+  if (text.size() <= MaxLength(field)) return std::nullopt;
+  return Failure{ExitCode::UsageOrFile,
+                 QStringLiteral("%1: the text has %2 characters, its entry takes at most %3.")
+                     .arg(option)
+                     .arg(text.size())
+                     .arg(MaxLength(field))};
+}
+
+Failure Refused(const Refusal& refusal) {
+  return {ExitCode::UsageOrFile, QStringLiteral("Not sent: ") + RefusalText(refusal) + '.'};
+}
+
+// The send fields as the window starts with them, with what the command line gives.
+std::variant<SendFields, Failure> SendFieldsOf(const Options& options) {
+  SendFields send = InitialSendFields();
+  if (options.hisCallsign) send.HisCallsign = *options.hisCallsign;
+  if (options.hisPassword) send.HisPassword = *options.hisPassword;
+  const QString text = options.arguments.value(0);
+  if (options.command == QLatin1String("message")) {
+    send.Message = text;
+  } else {
+    send.Instruction = text;
+  }
+  const std::pair<const char*, Field> checks[] = {{"--his-callsign", Field::HisCallsign},
+                                                  {"--his-password", Field::HisPassword},
+                                                  {"the instruction", Field::Instruction},
+                                                  {"the message", Field::Message}};
+  for (const auto& [option, field] : checks) {
+    if (auto failure = CheckLength(QString::fromLatin1(option), field, send.text(field)))
+      return *failure;
+  }
+  return send;
+}
+
+}  // namespace
+
+std::optional<Failure> RunPorts(Context& context) {
+  const QStringList lines = PortMappingLines();
+  if (lines.isEmpty()) {
+    context.print(QStringLiteral(
+        "No serial port is present. Plug the device in, or pin a COM number to a device path "
+        "with VORLAN_COM<n>=PATH."));
+  }
+  for (const QString& line : lines) context.print(line);
+  return std::nullopt;
+}
+
+std::optional<Failure> RunAbout(Context& context) {
+  context.notesToStderr = true;
+  VORLAN_TRY(session, context.openDevice());
+  VORLAN_TRY(reply, session->exchange(AboutRequest(), QStringLiteral("Asking")));
+  if (reply.outcome != Reply::Outcome::DeviceText)
+    return Unexpected(*session, reply, "the about request");
+  context.print(DecodeDeviceText(reply.deviceText));
+  return std::nullopt;
+}
+
+std::optional<Failure> RunInstruction(Context& context) {
+  VORLAN_TRY(send, SendFieldsOf(context.options));
+  if (context.options.callsign) {
+    if (auto failure = CheckLength("--callsign", Field::Callsign, *context.options.callsign))
+      return failure;
+  }
+  VORLAN_TRY(session, context.openDevice());
+  QString callsign = context.options.callsign.value_or(QString());
+  if (!context.options.callsign) {
+    VORLAN_TRY(device, context.readDevice(*session));
+    callsign = device.params.text(Field::Callsign);
+  }
+  const auto request = InstructionRequest(send, callsign);
+  if (auto* refusal = std::get_if<Refusal>(&request)) return Refused(*refusal);
+  VORLAN_TRY(reply, session->exchange(std::get<Request>(request), QStringLiteral("Sending")));
+
+  const LanguageData& english = EnglishLanguage();
+  switch (reply.outcome) {
+    case Reply::Outcome::RadioWriteDone:
+      context.print(send.HisCallsign + Utf8(english.radioWriteCorrect));
+      return std::nullopt;
+    case Reply::Outcome::RadioReadDone:
+      context.print(Utf8(english.callsignPrefix) + callsign + Utf8(english.radioReadCorrect));
+      return std::nullopt;
+    default:
+      return Unexpected(*session, reply, "the instruction");
+  }
+}
+
+std::optional<Failure> RunMessage(Context& context) {
+  VORLAN_TRY(send, SendFieldsOf(context.options));
+  const auto request = MessageRequest(send);
+  if (auto* refusal = std::get_if<Refusal>(&request)) return Refused(*refusal);
+  VORLAN_TRY(session, context.openDevice());
+  if (auto failure = session->send(std::get<Request>(request))) return failure;
+  context.print(QStringLiteral("Sent the message to %1 through %2; the device does not answer it.")
+                    .arg(send.HisCallsign, session->where()));
+  return std::nullopt;
+}
+
+}  // namespace vorlan::cli

@@ -1,0 +1,54 @@
+#pragma once
+// One port for one command: opens it as the user named it, sends requests and waits for each reply
+// no longer than the time-out, logs the exchange and shows a progress bar while a reply arrives.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <variant>
+
+#include "cli/exchange_log.h"
+#include "cli/exit_codes.h"
+#include "cli/progress_bar.h"
+#include "link/reply.h"
+#include "link/request.h"
+#include "link/serial_port/qt_serial_link.h"
+
+namespace vorlan::cli {
+
+// PORT as the user gave it: "COM1" to "COM30" (mapped as in the window), or a device path. A name
+// that looks like a COM port but is none of those is a usage error.
+std::optional<Failure> CheckPortName(const QString& port);
+
+class DeviceSession {
+ public:
+  DeviceSession(const QString& port, int timeoutMs, ExchangeLog& log);
+
+  std::optional<Failure> open();
+
+  // Sends a request that awaits a reply and waits for it: the reply, or a port failure, or no
+  // answer within the time-out. `what` names the wait on the progress bar ("Reading").
+  std::variant<Reply, Failure> exchange(const Request& request, const QString& what);
+  // Sends a request that awaits nothing.
+  std::optional<Failure> send(const Request& request);
+
+  const QString& port() const { return port_; }
+  QString devicePath() const { return link_.devicePath(); }
+  // "COM1 (/dev/pts/3)", or the path the user gave.
+  QString where() const;
+  // The bytes that came since the last request was sent.
+  const QByteArray& received() const { return received_; }
+
+ private:
+  Failure portFailure(const LinkFailure& failure) const;
+  Failure noAnswer(int expected) const;
+
+  QString port_;
+  int timeoutMs_;
+  ExchangeLog& log_;
+  QtSerialLink link_;
+  ProgressBar progress_;
+  QByteArray received_;
+};
+
+}  // namespace vorlan::cli

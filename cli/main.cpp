@@ -1,0 +1,52 @@
+// vorlan_cli: the configuration of a QX series APRS terminal from the command line, with the same
+// core as the window programs and English messages.
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <map>
+
+#include "cli/commands.h"
+
+namespace {
+
+using vorlan::cli::Context;
+using vorlan::cli::ExitCode;
+using vorlan::cli::Failure;
+using Command = std::optional<Failure> (*)(Context&);
+
+const std::map<QString, Command> kCommands = {
+    {"ports", vorlan::cli::RunPorts},
+    {"read", vorlan::cli::RunRead},
+    {"write", vorlan::cli::RunWrite},
+    {"verify", vorlan::cli::RunVerify},
+    {"diff", vorlan::cli::RunDiff},
+    {"about", vorlan::cli::RunAbout},
+    {"instruction", vorlan::cli::RunInstruction},
+    {"message", vorlan::cli::RunMessage},
+};
+
+int Fail(const Failure& failure) {
+  std::fputs((failure.text + '\n').toUtf8().constData(), stderr);
+  return static_cast<int>(failure.code);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("vorlan_cli"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(VORLAN_VERSION));
+
+  auto parsed = vorlan::cli::ParseCommandLine(app);
+  if (auto* failure = std::get_if<Failure>(&parsed)) return Fail(*failure);
+  const auto& options = std::get<vorlan::cli::Options>(parsed);
+
+  Context context(options);
+  if (!options.log.isEmpty() && !context.log.open(options.log)) {
+    return Fail(
+        {ExitCode::UsageOrFile,
+         QStringLiteral("Cannot open the log %1: %2").arg(options.log, context.log.error())});
+  }
+  if (auto failure = kCommands.at(options.command)(context)) return Fail(*failure);
+  return static_cast<int>(ExitCode::Ok);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Why a configuration file could not be opened or saved, or a backup not kept, as a value: each
+// front end words it in its own language.
+
+#include <QString>
+#include <optional>
+
+#include "link/refusal.h"
+#include "params/field.h"
+
+namespace vorlan {
+
+// What a value in a file should have been.
+enum class ValueType {
+  Object,        // {...}
+  String,        // "..."
+  Version,       // a whole number, 1 or more
+  Flag,          // true or false
+  WorkModeCode,  // a whole number 0 to 4
+  Text,          // "..." or {"text": "...", "hex": "..."}
+};
+
+struct ConfigProblem {
+  enum class Kind {
+    CannotRead,        // the file could not be read: `detail` is the system's reason
+    NotJson,           // `detail` is the parser's reason, `found` the byte offset
+    NotConfiguration,  // not an object, or "format" is missing or another (`detail`: what it says)
+    NewerVersion,      // `found` is the file's version, `limit` the newest this program reads
+    WrongType,         // the value at `key` is not `expected`
+    BadHex,            // the "hex" at `key` is not an even run of hex digits (`detail`)
+    TooLong,           // the text at `key` has `found` characters, its entry takes `limit`
+    NoWorkModeCode,    // the work mode has no code: `detail` is the file's number or the window's
+                       // text
+    WriteRefusal,      // the write would refuse the value at `key`: `refusal` says why
+    CannotSave,        // the file could not be written: `detail` is the system's reason
+    CannotMakeFolder,  // the folder `file` could not be made: `detail`
+    CannotRemove,      // an old backup (`key` is its name) could not be removed: `detail`
+  };
+
+  Kind kind;
+  QString file;      // the path as the caller gave it
+  QString key = {};  // where in the file, e.g. "parameters.Callsign"; empty: the whole file
+  std::optional<Field> field = {};  // the parameter at `key`, if it is one
+  QString detail = {};
+  qint64 found = 0;
+  qint64 limit = 0;
+  ValueType expected = ValueType::Object;
+  std::optional<Refusal> refusal = {};
+
+  bool operator==(const ConfigProblem&) const = default;
+};
+
+}  // namespace vorlan

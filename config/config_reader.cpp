@@ -1,0 +1,220 @@
+#include "config/config_reader.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "config/config_format.h"
+#include "config/text_value.h"
+#include "link/write_frame.h"
+#include "params/field_table.h"
+
+namespace vorlan {
+namespace {
+
+const QString kFormat = QStringLiteral("format");
+const QString kVersion = QStringLiteral("version");
+const QString kSavedBy = QStringLiteral("savedBy");
+const QString kReadFrom = QStringLiteral("readFrom");
+const QString kParameters = QStringLiteral("parameters");
+
+using Problem = std::optional<ConfigProblem>;
+
+struct OriginMember {
+  const char* name;
+  QString FileOrigin::*member;
+};
+constexpr OriginMember kSavedByMembers[] = {{"program", &FileOrigin::program},
+                                            {"version", &FileOrigin::version},
+                                            {"time", &FileOrigin::time}};
+constexpr OriginMember kReadFromMembers[] = {{"port", &FileOrigin::readPort},
+                                             {"device", &FileOrigin::readDevice},
+                                             {"time", &FileOrigin::readTime}};
+
+class Reader {
+ public:
+  Reader(const QString& file, const ParameterSet& base, const BuildValues& build)
+      : file_(file), build_(build), opened_{base, {}, {}, {}} {}
+
+  std::variant<OpenedConfiguration, ConfigProblem> read(const QByteArray& text) {
+    if (Problem problem = readDocument(text)) return *problem;
+    return opened_;
+  }
+
+ private:
+  ConfigProblem problem(ConfigProblem::Kind kind, const QString& key = {},
+                        std::optional<Field> field = {}) const {
+    return ConfigProblem{kind, file_, key, field};
+  }
+  ConfigProblem wrongType(const QString& key, ValueType expected,
+                          std::optional<Field> field = {}) const {
+    ConfigProblem p = problem(ConfigProblem::Kind::WrongType, key, field);
+    p.expected = expected;
+    return p;
+  }
+
+  Problem readDocument(const QByteArray& text) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError) {
+      ConfigProblem p = problem(ConfigProblem::Kind::NotJson);
+      p.detail = error.errorString();
+      p.found = error.offset;
+      return p;
+    }
+    if (!document.isObject()) return problem(ConfigProblem::Kind::NotConfiguration);
+    const QJsonObject top = document.object();
+    if (Problem p = readFormat(top)) return p;
+    for (auto it = top.begin(); it != top.end(); ++it) {
+      if (!QStringList{kFormat, kVersion, kSavedBy, kReadFrom, kParameters}.contains(it.key())) {
+        opened_.unknownKeys << it.key();
+      }
+    }
+    if (Problem p = readOrigin(top, kSavedBy, kSavedByMembers)) return p;
+    if (Problem p = readOrigin(top, kReadFrom, kReadFromMembers)) return p;
+    return readParameters(top);
+  }
+
+  Problem readFormat(const QJsonObject& top) const {
+    const QJsonValue format = top.value(kFormat);
+    if (format.toString() != Utf8(kConfigFormatName)) {
+      ConfigProblem p = problem(ConfigProblem::Kind::NotConfiguration, kFormat);
+      p.detail = format.isString() ? format.toString() : QString();
+      return p;
+    }
+    const QJsonValue version = top.value(kVersion);
+    const double number = version.toDouble(-1);
+    if (!version.isDouble() || number < 1 || number != std::floor(number)) {
+      return wrongType(kVersion, ValueType::Version);
+    }
+    if (number > kConfigFormatVersion) {
+      ConfigProblem p = problem(ConfigProblem::Kind::NewerVersion, kVersion);
+      p.found = number < 1e18 ? static_cast<qint64>(number) : std::numeric_limits<qint64>::max();
+      p.limit = kConfigFormatVersion;
+      return p;
+    }
+    return std::nullopt;
+  }
+
+  template <std::size_t N>
+  Problem readOrigin(const QJsonObject& top, const QString& key, const OriginMember (&members)[N]) {
+    const QJsonValue value = top.value(key);
+    if (value.isUndefined()) return std::nullopt;
+    if (!value.isObject()) return wrongType(key, ValueType::Object);
+    const QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+      const bool known = std::any_of(std::begin(members), std::end(members),
+                                     [&](const OriginMember& m) { return it.key() == m.name; });
+      if (!known) opened_.unknownKeys << key + '.' + it.key();
+    }
+    for (const auto& m : members) {
+      const QJsonValue member = object.value(QLatin1String(m.name));
+      if (member.isUndefined()) continue;
+      if (!member.isString()) return wrongType(key + '.' + m.name, ValueType::String);
+      opened_.origin.*m.member = member.toString();
+    }
+    return std::nullopt;
+  }
+
+  Problem readParameters(const QJsonObject& top) {
+    const QJsonValue value = top.value(kParameters);
+    if (value.isUndefined()) return std::nullopt;
+    if (!value.isObject()) return wrongType(kParameters, ValueType::Object);
+    const QJsonObject parameters = value.toObject();
+    for (auto it = parameters.begin(); it != parameters.end(); ++it) {
+      const auto field = FieldNamed(it.key().toStdString());
+      if (!field || !IsParameter(*field)) opened_.unknownKeys << kParameters + '.' + it.key();
+    }
+    ParameterSet probe = InitialParameters(build_);
+    for (const auto& f : ParameterTable()) {
+      const QJsonValue member = parameters.value(Utf8(f.name));
+      if (member.isUndefined()) continue;
+      if (Problem p = readParameter(f, member, probe)) return p;
+      opened_.fieldsSet.push_back(f.key);
+    }
+    if (const auto refusal = CheckWriteFrame(probe, build_)) {
+      ConfigProblem p = problem(ConfigProblem::Kind::WriteRefusal,
+                                kParameters + '.' + Utf8(Def(refusal->field).name), refusal->field);
+      p.refusal = refusal;
+      return p;
+    }
+    return std::nullopt;
+  }
+
+  // Puts one value into the result and into the probe the write check runs on.
+  Problem readParameter(const FieldDef& f, const QJsonValue& value, ParameterSet& probe) {
+    const QString key = kParameters + '.' + Utf8(f.name);
+    switch (f.kind) {
+      case FieldKind::Text: {
+        auto text = ReadTextValue(value, key, file_, opened_.unknownKeys);
+        if (auto* p = std::get_if<ConfigProblem>(&text)) {
+          p->field = f.key;
+          return *p;
+        }
+        const QString& read = std::get<QString>(text);
+        if (read.size() > f.maxLength) {
+          ConfigProblem p = problem(ConfigProblem::Kind::TooLong, key, f.key);
+          p.found = read.size();
+          p.limit = f.maxLength;
+          return p;
+        }
+        opened_.params.setText(f.key, read);
+        probe.setText(f.key, read);
+        return std::nullopt;
+      }
+      case FieldKind::Flag:
+        if (!value.isBool()) return wrongType(key, ValueType::Flag, f.key);
+        opened_.params.setFlag(f.key, value.toBool());
+        probe.setFlag(f.key, value.toBool());
+        return std::nullopt;
+      case FieldKind::WorkMode: {
+        if (!value.isDouble()) return wrongType(key, ValueType::WorkModeCode, f.key);
+        const double code = value.toDouble();
+        const auto text = code == std::floor(code) && code >= 0 && code < 10
+                              ? WorkModeText(static_cast<int>(code), build_)
+                              : std::nullopt;
+        if (!text) {
+          ConfigProblem p = problem(ConfigProblem::Kind::NoWorkModeCode, key, f.key);
+          p.detail = QString::number(code);
+          return p;
+        }
+        opened_.params.setText(f.key, *text);
+        probe.setText(f.key, *text);
+        return std::nullopt;
+      }
+    }
+    return std::nullopt;
+  }
+
+  QString file_;
+  const BuildValues& build_;
+  OpenedConfiguration opened_;
+};
+
+}  // namespace
+
+std::variant<OpenedConfiguration, ConfigProblem> ReadConfiguration(const QByteArray& text,
+                                                                   const QString& file,
+                                                                   const ParameterSet& base,
+                                                                   const BuildValues& build) {
+  return Reader(file, base, build).read(text);
+}
+
+std::variant<OpenedConfiguration, ConfigProblem> OpenConfiguration(const QString& path,
+                                                                   const ParameterSet& base,
+                                                                   const BuildValues& build) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return ConfigProblem{ConfigProblem::Kind::CannotRead, path, {}, {}, file.errorString()};
+  }
+  const QByteArray text = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    return ConfigProblem{ConfigProblem::Kind::CannotRead, path, {}, {}, file.errorString()};
+  }
+  return ReadConfiguration(text, path, base, build);
+}
+
+}  // namespace vorlan

@@ -1,0 +1,69 @@
+#include "ui/config_actions.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
+
+#include "config/backups.h"
+#include "config/config_reader.h"
+#include "config/config_writer.h"
+#include "link/serial_port/port_names.h"
+#include "params/presets.h"
+#include "ui/config_messages.h"
+
+namespace vorlan::ui {
+namespace {
+
+SaveInfo ThisProgram(const std::optional<ReadOrigin>& read = std::nullopt) {
+  return {QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
+          QDateTime::currentDateTimeUtc(), read};
+}
+
+}  // namespace
+
+void ConfigActions::open(const QString& path) {
+  const auto opened = OpenConfiguration(path, view_.parameters(), lang_.values);
+  if (const auto* problem = std::get_if<ConfigProblem>(&opened)) {
+    view_.showMessage(OpenProblemText(*problem, lang_));
+    return;
+  }
+  const auto& configuration = std::get<OpenedConfiguration>(opened);
+  view_.showParameters(configuration.params);
+  view_.showMessage(OpenedText(path, configuration, lang_));
+}
+
+void ConfigActions::saveAs(const QString& path) {
+  if (const auto problem =
+          SaveConfiguration(path, view_.parameters(), lang_.values, ThisProgram())) {
+    view_.showMessage(SaveProblemText(*problem, lang_));
+  }
+}
+
+QString ConfigActions::backUp(const ParameterSet& params) {
+  const ReadOrigin read{PortText(link_.commPort()), link_.devicePath(),
+                        QDateTime::currentDateTimeUtc()};
+  const BackupOutcome outcome = SaveBackup(params, lang_.values, ThisProgram(read), backupFolder_);
+  return outcome.problem ? BackupProblemText(*outcome.problem, lang_) : QString();
+}
+
+void ConfigActions::showPortMapping() {
+  const QStringList lines = PortMappingLines();
+  view_.showMessage(lines.isEmpty()
+                        ? Text(lang_.config.noPortMapping)
+                        : Text(lang_.config.portMapping) + '\n' + lines.join(QLatin1Char('\n')));
+}
+
+void ConfigActions::showAbout() {
+  view_.showMessage(Text(lang_.config.aboutProgram).arg(QCoreApplication::applicationVersion()));
+}
+
+void ConfigActions::openBackupsFolder() {
+  if (!QDir().mkpath(backupFolder_) ||
+      !QDesktopServices::openUrl(QUrl::fromLocalFile(backupFolder_))) {
+    view_.showMessage(Text(lang_.config.backupsFolderNotShown).arg(backupFolder_));
+  }
+}
+
+}  // namespace vorlan::ui

@@ -1,0 +1,24 @@
+#pragma once
+// The menu bar above the window's client area: "File" (open and save a configuration, the backups
+// folder, exit) and "Help" (the port mapping, about this program), in the build's language.
+
+#include <functional>
+
+#include "ui/config_actions.h"
+#include "ui/language_data.h"
+
+class QMenuBar;
+class QWidget;
+
+namespace vorlan::ui {
+
+// Puts the menu bar at the top of `window` and returns a new client area below it for the
+// window's controls: they keep their places, and the window grows by the menu bar's height.
+QWidget* PlaceBelowMenuBar(QWidget& window, QMenuBar* menuBar);
+
+// Actions are named for tests: "actionOpen", "actionSaveAs", "actionOpenBackups", "actionExit",
+// "actionPortMapping", "actionAbout". The file dialogs are named "configFileDialog".
+QMenuBar* BuildMenuBar(QWidget& window, const LanguageData& lang, ConfigActions& config,
+                       const std::function<void()>& exit);
+
+}  // namespace vorlan::ui

@@ -44,6 +44,13 @@ class LinkSource : public ByteSource {
 
 }  // namespace
 
+QByteArray BufferSource::take(int n) {
+  if (n < 0 || bytes_.size() < n) return {};
+  QByteArray taken = bytes_.left(n);
+  bytes_.remove(0, n);
+  return taken;
+}
+
 Reply ParseReply(ByteSource& source) {
   if (source.take(1) != QByteArray(1, kReplyLead)) return {Reply::Outcome::NoLead};
   switch (DigitValue(source.take(1))) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "link/serial_link.h"
 #include "params/parameter_set.h"
@@ -45,6 +46,17 @@ class ByteSource {
   virtual ~ByteSource() = default;
   virtual int available() const = 0;
   virtual QByteArray take(int n) = 0;
+};
+
+// Bytes held in memory as a byte source.
+class BufferSource : public ByteSource {
+ public:
+  explicit BufferSource(QByteArray bytes) : bytes_(std::move(bytes)) {}
+  int available() const override { return static_cast<int>(bytes_.size()); }
+  QByteArray take(int n) override;
+
+ private:
+  QByteArray bytes_;
 };
 
 // Reads one reply from the front of the source, taking only what the reply's kind consumes: the

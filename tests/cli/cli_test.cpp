@@ -57,17 +57,7 @@ class CliTest : public testing::Test {
 
 // The read-back a reply holds.
 ReadBack ReadBackOf(const QByteArray& reply) {
-  struct Source : ByteSource {
-    QByteArray bytes;
-    int available() const override { return static_cast<int>(bytes.size()); }
-    QByteArray take(int n) override {
-      if (bytes.size() < n) return {};
-      QByteArray taken = bytes.left(n);
-      bytes.remove(0, n);
-      return taken;
-    }
-  } source;
-  source.bytes = reply;
+  BufferSource source(reply);
   return ParseReply(source).readBack;
 }
 

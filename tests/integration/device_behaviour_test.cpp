@@ -5,6 +5,7 @@
 
 #include "session.h"
 #include "ui/lang/en/en_language.h"
+#include "ui/lang/zh/zh_language.h"
 
 namespace vorlan::test {
 namespace {
@@ -41,23 +42,30 @@ TEST(DeviceBehaviour, AReadAnsweredAfterTheUserPressedAbout) {
   ExpectAReadStillWorks(s);
 }
 
-// The answer to a Read comes only after the user pressed Write, just before the Write's own
-// answer: at line speed its first bytes raise the Write's event. Nothing in the window changes and
-// the read failure is said once; what is left is cleared by the next request.
+// The answer to a Read comes only after the user pressed Write: late, or held back until the next
+// request arrives (just before the Write's own answer). At line speed its first bytes raise the
+// Write's event: nothing in the window changes and the read failure is said once, in either build;
+// what is left is cleared by the next request.
 TEST(DeviceBehaviour, AnAnswerThatComesAfterANewerRequest) {
-  Session s(En(), {"--stale-reply"});
-  ASSERT_TRUE(s.open());
-  const ParameterSet before = s.view.params;
-  s.actions.read();
-  ASSERT_TRUE(s.sim.waitFor("read", 1));
-  s.actions.write();
-  ASSERT_TRUE(s.waitForMessages(1));
-  ASSERT_TRUE(s.sim.waitFor("tx", 2, 3000));
-  Pump(100);
-  EXPECT_EQ(s.view.messages, QStringList{Text(En().readFails)});
-  EXPECT_EQ(s.view.params, before);
-  EXPECT_EQ(s.events, 1);
-  EXPECT_EQ(s.sim.sent()[1].left(2), "$4");  // the write was taken all the same
+  const QStringList late[] = {{"--delay", "300"}, {"--stale-reply"}};
+  for (const QStringList& options : late) {
+    for (const LanguageData* lang : {&EnglishLanguage(), &ChineseLanguage()}) {
+      SCOPED_TRACE(options.join(' ').toStdString() + " " + std::string(lang->language));
+      Session s(*lang, options);  // paced at 9600 baud: the read-back takes 430 ms
+      ASSERT_TRUE(s.open());
+      const ParameterSet before = s.view.params;
+      s.actions.read();
+      ASSERT_TRUE(s.sim.waitFor("read", 1));
+      s.actions.write();
+      ASSERT_TRUE(s.waitForMessages(1));
+      ASSERT_TRUE(s.sim.waitFor("tx", 2, 3000));
+      Pump(100);
+      EXPECT_EQ(s.view.messages, QStringList{Text(lang->readFails)});
+      EXPECT_EQ(s.view.params, before);
+      EXPECT_EQ(s.events, 1);
+      EXPECT_EQ(s.sim.sent()[1].left(2), "$4");  // the write was taken all the same
+    }
+  }
 }
 
 // Noise that starts with "$" before the read-back: the kind after it is no reply kind, so the read

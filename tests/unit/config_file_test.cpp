@@ -74,17 +74,7 @@ QByteArray DeviceReadBack(char filler) {
 }
 
 ParameterSet ApplyDeviceReadBack(const QByteArray& bytes, const BuildValues& build) {
-  struct Source : ByteSource {
-    QByteArray bytes;
-    int available() const override { return static_cast<int>(bytes.size()); }
-    QByteArray take(int n) override {
-      if (bytes.size() < n) return {};
-      QByteArray taken = bytes.left(n);
-      bytes.remove(0, n);
-      return taken;
-    }
-  } source;
-  source.bytes = bytes;
+  BufferSource source(bytes);
   const Reply reply = ParseReply(source);
   EXPECT_EQ(reply.outcome, Reply::Outcome::ReadBack);
   ParameterSet params = InitialParameters(build);

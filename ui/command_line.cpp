@@ -11,29 +11,6 @@
 namespace vorlan::ui {
 namespace {
 
-struct HelpTexts {
-  std::string_view language;
-  std::string_view description;
-  std::string_view demo;
-};
-
-constexpr std::array kHelpTexts = {
-    HelpTexts{
-        "en",
-        "Reads, edits and writes the configuration of a QX series APRS terminal over a serial "
-        "port.",
-        "Try the program without hardware: a simulated device answers on COM1."},
-    HelpTexts{"zh", "通过串口读出、修改并写入QX系列APRS终端的配置。",
-              "无需硬件试用本程序: 模拟设备在 COM1 上应答。"},
-};
-
-const HelpTexts& HelpFor(std::string_view language) {
-  for (const auto& texts : kHelpTexts) {
-    if (texts.language == language) return texts;
-  }
-  return kHelpTexts.front();
-}
-
 // Options that QGuiApplication and QApplication take from the command line themselves: known here
 // so that they are no error, hidden from the help.
 struct QtOption {
@@ -63,14 +40,13 @@ void AddQtOptions(QCommandLineParser& parser) {
 
 }  // namespace
 
-CommandLine ParseCommandLine(int argc, char* argv[], std::string_view language) {
-  const HelpTexts& texts = HelpFor(language);
+CommandLine ParseCommandLine(int argc, char* argv[], const LanguageData& lang) {
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // "-platform xcb"
-  parser.setApplicationDescription(Text(texts.description));
+  parser.setApplicationDescription(Text(lang.helpDescription));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
-  const QCommandLineOption demo(QStringLiteral("demo"), Text(texts.demo));
+  const QCommandLineOption demo(QStringLiteral("demo"), Text(lang.helpDemo));
   parser.addOption(demo);
   AddQtOptions(parser);
 

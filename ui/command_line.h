@@ -2,7 +2,7 @@
 // The program's command line: --demo, --help and --version. Parsed before the application object
 // exists, so that --help and --version answer on the terminal without a display.
 
-#include <string_view>
+#include "ui/language_data.h"
 
 namespace vorlan::ui {
 
@@ -12,8 +12,8 @@ struct CommandLine {
 
 // Reads argv. --help, --version and a wrong option are answered on the terminal and end the
 // program; anything else is returned. Qt's own options (-platform, -style, ...) pass through to the
-// application object. `language` is the build's ("en" or "zh"); the application name and version
+// application object. `lang` is the build's language data; the application name and version
 // must be set before.
-CommandLine ParseCommandLine(int argc, char* argv[], std::string_view language);
+CommandLine ParseCommandLine(int argc, char* argv[], const LanguageData& lang);
 
 }  // namespace vorlan::ui

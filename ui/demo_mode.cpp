@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <array>
 #include <cstdio>
 
 #ifdef Q_OS_LINUX
@@ -20,34 +19,6 @@ namespace vorlan::ui {
 namespace {
 
 constexpr char kSimulator[] = "vorlan_device_sim";
-
-struct DemoTexts {
-  std::string_view language;
-  std::string_view started;   // %1 the pty path
-  std::string_view notFound;  // %1 this program's folder
-  std::string_view failed;    // %1 what went wrong
-};
-
-constexpr std::array kDemoTexts = {
-    DemoTexts{
-        "en",
-        "Demo: a simulated device answers on COM1 (%1). Pick COM1 in the port box, then press "
-        "Read.",
-        "The demo needs the device simulator vorlan_device_sim, which is neither beside this "
-        "program (%1) nor in PATH.",
-        "The demo cannot start: %1"},
-    DemoTexts{
-        "zh", "演示: 模拟设备在 COM1 (%1) 上应答。请在串口框中选择 COM1, 再按“读出配置”。",
-        "演示需要设备模拟器 vorlan_device_sim, 但在本程序所在目录 (%1) 和 PATH 中都没有找到。",
-        "演示无法启动: %1"},
-};
-
-const DemoTexts& TextsFor(std::string_view language) {
-  for (const auto& texts : kDemoTexts) {
-    if (texts.language == language) return texts;
-  }
-  return kDemoTexts.front();
-}
 
 void Say(FILE* stream, const QString& text) {
   std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
@@ -95,13 +66,12 @@ QString DemoDevice::start(const QString& simulator, int waitMs) {
 }
 
 bool StartDemo(DemoDevice& device, const LanguageData& lang) {
-  const DemoTexts& texts = TextsFor(lang.language);
   const QString simulator = FindDeviceSimulator();
   QString problem;
   if (simulator.isEmpty()) {
-    problem = Text(texts.notFound).arg(QCoreApplication::applicationDirPath());
+    problem = Text(lang.demoNotFound).arg(QCoreApplication::applicationDirPath());
   } else if (const QString failure = device.start(simulator); !failure.isEmpty()) {
-    problem = Text(texts.failed).arg(failure);
+    problem = Text(lang.demoFailed).arg(failure);
   }
   if (!problem.isEmpty()) {
     Say(stderr, problem);
@@ -109,7 +79,7 @@ bool StartDemo(DemoDevice& device, const LanguageData& lang) {
     return false;
   }
   qputenv("VORLAN_COM1", device.ptyPath().toLocal8Bit());
-  Say(stdout, Text(texts.started).arg(device.ptyPath()));
+  Say(stdout, Text(lang.demoStarted).arg(device.ptyPath()));
   return true;
 }
 

@@ -103,6 +103,13 @@ struct LanguageData {
   std::string_view statusOutcome;         // %2 the last exchange's message
   std::string_view statusMessageSent;     // a message went out, nothing is awaited
 
+  // The command line and --demo.
+  std::string_view helpDescription;  // what the program does, for --help
+  std::string_view helpDemo;         // the --demo option
+  std::string_view demoStarted;      // %1 the simulator's pty path
+  std::string_view demoNotFound;     // %1 this program's folder
+  std::string_view demoFailed;       // %1 what went wrong
+
   ConfigTexts config;
 };
 

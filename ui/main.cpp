@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(vorlan::identity::kInternalName));
   QApplication::setApplicationVersion(QString::fromUtf8(vorlan::identity::kFileVersion));
   const vorlan::ui::BuildData build = vorlan::ui::ThisBuild();
-  const auto command = vorlan::ui::ParseCommandLine(argc, argv, build.language.language);
+  const auto command = vorlan::ui::ParseCommandLine(argc, argv, build.language);
 
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QString::fromUtf8(vorlan::identity::kCompanyName));

@@ -107,6 +107,17 @@ const LanguageData& EnglishLanguage() {
           "off, or the cable is loose. The answer is still awaited.",
       .statusOutcome = "%1: %2",
       .statusMessageSent = "%1: message sent; the device does not answer it.",
+      .helpDescription =
+          "Reads, edits and writes the configuration of a QX series APRS terminal over a serial "
+          "port.",
+      .helpDemo = "Try the program without hardware: a simulated device answers on COM1.",
+      .demoStarted =
+          "Demo: a simulated device answers on COM1 (%1). Pick COM1 in the port box, then press "
+          "Read.",
+      .demoNotFound =
+          "The demo needs the device simulator vorlan_device_sim, which is neither beside this "
+          "program (%1) nor in PATH.",
+      .demoFailed = "The demo cannot start: %1",
       .config =
           {
               .menuFile = "&File",

@@ -88,6 +88,12 @@ const LanguageData& ChineseLanguage() {
           "每个 COM 号对应的设备), 设备未开机, 或连线松动。仍在等待应答。",
       .statusOutcome = "%1: %2",
       .statusMessageSent = "%1: 消息已发送, 设备不应答消息。",
+      .helpDescription = "通过串口读出、修改并写入QX系列APRS终端的配置。",
+      .helpDemo = "无需硬件试用本程序: 模拟设备在 COM1 上应答。",
+      .demoStarted = "演示: 模拟设备在 COM1 (%1) 上应答。请在串口框中选择 COM1, 再按“读出配置”。",
+      .demoNotFound =
+          "演示需要设备模拟器 vorlan_device_sim, 但在本程序所在目录 (%1) 和 PATH 中都没有找到。",
+      .demoFailed = "演示无法启动: %1",
       .config =
           {
               .menuFile = "文件(&F)",

@@ -42,21 +42,6 @@ QString SafeCallsign(const QString& callsign) {
   return safe.isEmpty() ? QStringLiteral("NOCALL") : safe;
 }
 
-// The folder, made when missing, for the user alone.
-std::optional<ConfigProblem> MakePrivateFolder(const QString& folder) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const fs::path path(folder.toStdU16String());
-  fs::create_directories(path, error);
-  if (!error) fs::permissions(path, fs::perms::owner_all, fs::perm_options::replace, error);
-  if (!error) return std::nullopt;
-  return ConfigProblem{ConfigProblem::Kind::CannotMakeFolder,
-                       folder,
-                       {},
-                       {},
-                       QString::fromStdString(error.message())};
-}
-
 std::optional<ConfigProblem> RemoveOldest(const QString& folder, BackupKind kind,
                                           const QString& saved, int keep) {
   QDir dir(folder);
@@ -84,6 +69,20 @@ QString DefaultBackupFolder() {
          QStringLiteral("/vorlan_setup/backups");
 }
 
+std::optional<ConfigProblem> MakeBackupFolder(const QString& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path path(folder.toStdU16String());
+  fs::create_directories(path, error);
+  if (!error) fs::permissions(path, fs::perms::owner_all, fs::perm_options::replace, error);
+  if (!error) return std::nullopt;
+  return ConfigProblem{ConfigProblem::Kind::CannotMakeFolder,
+                       folder,
+                       {},
+                       {},
+                       QString::fromStdString(error.message())};
+}
+
 QString BackupFileName(const QString& callsign, const QDateTime& time, BackupKind kind) {
   return time.toUTC().toString(kTimeFormat) + '_' + SafeCallsign(callsign) +
          (kind == BackupKind::BeforeWrite ? kBeforeWrite : QString()) + QStringLiteral(".json");
@@ -91,7 +90,7 @@ QString BackupFileName(const QString& callsign, const QDateTime& time, BackupKin
 
 BackupOutcome SaveBackup(const ParameterSet& params, const BuildValues& build, const SaveInfo& info,
                          BackupKind kind, const QString& folder, int keep) {
-  if (auto problem = MakePrivateFolder(folder)) return {{}, problem};
+  if (auto problem = MakeBackupFolder(folder)) return {{}, problem};
   QDateTime time = info.read ? info.read->time : info.time;
   auto pathAt = [&](const QDateTime& t) {
     return QDir(folder).filePath(BackupFileName(params.text(Field::Callsign), t, kind));

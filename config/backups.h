@@ -35,6 +35,10 @@ QString DefaultBackupFolder();
 QString BackupFileName(const QString& callsign, const QDateTime& time,
                        BackupKind kind = BackupKind::Read);
 
+// Makes the folder when it is missing and keeps it for the user alone (0700); the problem
+// (CannotMakeFolder, with the system's reason) when either fails.
+std::optional<ConfigProblem> MakeBackupFolder(const QString& folder = DefaultBackupFolder());
+
 struct BackupOutcome {
   QString path;                          // the backup saved; empty when none was
   std::optional<ConfigProblem> problem;  // why none was saved, or an old one could not go

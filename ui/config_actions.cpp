@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDir>
 #include <QUrl>
 
 #include "config/backups.h"
@@ -62,7 +61,7 @@ void ConfigActions::showAbout() {
 }
 
 void ConfigActions::openBackupsFolder() {
-  if (!QDir().mkpath(backupFolder_) ||
+  if (MakeBackupFolder(backupFolder_) ||
       !QDesktopServices::openUrl(QUrl::fromLocalFile(backupFolder_))) {
     view_.showMessage(Text(lang_.config.backupsFolderNotShown).arg(backupFolder_));
   }

@@ -39,6 +39,7 @@ void WindowActions::read() {
 void WindowActions::factoryReset() {
   view_.showParameters(FactoryParameters(lang_.values));
   view_.showSendFields(FactorySendFields());
+  status_.factoryReset();
 }
 
 void WindowActions::about() {
@@ -80,9 +81,17 @@ void WindowActions::receive() {
   if (!backupProblem.isEmpty()) view_.showMessage(backupProblem);
 }
 
+void WindowActions::closePort() {
+  link_.setPortOpen(false);
+  status_.showPort();
+}
+
 void WindowActions::reportFailure(const LinkFailure& failure) {
   status_.showPort();
-  view_.showMessage(FailureText(failure, lang_));
+  LinkFailure said = failure;
+  // No port is open: the entry the box shows is the one the user takes for open.
+  if (said.kind == LinkFailure::Kind::NotOpen) said.port = view_.shownPort();
+  view_.showMessage(FailureText(said, lang_));
 }
 
 }  // namespace vorlan::ui

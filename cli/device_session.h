@@ -16,13 +16,15 @@
 
 namespace vorlan::cli {
 
-// PORT as the user gave it: "COM1" to "COM30" (mapped as in the window), or a device path. A name
-// that looks like a COM port but is none of those is a usage error.
+// PORT as the user gave it: "COM1" to "COM30" (mapped as in the window), a device path, or "auto".
+// A name that looks like a COM port but is none of those is a usage error.
 std::optional<Failure> CheckPortName(const QString& port);
 
 class DeviceSession {
  public:
-  DeviceSession(const QString& port, int timeoutMs, ExchangeLog& log);
+  // `devicePath`, when given, is the device COM `port` opens (as the finder found it).
+  DeviceSession(const QString& port, int timeoutMs, ExchangeLog& log,
+                const QString& devicePath = {});
 
   std::optional<Failure> open();
 
@@ -44,6 +46,7 @@ class DeviceSession {
   Failure noAnswer(int expected) const;
 
   QString port_;
+  QString devicePath_;
   int timeoutMs_;
   ExchangeLog& log_;
   QtSerialLink link_;

@@ -1,21 +1,20 @@
 #include "ui/finder_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace vorlan::ui {
 namespace {
 
-constexpr int kTextWidth = 480;  // pixels: the dialog's texts wrap at a readable width
+constexpr int kTextWidth = 400;  // pixels: the dialog's texts wrap at a readable width
 
-QLabel* AddText(QVBoxLayout* layout, const QString& text) {
+QLabel* Paragraph(const QString& text) {
   auto* label = new QLabel(text);
   label->setWordWrap(true);
   label->setTextFormat(Qt::PlainText);
   label->setFixedWidth(kTextWidth);
-  layout->addWidget(label);
   return label;
 }
 
@@ -26,24 +25,32 @@ FinderDialog::FinderDialog(QWidget* parent, const LanguageData& lang, const Find
   const FinderTexts& t = lang.finder;
   setObjectName(QStringLiteral("finderDialog"));
   setWindowTitle(Text(t.title));
-  auto* layout = new QVBoxLayout(this);
-  AddText(layout, Text(t.intro));
-  AddText(layout, Text(t.askWay).arg(QString::number(setup.askWaitMs / 1000.0, 'f', 1)));
-  AddText(layout, Text(t.plugWay));
-  progress_ = AddText(layout, {});
-  progress_->setObjectName(QStringLiteral("finderProgress"));
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  askButton_ = buttons->addButton(Text(t.askButton), QDialogButtonBox::ActionRole);
+  // Each way's button beside the words that explain it. The plugging way's button is Qt's own OK,
+  // in the build's language, as its words say.
+  askButton_ = new QPushButton(Text(t.askButton));
   askButton_->setObjectName(QStringLiteral("askButton"));
-  okButton_ = buttons->button(QDialogButtonBox::Ok);
+  askButton_->setDefault(true);
+  auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok);
+  okButton_ = ok->button(QDialogButtonBox::Ok);
   okButton_->setObjectName(QStringLiteral("okButton"));
   okButton_->setAutoDefault(false);
-  askButton_->setDefault(true);
-  layout->addWidget(buttons);
+  auto* cancel = new QDialogButtonBox(QDialogButtonBox::Cancel);
+  progress_ = Paragraph({});
+  progress_->setObjectName(QStringLiteral("finderProgress"));
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(Paragraph(Text(t.intro)), 0, 0, 1, 2);
+  layout->addWidget(
+      Paragraph(Text(t.askWay).arg(QString::number(setup.askWaitMs / 1000.0, 'f', 1))), 1, 0);
+  layout->addWidget(askButton_, 1, 1, Qt::AlignTop);
+  layout->addWidget(Paragraph(Text(t.plugWay)), 2, 0);
+  layout->addWidget(ok, 2, 1, Qt::AlignTop);
+  layout->addWidget(progress_, 3, 0, 1, 2);
+  layout->addWidget(cancel, 4, 0, 1, 2);
   connect(askButton_, &QPushButton::clicked, this, &FinderDialog::ask);
   connect(okButton_, &QPushButton::clicked, this, &FinderDialog::waitForPlug);
-  connect(buttons, &QDialogButtonBox::rejected, this, &FinderDialog::reject);
+  connect(cancel, &QDialogButtonBox::rejected, this, &FinderDialog::reject);
 
   probe_.onAsking = [this](const MappedPort& port) {
     progress_->setText(Text(lang_.finder.asking).arg(PortLineText(port, lang_)));

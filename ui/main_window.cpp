@@ -166,8 +166,8 @@ void MainWindow::showStatus(const QString& text, const QString& detail, StatusTo
   if (!statusLine_) return;
   setStatusTone(tone);
   const QFontMetrics metrics(statusLine_->font());
-  const int room = statusLine_->width() - std::max(statusLine_->indent(), 0);
-  statusLine_->setText(metrics.elidedText(text, Qt::ElideMiddle, room));
+  statusLine_->setText(
+      metrics.elidedText(text, Qt::ElideMiddle, statusLine_->contentsRect().width()));
   statusLine_->setToolTip(WrappedTip(detail.isEmpty() ? text : detail));
 }
 
@@ -175,7 +175,8 @@ void MainWindow::showStatus(const QString& text, const QString& detail, StatusTo
 void MainWindow::setStatusTone(StatusTone tone) {
   const bool warning = tone == StatusTone::Warning;
   statusIcon_->setVisible(warning);
-  statusLine_->setIndent(warning ? statusIcon_->width() + 2 : -1);
+  // A margin, not an indent: a label's indent also applies to its top edge.
+  statusLine_->setContentsMargins(warning ? statusIcon_->width() + 2 : 0, 0, 0, 0);
   statusLine_->setAutoFillBackground(warning);
   QPalette colours = palette();
   if (warning) {

@@ -69,7 +69,14 @@ TEST_P(StatusLineTest, PortWaitingLateNoticeThenTheLateAnswerAndItsOutcome) {
   EXPECT_TRUE(line()->autoFillBackground());
   EXPECT_NE(line()->palette().color(QPalette::WindowText),
             window->palette().color(QPalette::WindowText));
-  EXPECT_GE(line()->indent(), control<QLabel>("statusIcon")->width());
+  EXPECT_GE(line()->contentsRect().left(), control<QLabel>("statusIcon")->width());
+  // The text is drawn after the icon: reddish pixels on the pale yellow there.
+  const QImage drawn = line()->grab().toImage();
+  int textPixels = 0;
+  for (int x = control<QLabel>("statusIcon")->width(); x < drawn.width(); ++x) {
+    for (int y = 0; y < drawn.height(); ++y) textPixels += drawn.pixelColor(x, y).green() < 200;
+  }
+  EXPECT_GT(textPixels, 100);
   const int tipWidth = shownTipWidth();
   EXPECT_GT(tipWidth, 150);
   EXPECT_LT(tipWidth, 700);

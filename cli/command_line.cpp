@@ -16,7 +16,11 @@ Reads, writes and checks the configuration of a QX series APRS terminal over a s
 baud, 8N1), with the same core as the window programs.
 
 Commands:
-  ports                        list COM1..COM30 as this machine maps them
+  ports [--probe | --wait]     list COM1..COM30 as this machine maps them, with each USB-serial
+                               adapter's chip; --probe asks each USB-serial port that no program
+                               holds (and each VORLAN_COM<n> port) for the device's about text;
+                               --wait prints the next port to appear (unplug the device, start
+                               this, plug it in)
   read --port PORT [-o FILE]   read the configuration into FILE, or print it (also for -o -)
   write --port PORT FILE [--set FIELD=VALUE]... [--no-verify] [--no-backup]
                                read the device and back it up (the path is printed; nothing is
@@ -32,7 +36,8 @@ Commands:
                                send a text message
 
 PORT is COM1 to COM30, mapped as in the window (VORLAN_COM<n>=PATH, else the n-th serial port
-present), or a device path. FIELD is a parameter's name as a file spells it (Callsign, Path,
+present), a device path, or "auto": the one port that answers as the device does when asked as
+"ports --probe" asks. FIELD is a parameter's name as a file spells it (Callsign, Path,
 Digipeater, WorkMode, ...); a flag takes true or false, WorkMode a code 0 to 4, a text its text.
 Every complete read-back is backed up, readable by you alone, to
   %1
@@ -42,8 +47,9 @@ Exit codes:
   0  done
   1  usage error; a file that cannot be read, opened or saved; a value refused before sending;
      the backup before a write that cannot be saved; standard output that cannot be written
-  2  port error: the port cannot be opened, or fails
-  3  no answer from the device within the time-out
+  2  port error: the port cannot be opened, or fails; "--port auto" and "ports --probe" found
+     no device or several
+  3  no answer from the device within the time-out; "ports --wait": no port appeared
   4  device refusal: "$5", or a reply of a kind the request does not expect
   5  mismatch: write or verify found a field that differs; diff found a difference
   6  garbled answer: bytes that do not start with "$" (noise on the line, or not this device))";
@@ -58,7 +64,7 @@ struct CommandRule {
 
 const std::array<CommandRule, 8>& Rules() {
   static const std::array<CommandRule, 8> rules = {{
-      {"ports", 0, 0, {}},
+      {"ports", 0, 0, {"probe", "wait"}},
       {"read", 0, 0, {"port", "output", "no-backup"}},
       {"write", 1, 1, {"port", "set", "no-verify", "no-backup"}},
       {"verify", 1, 1, {"port", "no-backup"}},
@@ -93,12 +99,17 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addOptions({
-      {"port", "The device's port: COM1 to COM30, or a device path.", "PORT"},
+      {"port", "The device's port: COM1 to COM30, a device path, or auto.", "PORT"},
+      {"probe", "ports: ask each USB-serial port for the device's about text."},
+      {"wait", "ports: print the next port to appear."},
       {{"o", "output"}, "read: the file to write (default, or -: print it).", "FILE"},
       {"set", "write: put VALUE into FIELD over the file's value (repeatable).", "FIELD=VALUE"},
       {"no-verify", "write: do not read back and compare."},
       {"no-backup", "Do not save a backup of what is read."},
-      {"timeout", "Seconds to wait for each reply (default 3, at most 3600).", "SECONDS", "3"},
+      {"timeout",
+       "Seconds to wait for each reply (default 3, at most 3600; for each port asked by --probe "
+       "and --port auto 1.5; ports --wait: no limit).",
+       "SECONDS", "3"},
       {"log", "Append the serial exchange to FILE (time, direction, hex, text).", "FILE"},
       {"his-callsign", "instruction, message: the other station (default NOCALL).", "CALL"},
       {"his-password", "instruction: the other station's password (default 407KQZ).", "PW"},
@@ -146,6 +157,12 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
     return Usage(QStringLiteral("--timeout takes at most %1 seconds.").arg(kTimeoutCapSeconds));
   }
   options.timeoutMs = std::max(1, static_cast<int>(std::lround(seconds * 1000)));
+  options.timeoutGiven = parser.isSet("timeout");
+  options.probe = parser.isSet("probe");
+  options.wait = parser.isSet("wait");
+  if (options.probe && options.wait) {
+    return Usage(QStringLiteral("\"ports\" takes --probe or --wait, not both."));
+  }
   options.output = parser.value("output");
   options.sets = parser.values("set");
   options.verify = !parser.isSet("no-verify");

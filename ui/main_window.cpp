@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 
 #include "config/backups.h"
 #include "link/serial_port/port_names.h"
@@ -29,13 +30,22 @@ MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowL
       actions_(*this, link, lang),
       config_(*this, link, lang, DefaultBackupFolder()) {
   // The controls go into a client area below the menu bar, at the places the layout gives.
-  QMenuBar* menuBar = BuildMenuBar(*this, lang_, config_, [this] { exitProgram(); });
+  QMenuBar* menuBar = BuildMenuBar(
+      *this, lang_, config_, [this] { exitProgram(); }, [this] { findTracker(); });
   controls_ = BuildControls(*PlaceBelowMenuBar(*this, menuBar), layout);
   setWindowTitle(Text(layout.caption));
   ApplyTabOrder(controls_, layout);
   setUpBoxes();
   statusLine_ = qobject_cast<QLabel*>(controls_.value(Text(layout.statusLine)));
-  if (statusLine_) statusLine_->setWordWrap(false);  // one line; the tooltip holds the rest
+  if (statusLine_) {
+    statusLine_->setWordWrap(false);  // one line; the tooltip holds the rest
+    statusIcon_ = new QLabel(statusLine_);
+    statusIcon_->setObjectName(QStringLiteral("statusIcon"));
+    const int side = statusLine_->height();
+    statusIcon_->setGeometry(0, 0, side, side);
+    statusIcon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
+    statusIcon_->hide();
+  }
   showParameters(InitialParameters(lang_.values));
   showSendFields(InitialSendFields());
   connectHandlers();
@@ -67,11 +77,25 @@ QComboBox* MainWindow::portBox() const {
   return qobject_cast<QComboBox*>(controls_.value(QStringLiteral("Combo1")));
 }
 
+namespace {
+
+// The port box's tooltip: one line for each COM number that leads to a device.
+QString PortMappingTip(const LanguageData& lang) {
+  QStringList lines;
+  for (const MappedPort& port : PortMapping()) lines << PortLineText(port, lang);
+  return lines.join(QLatin1Char('\n'));
+}
+
+// A tooltip that wraps at a readable width: Qt wraps a rich-text tooltip, never a plain one.
+QString WrappedTip(const QString& text) {
+  return QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
+}  // namespace
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   QComboBox* port = portBox();
-  if (watched == port && event->type() == QEvent::ToolTip) {
-    port->setToolTip(PortMappingLines().join(QLatin1Char('\n')));
-  }
+  if (watched == port && event->type() == QEvent::ToolTip) port->setToolTip(PortMappingTip(lang_));
   return QWidget::eventFilter(watched, event);
 }
 
@@ -138,11 +162,55 @@ void MainWindow::showMessage(const QString& text) {
   ShowMessageBox(this, text);
 }
 
-void MainWindow::showStatus(const QString& text, const QString& detail) {
+void MainWindow::showStatus(const QString& text, const QString& detail, StatusTone tone) {
   if (!statusLine_) return;
+  setStatusTone(tone);
   const QFontMetrics metrics(statusLine_->font());
-  statusLine_->setText(metrics.elidedText(text, Qt::ElideMiddle, statusLine_->width()));
-  statusLine_->setToolTip(detail.isEmpty() ? text : detail);
+  statusLine_->setText(
+      metrics.elidedText(text, Qt::ElideMiddle, statusLine_->contentsRect().width()));
+  statusLine_->setToolTip(WrappedTip(detail.isEmpty() ? text : detail));
+}
+
+// A warning stands out: dark red on pale yellow, after a warning icon.
+void MainWindow::setStatusTone(StatusTone tone) {
+  const bool warning = tone == StatusTone::Warning;
+  statusIcon_->setVisible(warning);
+  // A margin, not an indent: a label's indent also applies to its top edge.
+  statusLine_->setContentsMargins(warning ? statusIcon_->width() + 2 : 0, 0, 0, 0);
+  statusLine_->setAutoFillBackground(warning);
+  QPalette colours = palette();
+  if (warning) {
+    colours.setColor(QPalette::WindowText, QColor(0x9c, 0x1c, 0x00));
+    colours.setColor(QPalette::Window, QColor(0xff, 0xf0, 0xb3));
+  }
+  statusLine_->setPalette(colours);
+}
+
+QString MainWindow::shownPort() const {
+  QComboBox* port = portBox();
+  return port ? port->currentText() : QString();
+}
+
+void MainWindow::findTracker() {
+  const int wasOpen = link_.portOpen() ? link_.commPort() : 0;
+  actions_.closePort();  // the finder asks and watches the ports itself
+  FinderDialog dialog(this, lang_, finder_);
+  dialog.exec();
+  const std::optional<FinderOutcome>& outcome = dialog.outcome();
+  if (outcome && outcome->found) {
+    pickPort(outcome->found->number);
+    if (link_.portOpen()) showMessage(outcome->message);  // else the pick said what failed
+    return;
+  }
+  if (wasOpen > 0) pickPort(wasOpen);  // the window as it was
+  if (outcome) showMessage(outcome->message);
+}
+
+void MainWindow::pickPort(int number) {
+  QComboBox* port = portBox();
+  if (!port) return;
+  port->setCurrentIndex(port->findText(PortText(number)));
+  actions_.selectPort(PortText(number));
 }
 
 void MainWindow::setUpBoxes() {
@@ -154,7 +222,7 @@ void MainWindow::setUpBoxes() {
   if (QComboBox* port = portBox()) {
     port->addItems(PortList());
     port->setCurrentIndex(port->findText(Text(kPresetPort)));
-    port->setToolTip(PortMappingLines().join(QLatin1Char('\n')));
+    port->setToolTip(PortMappingTip(lang_));
     port->installEventFilter(this);
   }
 }

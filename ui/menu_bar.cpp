@@ -52,7 +52,8 @@ QWidget* PlaceBelowMenuBar(QWidget& window, QMenuBar* menuBar) {
 }
 
 QMenuBar* BuildMenuBar(QWidget& window, const LanguageData& lang, ConfigActions& config,
-                       const std::function<void()>& exit) {
+                       const std::function<void()>& exit,
+                       const std::function<void()>& findTracker) {
   auto* bar = new QMenuBar(&window);
   const ConfigTexts& t = lang.config;
 
@@ -76,6 +77,10 @@ QMenuBar* BuildMenuBar(QWidget& window, const LanguageData& lang, ConfigActions&
             [&config] { config.openBackupsFolder(); });
   file->addSeparator();
   AddAction(file, "actionExit", t.menuExit, exit);
+
+  QMenu* port = bar->addMenu(Text(lang.finder.menuPort));
+  port->setObjectName(QStringLiteral("menuPort"));
+  AddAction(port, "actionFindTracker", lang.finder.menuFindTracker, findTracker);
 
   QMenu* help = bar->addMenu(Text(t.menuHelp));
   help->setObjectName(QStringLiteral("menuHelp"));

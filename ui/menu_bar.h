@@ -1,6 +1,7 @@
 #pragma once
 // The menu bar above the window's client area: "File" (open and save a configuration, the backups
-// folder, exit) and "Help" (the port mapping, about this program), in the build's language.
+// folder, exit), "Port" (find the tracker's port) and "Help" (the port mapping, about this
+// program), in the build's language.
 
 #include <functional>
 
@@ -17,8 +18,9 @@ namespace vorlan::ui {
 QWidget* PlaceBelowMenuBar(QWidget& window, QMenuBar* menuBar);
 
 // Actions are named for tests: "actionOpen", "actionSaveAs", "actionOpenBackups", "actionExit",
-// "actionPortMapping", "actionAbout". The file dialogs are named "configFileDialog".
+// "actionFindTracker", "actionPortMapping", "actionAbout". The file dialogs are named
+// "configFileDialog".
 QMenuBar* BuildMenuBar(QWidget& window, const LanguageData& lang, ConfigActions& config,
-                       const std::function<void()>& exit);
+                       const std::function<void()>& exit, const std::function<void()>& findTracker);
 
 }  // namespace vorlan::ui

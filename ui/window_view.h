@@ -8,6 +8,9 @@
 
 namespace vorlan::ui {
 
+// How the status line says a text: a warning stands out (a colour and an icon).
+enum class StatusTone { Normal, Warning };
+
 class WindowView {
  public:
   virtual ~WindowView() = default;
@@ -22,7 +25,9 @@ class WindowView {
   // A modal box with one OK button, no icon and the title kMessageTitle; returns when closed.
   virtual void showMessage(const QString& text) = 0;
   // The status line: a short text, and the whole story where the line cannot hold it.
-  virtual void showStatus(const QString& text, const QString& detail) = 0;
+  virtual void showStatus(const QString& text, const QString& detail, StatusTone tone) = 0;
+  // The entry the port box shows ("COM2" at start), open or not.
+  virtual QString shownPort() const = 0;
 };
 
 }  // namespace vorlan::ui

@@ -33,12 +33,15 @@ struct CliRun {
 
 class CliTest : public testing::Test {
  protected:
-  // Runs vorlan_cli with its data folder (and so its backups) in the test's own folder; its
-  // standard output goes to `out` unless a file is given for it.
-  CliRun cli(const QStringList& arguments, const QString& standardOutput = {}) {
+  // Runs vorlan_cli with its data folder (and so its backups) in the test's own folder, with the
+  // given environment pins; its standard output goes to `out` unless a file is given for it.
+  CliRun cli(const QStringList& arguments, const QMap<QString, QString>& pins = {},
+             const QString& standardOutput = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", home.path());
+    for (auto pin = pins.begin(); pin != pins.end(); ++pin)
+      environment.insert(pin.key(), pin.value());
     process.setProcessEnvironment(environment);
     if (!standardOutput.isEmpty()) process.setStandardOutputFile(standardOutput);
     process.start(QStringLiteral(VORLAN_CLI), arguments);
@@ -190,7 +193,8 @@ TEST_F(CliTest, ExitCodesTellWhatWentWrong) {
   ASSERT_EQ(::mkfifo(file("fifo").toLocal8Bit().constData(), 0600), 0);
   const Row rows[] = {
       {{"read"}, 1, "\"read\" needs --port PORT."},
-      {{"read", "--port", "COM31"}, 1, "--port must be COM1 to COM30 or a device path"},
+      {{"read", "--port", "COM31"}, 1, "--port must be COM1 to COM30, a device path or auto"},
+      {{"ports", "--probe", "--wait"}, 1, "\"ports\" takes --probe or --wait, not both."},
       {{"write", "--port", sim.path(), file("bad.json")},
        1,
        file("bad.json") + ": parameters.GroupCall: the write would refuse it: GroupCall must "
@@ -376,6 +380,83 @@ TEST_F(CliTest, TwoCommandsBackToBackReachTheDeviceAsTwoRequests) {
   }
   EXPECT_EQ(sim.received("message"), QList<QByteArray>(3, "*@NOCALL*hello there"));
   EXPECT_EQ(sim.received("read").size(), 3);
+}
+
+// The ports the user pinned, as COM numbers: the listing, asking them, and --port auto.
+TEST_F(CliTest, PortsAreListedAskedAndFoundByAuto) {
+  Simulator silent({"--fast", "--cut", "0"}), tracker, second;
+  const QMap<QString, QString> one = {{"VORLAN_COM3", silent.path()},
+                                      {"VORLAN_COM7", tracker.path()}};
+  const QString silentLine = "COM3 -> " + silent.path() + " (VORLAN_COM3)";
+  const QString trackerLine = "COM7 -> " + tracker.path() + " (VORLAN_COM7)";
+  const QString about =
+      "VORLAN device simulator 1.0 - it answers Read, Write, About and remote instructions; 9600 "
+      "baud, 8N1.";
+
+  const CliRun list = cli({"ports"}, one);
+  EXPECT_EQ(list.exitCode, 0);
+  EXPECT_TRUE(list.out.contains(silentLine + '\n' + trackerLine + '\n')) << list.out.toStdString();
+
+  const CliRun probe = cli({"ports", "--probe", "--timeout", "0.4"}, one);
+  EXPECT_EQ(probe.exitCode, 0) << probe.err.toStdString();
+  EXPECT_TRUE(probe.out.endsWith(silentLine + ": no answer within 0.4 s\n" + trackerLine +
+                                 ": answered \"" + about + "\"\nThe device is on COM7 (" +
+                                 tracker.path() + ").\n"))
+      << probe.out.toStdString();
+  EXPECT_TRUE(probe.err.contains("Asking " + silentLine + " ...\nAsking " + trackerLine));
+
+  const CliRun read =
+      cli({"read", "--port", "auto", "--timeout", "0.4", "-o", file("a.json")}, one);
+  EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
+  EXPECT_TRUE(read.out.contains("The device answered on " + trackerLine + ".\nBackup: "));
+  EXPECT_TRUE(read.out.contains("Read COM7 (" + tracker.path() + "): saved to " + file("a.json")));
+  EXPECT_EQ(tracker.received("read").size(), 1);
+  EXPECT_EQ(silent.received("read").size(), 0);
+
+  // Two devices, or none: no choice is made, the port error lists what each did.
+  const QMap<QString, QString> two = {{"VORLAN_COM7", tracker.path()},
+                                      {"VORLAN_COM8", second.path()}};
+  const CliRun several = cli({"about", "--port", "auto"}, two);
+  EXPECT_EQ(several.exitCode, 2);
+  EXPECT_TRUE(several.err.endsWith(
+      "Several ports answered as the device does; give one with --port. Asked:\n  " + trackerLine +
+      ": answered \"" + about + "\"\n  COM8 -> " + second.path() + " (VORLAN_COM8): answered \"" +
+      about + "\"\n"))
+      << several.err.toStdString();
+  const CliRun none =
+      cli({"ports", "--probe", "--timeout", "0.3"}, {{"VORLAN_COM3", silent.path()}});
+  EXPECT_EQ(none.exitCode, 2);
+  EXPECT_TRUE(none.err.endsWith("No port answered as the device does. Asked:\n  " + silentLine +
+                                ": no answer within 0.3 s\n"))
+      << none.err.toStdString();
+  EXPECT_TRUE(second.received("read").isEmpty());
+}
+
+// ports --wait prints the port that appears: here a pinned path that comes to lead to a device.
+TEST_F(CliTest, PortsWaitPrintsThePortThatAppears) {
+  Simulator sim;
+  const QString link = file("tracker");
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("VORLAN_COM9", link);
+  process.setProcessEnvironment(environment);
+  process.start(QStringLiteral(VORLAN_CLI), {"ports", "--wait"});
+  ASSERT_TRUE(process.waitForStarted());
+  ASSERT_TRUE(WaitUntil(
+      [&] { return process.canReadLine() || !process.readAllStandardError().isEmpty(); }));
+  Pump(400);  // the watch has looked at least once
+  ASSERT_TRUE(QFile::link(sim.path(), link));
+  ASSERT_TRUE(WaitUntil([&] { return process.state() == QProcess::NotRunning; }));
+  EXPECT_EQ(process.exitCode(), 0);
+  EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()),
+            "COM9 -> " + link + " (VORLAN_COM9)\n");
+  EXPECT_TRUE(sim.received("about").isEmpty());  // nothing is sent
+
+  const CliRun nothing =
+      cli({"ports", "--wait", "--timeout", "0.3"}, {{"VORLAN_COM9", file("none")}});
+  EXPECT_EQ(nothing.exitCode, 3);
+  EXPECT_TRUE(nothing.err.endsWith("No new port appeared within 0.3 s.\n"))
+      << nothing.err.toStdString();
 }
 
 TEST_F(CliTest, TheLogHoldsTheExchange) {

@@ -101,6 +101,7 @@ class WindowTest : public testing::TestWithParam<Build> {
       auto* box = qobject_cast<QMessageBox*>(widget);
       if (!box || !box->isVisible()) continue;
       messages << box->text();
+      if (QAbstractButton* ok = box->button(QMessageBox::Ok)) okButtons << ok->text();
       EXPECT_EQ(box->windowTitle(), QStringLiteral("设置程序(简体)"));
       EXPECT_EQ(box->textFormat(), Qt::PlainText);
       EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
@@ -111,7 +112,8 @@ class WindowTest : public testing::TestWithParam<Build> {
   }
 
   RecordingLink link;
-  QStringList messages;  // the texts of the boxes shown, in order
+  QStringList messages;   // the texts of the boxes shown, in order
+  QStringList okButtons;  // the caption of each box's OK button
   QTimer boxTimer;
   std::unique_ptr<ui::MainWindow> window;
 };

@@ -43,6 +43,7 @@ constexpr std::array kFieldLabels = {
 const LanguageData& EnglishLanguage() {
   static const LanguageData data{
       .language = "en",
+      .locale = "en_US",
       .values = {.workModes = {"Disable", "CH1 TX/RX", "CH2 TX/RX", "CH1or2 TX/RX", "CH1TX CH2RX"},
                  .server1 = "rotate.aprs2.net:14580",
                  .server2 = ""},
@@ -91,15 +92,32 @@ const LanguageData& EnglishLanguage() {
       .portBusy =
           "Cannot open %1 (%2): another program is using the port. Close it and pick the "
           "port again.",
+      .portBusyBy =
+          "Cannot open %1 (%2): it is open in %3. Close it there and pick the port again.",
+      .holderName = "%1 (process %2)",
       .portBusyModemManager =
-          " ModemManager often takes new ttyACM ports: stop it (sudo "
-          "systemctl stop ModemManager) or wait a moment.",
+          " ModemManager takes new serial ports for a few seconds to look for a modem: wait a "
+          "moment, or stop it (sudo systemctl stop ModemManager).",
+      .portTakenByBrltty =
+          " brltty, the Braille display service, takes USB-serial adapters with a CH340 or CH341 "
+          "chip: if you use no Braille display, remove it (sudo apt remove brltty) and plug the "
+          "adapter in again.",
       .portNoPermission =
           "Cannot open %1 (%2): permission denied. On Linux the user must be in "
-          "the \"dialout\" group: run \"sudo usermod -aG dialout $USER\", then "
-          "log out and in again.",
+          "the \"dialout\" group (\"uucp\" on Arch Linux): run \"sudo usermod -aG dialout "
+          "$USER\", then log out and in again.",
+      .portNoPermissionGroup =
+          "Cannot open %1 (%2): permission denied. The port belongs to the group \"%3\": run "
+          "\"sudo usermod -aG %3 $USER\", then log out and in again (a new terminal is not "
+          "enough).",
+      .portNoPermissionLogin =
+          "Cannot open %1 (%2): permission denied. You have joined the group \"%3\", but this "
+          "login began before that: log out and in again.",
       .portOpenFailed = "Cannot open %1 (%2): %3",
-      .portNotOpen = "No COM port is open: pick the device's port in the port box first.",
+      .portNotOpen =
+          "No COM port is open: the port box shows \"%1\", but a port opens only when you pick "
+          "it from the box's list. Pick the tracker's port (\"%1\" again if that is it), or let "
+          "Port > Find the tracker find it.",
       .portHungUp =
           "%1 (%2) was closed: the device was unplugged or hung up. Plug it in and pick "
           "the port again.",
@@ -111,16 +129,25 @@ const LanguageData& EnglishLanguage() {
       .portNotDrained =
           "%1 (%2): %3 bytes were still waiting to be sent when the time ran out; the device may "
           "not have received all of them.",
-      .statusNoPort = "Pick a COM port, then press Read.",
+      .usbSerial = "USB-serial",
+      .statusNoPort = "%1 is not open yet: pick it (again) from the list.",
+      .statusNoPortDetail =
+          "No port is open. The port box shows %1, but a port opens only when you pick its entry "
+          "from the box's list, %1 too. Port > Find the tracker finds the tracker's port.",
       .statusOpen = "%1 is open (%2): press Read.",
       .statusWaiting = "%1: waiting for the device's answer, %2 of %3 bytes",
       .statusNoAnswer = "No answer on %1 yet: wrong port, device off, or cable?",
       .statusNoAnswerDetail =
-          "The device on %1 (%2) has not answered for %3 s. Likely causes: the wrong port (the "
-          "port box's tooltip shows which device each COM number opens), the device is switched "
-          "off, or the cable is loose. The answer is still awaited.",
+          "The device on %1 (%2) has not answered for %3 s. Likely causes: the wrong port (Port > "
+          "Find the tracker finds the right one; the port box's tooltip shows which device each "
+          "COM number opens), the device is switched off, or the cable is loose. The answer is "
+          "still awaited.",
       .statusOutcome = "%1: %2",
       .statusMessageSent = "%1: message sent; the device does not answer it.",
+      .statusFactoryReset = "The window holds the factory values; nothing was sent.",
+      .statusFactoryResetDetail =
+          "The window holds the factory values now. Nothing was sent to the device: press Write "
+          "to write them to it.",
       .helpDescription =
           "Reads, edits and writes the configuration of a QX series APRS terminal over a serial "
           "port.",
@@ -188,6 +215,42 @@ const LanguageData& EnglishLanguage() {
               .aboutProgram =
                   "vorlan_setup %1\nThe setup tool for QX series APRS terminals.\nLicence: "
                   "GPL-3.0-or-later",
+          },
+      .finder =
+          {
+              .menuPort = "&Port",
+              .menuFindTracker = "Find the tracker...",
+              .title = "Find the tracker",
+              .intro = "Which port is the tracker on? Connect it, switch it on, and find out in "
+                       "one of two ways.",
+              .askWay = "Ask: the program sends the About request to each USB-serial port that "
+                        "no program has open (and to each port set with VORLAN_COM<n>), and waits "
+                        "up to %1 s for the tracker's answer.",
+              .askButton = "Ask the ports",
+              .plugWay = "Plug in, which sends nothing: unplug the tracker's cable, press OK, then "
+                         "plug it in again.",
+              .asking = "Asking %1 ...",
+              .plugNow = "Now plug the tracker's cable in again. Waiting up to %1 s for a new "
+                         "port ...",
+              .foundAnswering = "The tracker answered on %1: \"%2\".\n%3 is open now: press "
+                                "Read.",
+              .foundPlugged = "The port that appeared: %1.\n%2 is open now: press Read.",
+              .noneAnswered = "No port answered as the tracker does. Asked:",
+              .severalAnswered =
+                  "Several ports answered as the tracker does; pick the right one in the port "
+                  "box. Asked:",
+              .nothingToAsk =
+                  "There is no USB-serial port to ask. Plug the tracker in and switch it on (a "
+                  "cable that only charges makes no port), or set VORLAN_COM<n> to its device "
+                  "path.",
+              .noneAppeared =
+                  "No new port appeared within %1 s. Check the cable (some only charge) and its "
+                  "plug; \"sudo dmesg | tail\" shows whether the system saw the adapter.",
+              .resultAnswered = "%1: answered \"%2\"",
+              .resultSilent = "%1: no answer within %2 s",
+              .resultOther = "%1: answered, but not as the tracker does (%2)",
+              .resultHeld = "%1: open in %2, not asked",
+              .resultNotOpened = "%1: %2",
           },
   };
   return data;

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "link/serial_link.h"
+#include "ui/check_actions.h"
 #include "ui/config_actions.h"
 #include "ui/language_data.h"
 #include "ui/window_actions.h"
@@ -35,9 +36,13 @@ class MainWindow : public QWidget, public WindowView {
   void showSendFields(const SendFields& send) override;
   void showMessage(const QString& text) override;
   void showStatus(const QString& text, const QString& detail) override;
+  void showCheck(const CheckReport& report) override;
+  void openCheckList() override;
+  bool ask(const QString& text, const QString& yes, const QString& no) override;
 
   WindowActions& actions() { return actions_; }
   ConfigActions& configActions() { return config_; }
+  CheckActions& checkActions() { return check_; }
 
  protected:
   // Keeps the port box's tooltip current: the devices present change while the program runs.
@@ -53,13 +58,22 @@ class MainWindow : public QWidget, public WindowView {
   void connectHandlers();
   void exitProgram();  // EXIT and File > Exit
   void showText(Field field, const QString& value);
+  void showStatusLine();  // the status text, and the check's summary where there is one
+  void markField(Field field, const CheckReport::Mark* mark);
+  void recheckWhenShown();
 
   SerialLink& link_;
   const LanguageData& lang_;
   WindowActions actions_;
   ConfigActions config_;
+  CheckActions check_;
   QHash<QString, QWidget*> controls_;
   QLabel* statusLine_ = nullptr;
+  QString statusText_, statusDetail_, checkSummary_;
+  class FindingsDialog* checkDialog_ = nullptr;
+  CheckReport lastCheck_;
+  bool checking_ = false;  // the values at start are not checked: nothing has been read or typed
+  QList<QMetaObject::Connection> checkTriggers_;  // cut before the boxes go
 };
 
 }  // namespace vorlan::ui

@@ -12,6 +12,7 @@ enum class ExitCode {
   NoAnswer = 3,       // the device did not answer within the time-out
   DeviceRefusal = 4,  // the device answered "$5", or a kind the request does not expect
   Mismatch = 5,       // verify or write: a field differs from the file; diff: the two differ
+  Warnings = 6,       // check found warnings; write --strict did not write because of them
 };
 
 // What ended a command: its exit code and the message for standard error.

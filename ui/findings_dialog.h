@@ -10,7 +10,7 @@
 #include "ui/window_view.h"
 
 class QLabel;
-class QTreeWidget;
+class QTableWidget;
 
 namespace vorlan::ui {
 
@@ -23,9 +23,13 @@ class FindingsDialog : public QDialog {
 
   std::function<void(Field)> onPick;  // a row was double-clicked
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   QLabel* headline_;
-  QTreeWidget* list_;
+  QTableWidget* list_;
 };
 
 }  // namespace vorlan::ui

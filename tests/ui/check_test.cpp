@@ -3,7 +3,7 @@
 // passcode goes into "Login password" only when the user agrees, and Write sends what it sent
 // before.
 
-#include <QTreeWidget>
+#include <QTableWidget>
 
 #include "link/write_frame.h"
 #include "params/field_table.h"
@@ -53,10 +53,10 @@ class CheckWindowTest : public WindowTest {
   }
   QStringList rows() const {
     QStringList texts;
-    auto* list = control<QTreeWidget>("checkList");
-    for (int i = 0; list && i < list->topLevelItemCount(); ++i) {
-      const QTreeWidgetItem* item = list->topLevelItem(i);
-      texts << item->text(0) + " | " + item->text(1) + " | " + item->text(2);
+    auto* list = control<QTableWidget>("checkList");
+    for (int i = 0; list && i < list->rowCount(); ++i) {
+      texts << list->item(i, 0)->text() + " | " + list->item(i, 1)->text() + " | " +
+                   list->item(i, 2)->text();
     }
     return texts;
   }

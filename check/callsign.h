@@ -20,7 +20,7 @@ struct CallsignFault {
 
 // The first thing wrong with a callsign: AX.25 carries a base of 1 to 6 letters and digits and an
 // SSID 0 to 15 in its address field; APRS writes the SSID as "-1" to "-15", never "-0" or with a
-// leading zero (APRS protocol reference, chapter 3), and APRS-IS takes upper case only.
+// leading zero (APRS protocol reference, chapters 3 and 4), and APRS-IS takes upper case only.
 std::optional<CallsignFault> CheckCallsign(const QString& callsign);
 
 // The base of the callsign in upper case ("BG7ABC" of "bg7abc-9"), when it is 1 to 6 letters and

@@ -101,8 +101,6 @@ class WindowTest : public testing::TestWithParam<Build> {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       auto* box = qobject_cast<QMessageBox*>(widget);
       if (!box || !box->isVisible()) continue;
-      messages << box->text();
-      if (QAbstractButton* ok = box->button(QMessageBox::Ok)) okButtons << ok->text();
       EXPECT_EQ(box->windowTitle(), QStringLiteral("设置程序(简体)"));
       EXPECT_EQ(box->textFormat(), Qt::PlainText);
       EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
@@ -113,6 +111,7 @@ class WindowTest : public testing::TestWithParam<Build> {
         continue;
       }
       messages << box->text();
+      if (QAbstractButton* ok = box->button(QMessageBox::Ok)) okButtons << ok->text();
       EXPECT_EQ(box->buttons(), QList<QAbstractButton*>{box->button(QMessageBox::Ok)});
       box->reject();
     }

@@ -2,24 +2,28 @@
 // phone numbers.
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <array>
 #include <string_view>
 
 #include "check/callsign.h"
 #include "check/rules.h"
+#include "params/field_table.h"
+#include "params/text_form.h"
 
 namespace vorlan::rules {
 namespace {
 
-// APRS protocol reference, chapter 6: latitude "ddmm.hhN", longitude "dddmm.hhE".
+// APRS protocol reference, chapter 6: latitude "ddmm.hhN", longitude "dddmm.hhE". Whether a
+// value of that shape lies on the globe is the field's form (params/text_form.h).
 struct Coordinate {
   Field field;
-  const char* pattern;
+  const char* shape;
   int maxDegrees;
 };
 constexpr std::array<Coordinate, 2> kCoordinates = {{
-    {Field::Latitude, "^(\\d{2})(\\d{2})\\.(\\d{2})[NS]$", 90},
-    {Field::Longitude, "^(\\d{3})(\\d{2})\\.(\\d{2})[EW]$", 180},
+    {Field::Latitude, "^\\d{4}\\.\\d{2}[NS]$", 90},
+    {Field::Longitude, "^\\d{5}\\.\\d{2}[EW]$", 180},
 }};
 
 // The radio's range, as the Chinese window states it beside the channels: 136.000 to 174.000 MHz
@@ -38,29 +42,28 @@ constexpr std::string_view kFrameDelimiters = "&|#";
 
 constexpr std::array<Field, 2> kPhones = {Field::AlarmPhone, Field::MyPhone};
 
-struct Minutes {
-  int degrees, minutes;  // minutes in hundredths
-};
+bool HasShape(const Coordinate& c, const QString& text) {
+  return QRegularExpression(QLatin1String(c.shape)).match(text).hasMatch();
+}
 
-std::optional<Minutes> ParseCoordinate(const Coordinate& c, const QString& text) {
-  const QRegularExpression pattern(QLatin1String(c.pattern));
-  const auto match = pattern.match(text);
-  if (!match.hasMatch()) return std::nullopt;  // its form is the entry's own matter
-  return Minutes{match.captured(1).toInt(),
-                 match.captured(2).toInt() * 100 + match.captured(3).toInt()};
+// 0000.00N 00000.00E, whatever the hemispheres.
+bool IsNullPosition(const std::array<QString, 2>& texts) {
+  for (std::size_t i = 0; i < kCoordinates.size(); ++i) {
+    const QString& text = texts[i];
+    const bool zero =
+        std::none_of(text.begin(), text.end(), [](QChar c) { return c >= '1' && c <= '9'; });
+    if (!HasShape(kCoordinates[i], text) || !zero) return false;
+  }
+  return true;
 }
 
 void CheckPosition(const ParameterSet& params, Findings& findings) {
   if (!params.flag(Field::FixedPosition)) return;
-  std::array<std::optional<Minutes>, 2> parsed;
+  std::array<QString, 2> texts;
   for (std::size_t i = 0; i < kCoordinates.size(); ++i) {
-    parsed[i] =
-        ParseCoordinate(kCoordinates[i], WithoutPadding(params.text(kCoordinates[i].field)));
+    texts[i] = WithoutPadding(params.text(kCoordinates[i].field));
   }
-  const auto zero = [](const std::optional<Minutes>& m) {
-    return m && m->degrees == 0 && m->minutes == 0;
-  };
-  if (zero(parsed[0]) && zero(parsed[1])) {
+  if (IsNullPosition(texts)) {
     for (const Coordinate& c : kCoordinates) {
       findings.push_back({c.field, Severity::Warning, FindingId::NullPosition});
     }
@@ -68,25 +71,21 @@ void CheckPosition(const ParameterSet& params, Findings& findings) {
   }
   for (std::size_t i = 0; i < kCoordinates.size(); ++i) {
     const Coordinate& c = kCoordinates[i];
-    const auto& m = parsed[i];
-    const bool inRange =
-        !m || (m->minutes < 6000 &&
-               (m->degrees < c.maxDegrees || (m->degrees == c.maxDegrees && m->minutes == 0)));
-    if (!inRange) {
+    // Another shape is the entry's own matter; this one must name a place.
+    if (HasShape(c, texts[i]) && !HasForm(Def(c.field).form, texts[i])) {
       findings.push_back({c.field,
                           Severity::Warning,
                           FindingId::PositionRange,
-                          {WithoutPadding(params.text(c.field)), QString::number(c.maxDegrees)}});
+                          {texts[i], QString::number(c.maxDegrees)}});
     }
   }
 }
 
 void CheckFrequencies(const ParameterSet& params, Findings& findings) {
-  static const QRegularExpression mhz(QStringLiteral("^\\d{1,4}(\\.\\d{1,3})?$"));
   for (Field f : kChannels) {
     const QString text = WithoutPadding(params.text(f));
-    if (!mhz.match(text).hasMatch()) continue;  // its form is the entry's own matter
-    const int khz = qRound(text.toDouble() * 1000);
+    if (!HasForm(TextForm::Frequency, text)) continue;  // its form is the entry's own matter
+    const int khz = QString(text).remove('.').toInt();  // "ddd.ddd"
     const bool inBand = std::any_of(kBands.begin(), kBands.end(), [&](const Band& b) {
       return khz >= b.lowKhz && khz <= b.highKhz;
     });

@@ -210,7 +210,7 @@ void MainWindow::showStatusLine() {
   const int statusRoom = std::max(0, width - metrics.horizontalAdvance(summary));
   statusLine_->setText(metrics.elidedText(statusText_, Qt::ElideMiddle, statusRoom) + separator +
                        summary);
-  statusLine_->setToolTip(WrappedTip(whole + QStringLiteral("\n") + checkSummary_));
+  statusLine_->setToolTip(WrappedTip(whole) + WrappedTip(checkSummary_));
 }
 
 void MainWindow::showCheck(const CheckReport& report) {
@@ -242,7 +242,9 @@ void MainWindow::markField(Field field, const CheckReport::Mark* mark) {
   palette.setColor(QPalette::Base, warning ? kWarningColour : kNoteColour);
   palette.setColor(QPalette::Text, Qt::black);
   entry->setPalette(palette);
-  entry->setToolTip(mark->text);
+  QString tip;  // a paragraph for each finding
+  for (const QString& finding : mark->text.split('\n')) tip += WrappedTip(finding);
+  entry->setToolTip(tip);
   entry->setAccessibleDescription(mark->text);
   entry->setProperty("checkSeverity", Utf8(SeverityName(mark->severity)));
 }

@@ -253,11 +253,12 @@ TEST(CheckTest, ChannelFrequencies) {
                    {"174.000", {}},
                    {"400.000", {}},
                    {"480.000", {}},
-                   {"438.5", {}},
+                   {"438.500", {}},
+                   {"438.5", {}},  // the form is the entry's matter
                    {"135.999", {{C, W, FrequencyRange, {"135.999"}}}},
                    {"174.001", {{C, W, FrequencyRange, {"174.001"}}}},
                    {"350.000", {{C, W, FrequencyRange, {"350.000"}}}},
-                   {"480.100", {{C, W, FrequencyRange, {"480.100"}}}},
+                   {"480.001", {{C, W, FrequencyRange, {"480.001"}}}},
                    {"14a.640", {}},  // the form is the entry's matter
                    {"", {}},
                });

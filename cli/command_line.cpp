@@ -21,11 +21,11 @@ Commands:
                                holds (and each VORLAN_COM<n> port) for the device's about text;
                                --wait prints the next port to appear (unplug the device, start
                                this, plug it in)
-  read --port PORT [-o FILE]   read the configuration into FILE, or print it
+  read --port PORT [-o FILE]   read the configuration into FILE, or print it (also for -o -)
   write --port PORT FILE [--set FIELD=VALUE]... [--no-verify] [--no-backup]
-                               read the device and back it up (the path is printed), write
-                               FILE's fields with the overrides, wait for "$4", read back and
-                               compare every field
+                               read the device and back it up (the path is printed; nothing is
+                               written when that fails), write FILE's fields with the overrides,
+                               wait for "$4", read back and compare every field
   verify --port PORT FILE      read the device and compare the fields FILE sets
   diff A B                     compare two files; "device" for a fresh read (needs --port)
   about --port PORT            print the device's about text
@@ -39,17 +39,22 @@ PORT is COM1 to COM30, mapped as in the window (VORLAN_COM<n>=PATH, else the n-t
 present), a device path, or "auto": the one port that answers as the device does when asked as
 "ports --probe" asks. FIELD is a parameter's name as a file spells it (Callsign, Path,
 Digipeater, WorkMode, ...); a flag takes true or false, WorkMode a code 0 to 4, a text its text.
-Every complete read-back is backed up (the newest %2 are kept) to
+Every complete read-back is backed up, readable by you alone, to
   %1
+The newest %2 backups are kept, and apart from them the newest %2 taken before a write.
 
 Exit codes:
   0  done
-  1  usage error; a file that cannot be read, opened or saved; a value refused before sending
+  1  usage error; a file that cannot be read, opened or saved; a value refused before sending;
+     the backup before a write that cannot be saved; standard output that cannot be written
   2  port error: the port cannot be opened, or fails; "--port auto" and "ports --probe" found
      no device or several
   3  no answer from the device within the time-out; "ports --wait": no port appeared
   4  device refusal: "$5", or a reply of a kind the request does not expect
-  5  mismatch: write or verify found a field that differs; diff found a difference)";
+  5  mismatch: write or verify found a field that differs; diff found a difference
+  6  garbled answer: bytes that do not start with "$" (noise on the line, or not this device))";
+
+constexpr int kTimeoutCapSeconds = 3600;
 
 struct CommandRule {
   const char* name;
@@ -97,13 +102,13 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
       {"port", "The device's port: COM1 to COM30, a device path, or auto.", "PORT"},
       {"probe", "ports: ask each USB-serial port for the device's about text."},
       {"wait", "ports: print the next port to appear."},
-      {{"o", "output"}, "read: the file to write (default: print it).", "FILE"},
+      {{"o", "output"}, "read: the file to write (default, or -: print it).", "FILE"},
       {"set", "write: put VALUE into FIELD over the file's value (repeatable).", "FIELD=VALUE"},
       {"no-verify", "write: do not read back and compare."},
       {"no-backup", "Do not save a backup of what is read."},
       {"timeout",
-       "Seconds to wait for each reply (default 3; for each port asked by --probe and --port "
-       "auto 1.5; ports --wait: no limit).",
+       "Seconds to wait for each reply (default 3, at most 3600; for each port asked by --probe "
+       "and --port auto 1.5; ports --wait: no limit).",
        "SECONDS", "3"},
       {"log", "Append the serial exchange to FILE (time, direction, hex, text).", "FILE"},
       {"his-callsign", "instruction, message: the other station (default NOCALL).", "CALL"},
@@ -146,8 +151,10 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
   }
   bool number = false;
   const double seconds = parser.value("timeout").toDouble(&number);
-  if (!number || !(seconds > 0) || seconds > 3600) {
+  if (!number || !(seconds > 0))
     return Usage(QStringLiteral("--timeout takes seconds, more than 0."));
+  if (seconds > kTimeoutCapSeconds) {
+    return Usage(QStringLiteral("--timeout takes at most %1 seconds.").arg(kTimeoutCapSeconds));
   }
   options.timeoutMs = std::max(1, static_cast<int>(std::lround(seconds * 1000)));
   options.timeoutGiven = parser.isSet("timeout");

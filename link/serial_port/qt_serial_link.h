@@ -52,6 +52,10 @@ class QtSerialLink : public QObject, public SerialLink {
   LinkFailure lastFailure() const override { return lastFailure_; }
   int inBufferCount() const override { return static_cast<int>(inBuffer_.size()); }
   QString devicePath() const override { return port_.isOpen() ? path_ : QString(); }
+  // Waits until every byte handed to output() has left the port, or `timeoutMs` has passed
+  // (false, NotDrained with the bytes still queued). A frame without an end mark is only
+  // whole once its last byte is on the line, and closing a port can drop what is still queued.
+  bool drain(int timeoutMs);
   // Opens this device path from now on instead of the device the port number stands for; empty
   // goes back to the port number. For a front end that is given a path (the window never is).
   void pinDevicePath(const QString& path) { pinnedPath_ = path; }

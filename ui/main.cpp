@@ -14,6 +14,7 @@
 #include "ui/demo_mode.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/qt_translations.h"
 
 int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(vorlan::identity::kInternalName));
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QString::fromUtf8(vorlan::identity::kCompanyName));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(vorlan::identity::kInternalName));
   vorlan::ui::InstallFontSubstitutes();
+  vorlan::ui::UseBuildLanguage(build.language);
 
   vorlan::ui::DemoDevice demo;  // declared before the link: the port closes before it ends
   if (command.demo && !vorlan::ui::StartDemo(demo, build.language)) return 1;

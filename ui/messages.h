@@ -18,6 +18,8 @@ QString RefusalText(const Refusal& refusal, const LanguageData& lang);
 // A frequency outside the radio's bands: written as given, with a word of warning.
 QString FrequencyWarningText(Field field, const QString& frequency, const LanguageData& lang);
 QString FailureText(const LinkFailure& failure, const LanguageData& lang);
+// "minicom (process 1234), ModemManager (process 812)".
+QString HolderList(const QList<PortHolder>& holders, const LanguageData& lang);
 
 // The message for a reply. `callsign` is Callsign as the window shows it once the reply is applied,
 // `hisCallsign` the send field HisCallsign.

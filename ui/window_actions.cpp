@@ -60,6 +60,7 @@ void WindowActions::read() {
 void WindowActions::factoryReset() {
   view_.showParameters(FactoryParameters(lang_.values));
   view_.showSendFields(FactorySendFields());
+  status_.factoryReset();
 }
 
 void WindowActions::about() {
@@ -108,9 +109,17 @@ void WindowActions::takeShownAsDeviceValues() {
   deviceValues_ = view_.parameters();
 }
 
+void WindowActions::closePort() {
+  link_.setPortOpen(false);
+  status_.showPort();
+}
+
 void WindowActions::reportFailure(const LinkFailure& failure) {
   status_.showPort();
-  view_.showMessage(FailureText(failure, lang_));
+  LinkFailure said = failure;
+  // No port is open: the entry the box shows is the one the user takes for open.
+  if (said.kind == LinkFailure::Kind::NotOpen) said.port = view_.shownPort();
+  view_.showMessage(FailureText(said, lang_));
 }
 
 }  // namespace vorlan::ui

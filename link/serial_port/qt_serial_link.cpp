@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include "link/serial_port/link_failures.h"
+#include "link/serial_port/port_holders.h"
 #include "link/serial_port/port_names.h"
 #include "params/presets.h"
 
@@ -77,7 +78,7 @@ bool QtSerialLink::setPortOpen(bool open) {
     closePort();
   }
   const QString path = pathFor(commPort_);
-  if (path.isEmpty()) return fail(LinkFailure::Kind::Unmapped);
+  if (path.isEmpty()) return failToOpen(LinkFailure::Kind::Unmapped);
 
   port_.setPortName(path);
   port_.setBaudRate(kBaudRate);
@@ -90,13 +91,19 @@ bool QtSerialLink::setPortOpen(bool open) {
     const LinkFailure::Kind kind = OpenFailureKind(port_.error(), Accessible(path));
     const QString reason = port_.errorString();
     port_.clearError();
-    return fail(kind, reason);
+    return failToOpen(kind, reason);
   }
   openPort_ = commPort_;
   path_ = path;
   hangUpQueued_ = false;
   inBuffer_.clear();
   return true;
+}
+
+bool QtSerialLink::failToOpen(LinkFailure::Kind kind, const QString& reason) {
+  fail(kind, reason);
+  Diagnose(lastFailure_);
+  return false;
 }
 
 QString QtSerialLink::pathFor(int number) const {

@@ -79,6 +79,8 @@ class QtSerialLink : public QObject, public SerialLink {
   // port and says so; any other is `kind` with the system's words.
   bool failOnPortError(LinkFailure::Kind kind);
   bool fail(LinkFailure::Kind kind, const QString& reason = {}, int bytes = 0);
+  // The same for a port that cannot be opened, with what the system tells about why.
+  bool failToOpen(LinkFailure::Kind kind, const QString& reason = {});
   LinkFailure failure(LinkFailure::Kind kind, const QString& reason = {}, int bytes = 0) const;
   int pendingOutput() const;
   QString pathFor(int number) const;

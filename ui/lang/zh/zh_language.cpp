@@ -82,185 +82,192 @@ static_assert(AllFindingTexts(kFindings));
 }  // namespace
 
 const LanguageData& ChineseLanguage() {
-  static const LanguageData data {
-    .language = "zh", .locale = "zh_CN",
-    .values = {.workModes = {"关闭", "频道1收发", "频道2收发", "频道12轮流收发", "频道1发2收"},
-               .server1 = "asia.aprs2.net:14580",
-               .server2 = "rotate.aprs.net:10008"},
-    .readCorrect = "读入参数成功!",
-    .callsignPrefix = "呼号:", .radioReadCorrect = "无线读入参数成功!!!",
-    .radioWriteCorrect = "无线设置参数成功!!!", .writeCorrect = "设置参数成功!!!",
-    .writeIncomplete = "输入某个参数字符位数缺少，请重新输入，或点‘出厂配置’重新设置。",
-    .readFails = "读入失败,请检查连线及硬件是否正常工作或再次按'读出'键!!!",
-    .receptionError = "数据接收错误,请检查连线及硬件是否正常工作或再次按'写入'及'读出'键!!!",
-    .refuseHeadWidth = "未写入: “%1”必须正好是%2个字节, 现在是%3个。",
-    .refuseNoWorkMode = "未写入: “%1”必须是列表中的一项, 不能是“%2”。",
-    .refuseTailTooLong = "未写入: “%1”最多%2个字节, 现在是%3个。",
-    .refuseCharacter = "未发送: “%1”不能含有字符“%2”。",
-    .refuseTooManyBytes = "未发送: “%1”最多%2个字节, 现在是%3个 (一个汉字占2个字节)。",
-    .refuseForm = "未写入: “%1”必须是%2, 不能是“%3”。",
-    .forms = {"", "只含数字 0-9", "DDMM.mm 加 N 或 S, 度 0-90, 分小于 60, 例如 2300.00N",
-              "DDDMM.mm 加 E 或 W, 度 0-180, 分小于 60, 例如 11300.00E",
-              "以 MHz 为单位、形如 ddd.ddd 的频率, 例如 144.640"},
-    .frequencyWarning =
-        "“%1”是 %2 MHz, 不在 136.000-174.000 MHz 或 400.000-480.000 MHz 范围内。"
-        "仍按原值写入: 请确认设备的电台支持该频率。",
-    .noTextCodec =
-        "本系统无法为设备编码文字 (Qt 中没有 GB18030 编码): 不能发送任何含文字的内容。"
-        "请安装 Qt 所用的 ICU 库。",
-    .fieldLabels = kFieldLabels,
-    .portUnmapped =
-        "%1 没有对应的设备: 找不到这个串口。请插上设备, 或把环境变量 VORLAN_%1 "
-        "设为设备的路径。",
-    .portMissing = "无法打开 %1 (%2): 设备不存在。请检查设备是否已连接。",
-    .portBusy = "无法打开 %1 (%2): 串口正被其他程序使用。请关闭该程序后重新选择串口。",
-    .portBusyBy = "无法打开 %1 (%2): %3 正在使用该串口。请关闭它后重新选择串口。",
-    .holderName = "%1 (进程 %2)",
-    .portBusyModemManager =
-        " ModemManager 会占用新接入的串口几秒钟以寻找调制解调器: 请稍等片刻, 或停止它 (sudo "
-        "systemctl stop ModemManager)。",
-    .portTakenByBrltty =
-        " 盲文显示服务 brltty 会占用 CH340/CH341 芯片的 USB 串口: 如果不用盲文显示器, "
-        "请卸载它 (sudo apt remove brltty), 然后重新插上串口线。",
-    .portNoPermission =
-        "无法打开 %1 (%2): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组 (Arch Linux 上是 "
-        "\"uucp\"): 运行 \"sudo usermod -aG dialout $USER\", 然后重新登录。",
-    .portNoPermissionGroup =
-        "无法打开 %1 (%2): 没有权限。该串口属于 \"%3\" 组: 运行 \"sudo usermod -aG %3 "
-        "$USER\", 然后注销并重新登录 (只开新终端不够)。",
-    .portNoPermissionLogin =
-        "无法打开 %1 (%2): 没有权限。你已加入 \"%3\" 组, 但本次登录早于加入: "
-        "请注销并重新登录。",
-    .portOpenFailed = "无法打开 %1 (%2): %3",
-    .portNotOpen =
-        "没有打开的串口: 串口框显示“%1”, 但只有从列表中选择它才会打开。请选择设备的串口 "
-        "(若是“%1”, 就再选一次), 或用“串口” > “查找设备”找到它。",
-    .portHungUp = "%1 (%2) 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。",
-    .portWriteFailed = "未能发送到 %1 (%2): %3",
-    .portClearFailed = "未发送到 %1 (%2): 清空串口缓冲区失败: %3",
-    .portOutputFull = "未发送到 %1 (%2): %3 个字节超出 512 字节的输出缓冲区。",
-    .portNotDrained = "%1 (%2): 时间已到, 仍有 %3 个字节等待发送; 设备可能没有全部收到。",
-    .usbSerial = "USB 串口", .statusNoPort = "%1 尚未打开: 请从列表中(再)选择它。",
-    .statusNoPortDetail =
-        "没有打开的串口。串口框显示 %1, 但只有从列表中选择一项 (包括 %1) 才会打开它。"
-        "“串口” > “查找设备”可以找到设备所在的串口。",
-    .statusOpen = "%1 已打开 (%2)。", .statusWaiting = "%1: 等待设备应答, 已收到 %2/%3 字节",
-    .statusNoAnswer = "%1 无应答: 串口选错、设备未开或连线?",
-    .statusNoAnswerDetail =
-        "%1 (%2) 上的设备已 %3 秒没有应答。可能的原因: 串口选错 (“串口” > “查找设备”"
-        "可以找到正确的串口, 串口框的提示列出每个 COM 号对应的设备), 设备未开机, 或连线松动。"
-        "仍在等待应答。",
-    .statusOutcome = "%1: %2", .statusMessageSent = "%1: 消息已发送, 设备不应答消息。",
-    .statusFactoryReset = "窗口中已是出厂配置, 尚未发送。",
-    .statusFactoryResetDetail =
-        "窗口中现在是出厂配置。尚未向设备发送任何内容: "
-        "按“写入配置”才会写入设备。",
-    .helpDescription = "通过串口读出、修改并写入QX系列APRS终端的配置。",
-    .helpDemo = "无需硬件试用本程序: 模拟设备在 COM1 上应答。",
-    .demoStarted = "演示: 模拟设备在 COM1 (%1) 上应答。请在串口框中选择 COM1, 再按“读出配置”。",
-    .demoNotFound =
-        "演示需要设备模拟器 vorlan_device_sim, 但在本程序所在目录 (%1) 和 PATH 中都没有找到。",
-    .demoFailed = "演示无法启动: %1",
-    .config =
-        {
-            .menuFile = "文件(&F)",
-            .menuOpen = "打开配置...",
-            .menuSaveAs = "配置另存为...",
-            .menuOpenBackups = "打开备份文件夹",
-            .menuExit = "退出",
-            .menuHelp = "帮助(&H)",
-            .menuPortMapping = "串口对应关系",
-            .menuAbout = "关于 vorlan_setup",
-            .fileFilter = "配置文件 (*.json)",
-            .openTitle = "打开配置",
-            .saveTitle = "配置另存为",
-            .opened = "%1: 已设置 %2 个参数 (共 44 个)。尚未发送: 按“写入配置”才会写入设备。",
-            .unknownKeys = " 未知的键, 已忽略: %1。",
-            .notOpened = "%1 未打开, 窗口内容没有改变。",
-            .cannotRead = "无法读取该文件: %1",
-            .notJson = "该文件不是 JSON 格式: %1 (第 %2 字节)。",
-            .notConfiguration =
-                "该文件不是 vorlan_setup 配置文件: 其 \"format\" 不是 "
-                "\"vorlan_setup configuration\"。",
-            .newerVersion = "该文件由更新版本的程序保存 (格式版本 %1, 本程序最高只能读取版本 %2)。",
-            .valueName = "“%1” (%2)",
-            .wrongType = "%1 必须是%2。",
-            .valueTypes = {"对象 {...}", "带引号的文字", "不小于 1 的整数", "true 或 false",
-                           "工作模式代码, 即 0 到 4 的整数, 或设备自己的代码 (一个字节的文字)",
-                           "带引号的文字, 或 {\"text\": ..., \"hex\": ...}",
-                           "true 或 false, 或设备自己的代码 (一个字节的文字)"},
-            .badHex = "%1: “%2”不是十六进制数, 每个字节应为两位 0-9 或 a-f。",
-            .notText = "%1: 第 %2 个字符是半个代理对, 不是字符; 不是文字的字节应写在 \"hex\" 中。",
-            .tooLong = "%1 在线路上占 %2 个字节, 该参数最多 %3 个。",
-            .notRegularFile = "它不是普通文件, 而是设备、管道或文件夹。",
-            .tooBig = "它有 %1 个字节, 配置文件最多 %2 个字节。",
-            .duplicateKey = "键 %1 出现了两次: 每个值只能给一次。",
-            .noWorkModeCode = "%1 是 %2, 不是工作模式代码 (0 到 4)。",
-            .writeRefusal = "“写入配置”会拒绝该文件:",
-            .notSaved = "%1 未保存: %2",
-            .workModeNotSaved =
-                "未保存: “%1”必须是列表中的一项, 不能是“%2” (文件中以设备的代码保存工作模式)。",
-            .backupNotSaved = "本次读出的备份未能保存 (%1): %2",
-            .backupNotRemoved = "无法删除旧的备份 (%1): %2",
-            .backupsFolderNotShown = "无法打开备份文件夹: %1",
-            .portMapping = "本机上 COM1 至 COM30 对应的设备:",
-            .noPortMapping =
-                "找不到任何串口。请插上设备, 或把环境变量 VORLAN_COM<n> 设为设备的路径。",
-            .aboutProgram = "vorlan_setup %1\nQX系列APRS终端设置程序。\n许可证: GPL-3.0-or-later",
-        },
-    .finder = {
-        .menuPort = "串口(&P)",
-        .menuFindTracker = "查找设备...",
-        .title = "查找设备",
-        .intro = "设备接在哪个串口上? 请连接设备并开机, 然后用下面两种方法之一查找。",
-        .askWay =
-            "询问: 程序向每个没有被其他程序占用的 USB 串口 (以及用 VORLAN_COM<n> "
-            "设定的串口) 发送 About 请求, 每个最多等待 %1 秒设备的应答。",
-        .askButton = "询问各串口",
-        .plugWay = "插拔 (不发送任何内容): 拔下设备的连线, 按“确定”, 再重新插上。",
-        .asking = "正在询问 %1 ...",
-        .plugNow = "请现在重新插上设备的连线。最多等待 %1 秒新串口出现 ...",
-        .foundAnswering = "设备在 %1 上应答: “%2”。\n%3 已打开: 请按“读出配置”。",
-        .foundPlugged = "新出现的串口: %1。\n%2 已打开: 请按“读出配置”。",
-        .noneAnswered = "没有串口像设备那样应答。询问了:",
-        .severalAnswered = "有多个串口像设备那样应答, 请在串口框中选择正确的一个。询问了:",
-        .nothingToAsk =
-            "没有可以询问的 USB 串口。请插上设备并开机 (只能充电的线不会出现串口), "
-            "或把 VORLAN_COM<n> 设为设备的路径。",
-        .noneAppeared =
-            "%1 秒内没有新串口出现。请检查连线 (有的线只能充电) 和插头; "
-            "\"sudo dmesg | tail\" 可以看到系统是否识别了串口芯片。",
-        .resultAnswered = "%1: 应答 “%2”",
-        .resultSilent = "%1: %2 秒内没有应答",
-        .resultOther = "%1: 有应答, 但不是设备的应答 (%2)",
-        .resultHeld = "%1: 正被 %2 使用, 未询问",
-        .resultNotOpened = "%1: %2",
-        .check =
-            {
-                .menuTools = "工具(&T)",
-                .menuCheck = "检查配置",
-                .menuPasscode = "APRS-IS 验证码...",
-                .findings = kFindings,
-                .severities = {"警告", "提示"},
-                .summaryOne = "1 个警告: %1",
-                .summaryMany = "%1 个警告: %2",
-                .fieldSeparator = "、",
-                .noWarnings = "没有警告。",
-                .noFindings = "未发现问题: 此配置中没有妨碍终端接入 APRS 的设置。",
-                .dialogTitle = "检查配置",
-                .columnField = "参数",
-                .columnSeverity = "级别",
-                .columnFinding = "说明",
-                .close = "关闭",
-                .passcodeOffer = "%1 的 APRS-IS 验证码是 %2。填入“服务器验证码”吗?",
-                .passcodeHeld = "%1 的 APRS-IS 验证码是 %2, “服务器验证码”中已是该值。",
-                .passcodeNoCallsign =
-                    "“呼号”中的“%1”在 SSID 之前不是 1 到 6 个字母和数字: 无法计算 APRS-IS 验证码。",
-                .passcodePutIn = "填入",
-                .passcodeCancel = "取消",
-            },
-    };
-    return data;
-  }
+  static const LanguageData data{
+      .language = "zh",
+      .locale = "zh_CN",
+      .values = {.workModes = {"关闭", "频道1收发", "频道2收发", "频道12轮流收发", "频道1发2收"},
+                 .server1 = "asia.aprs2.net:14580",
+                 .server2 = "rotate.aprs.net:10008"},
+      .readCorrect = "读入参数成功!",
+      .callsignPrefix = "呼号:",
+      .radioReadCorrect = "无线读入参数成功!!!",
+      .radioWriteCorrect = "无线设置参数成功!!!",
+      .writeCorrect = "设置参数成功!!!",
+      .writeIncomplete = "输入某个参数字符位数缺少，请重新输入，或点‘出厂配置’重新设置。",
+      .readFails = "读入失败,请检查连线及硬件是否正常工作或再次按'读出'键!!!",
+      .receptionError = "数据接收错误,请检查连线及硬件是否正常工作或再次按'写入'及'读出'键!!!",
+      .refuseHeadWidth = "未写入: “%1”必须正好是%2个字节, 现在是%3个。",
+      .refuseNoWorkMode = "未写入: “%1”必须是列表中的一项, 不能是“%2”。",
+      .refuseTailTooLong = "未写入: “%1”最多%2个字节, 现在是%3个。",
+      .refuseCharacter = "未发送: “%1”不能含有字符“%2”。",
+      .refuseTooManyBytes = "未发送: “%1”最多%2个字节, 现在是%3个 (一个汉字占2个字节)。",
+      .refuseForm = "未写入: “%1”必须是%2, 不能是“%3”。",
+      .forms = {"", "只含数字 0-9", "DDMM.mm 加 N 或 S, 度 0-90, 分小于 60, 例如 2300.00N",
+                "DDDMM.mm 加 E 或 W, 度 0-180, 分小于 60, 例如 11300.00E",
+                "以 MHz 为单位、形如 ddd.ddd 的频率, 例如 144.640"},
+      .frequencyWarning =
+          "“%1”是 %2 MHz, 不在 136.000-174.000 MHz 或 400.000-480.000 MHz 范围内。"
+          "仍按原值写入: 请确认设备的电台支持该频率。",
+      .noTextCodec =
+          "本系统无法为设备编码文字 (Qt 中没有 GB18030 编码): 不能发送任何含文字的内容。"
+          "请安装 Qt 所用的 ICU 库。",
+      .fieldLabels = kFieldLabels,
+      .portUnmapped =
+          "%1 没有对应的设备: 找不到这个串口。请插上设备, 或把环境变量 VORLAN_%1 "
+          "设为设备的路径。",
+      .portMissing = "无法打开 %1 (%2): 设备不存在。请检查设备是否已连接。",
+      .portBusy = "无法打开 %1 (%2): 串口正被其他程序使用。请关闭该程序后重新选择串口。",
+      .portBusyBy = "无法打开 %1 (%2): %3 正在使用该串口。请关闭它后重新选择串口。",
+      .holderName = "%1 (进程 %2)",
+      .portBusyModemManager =
+          " ModemManager 会占用新接入的串口几秒钟以寻找调制解调器: 请稍等片刻, 或停止它 (sudo "
+          "systemctl stop ModemManager)。",
+      .portTakenByBrltty =
+          " 盲文显示服务 brltty 会占用 CH340/CH341 芯片的 USB 串口: 如果不用盲文显示器, "
+          "请卸载它 (sudo apt remove brltty), 然后重新插上串口线。",
+      .portNoPermission =
+          "无法打开 %1 (%2): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组 (Arch Linux 上是 "
+          "\"uucp\"): 运行 \"sudo usermod -aG dialout $USER\", 然后重新登录。",
+      .portNoPermissionGroup =
+          "无法打开 %1 (%2): 没有权限。该串口属于 \"%3\" 组: 运行 \"sudo usermod -aG %3 "
+          "$USER\", 然后注销并重新登录 (只开新终端不够)。",
+      .portNoPermissionLogin =
+          "无法打开 %1 (%2): 没有权限。你已加入 \"%3\" 组, 但本次登录早于加入: "
+          "请注销并重新登录。",
+      .portOpenFailed = "无法打开 %1 (%2): %3",
+      .portNotOpen =
+          "没有打开的串口: 串口框显示“%1”, 但只有从列表中选择它才会打开。请选择设备的串口 "
+          "(若是“%1”, 就再选一次), 或用“串口” > “查找设备”找到它。",
+      .portHungUp = "%1 (%2) 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。",
+      .portWriteFailed = "未能发送到 %1 (%2): %3",
+      .portClearFailed = "未发送到 %1 (%2): 清空串口缓冲区失败: %3",
+      .portOutputFull = "未发送到 %1 (%2): %3 个字节超出 512 字节的输出缓冲区。",
+      .portNotDrained = "%1 (%2): 时间已到, 仍有 %3 个字节等待发送; 设备可能没有全部收到。",
+      .usbSerial = "USB 串口",
+      .statusNoPort = "%1 尚未打开: 请从列表中(再)选择它。",
+      .statusNoPortDetail =
+          "没有打开的串口。串口框显示 %1, 但只有从列表中选择一项 (包括 %1) 才会打开它。"
+          "“串口” > “查找设备”可以找到设备所在的串口。",
+      .statusOpen = "%1 已打开 (%2)。",
+      .statusWaiting = "%1: 等待设备应答, 已收到 %2/%3 字节",
+      .statusNoAnswer = "%1 无应答: 串口选错、设备未开或连线?",
+      .statusNoAnswerDetail =
+          "%1 (%2) 上的设备已 %3 秒没有应答。可能的原因: 串口选错 (“串口” > “查找设备”"
+          "可以找到正确的串口, 串口框的提示列出每个 COM 号对应的设备), 设备未开机, 或连线松动。"
+          "仍在等待应答。",
+      .statusOutcome = "%1: %2",
+      .statusMessageSent = "%1: 消息已发送, 设备不应答消息。",
+      .statusFactoryReset = "窗口中已是出厂配置, 尚未发送。",
+      .statusFactoryResetDetail =
+          "窗口中现在是出厂配置。尚未向设备发送任何内容: "
+          "按“写入配置”才会写入设备。",
+      .helpDescription = "通过串口读出、修改并写入QX系列APRS终端的配置。",
+      .helpDemo = "无需硬件试用本程序: 模拟设备在 COM1 上应答。",
+      .demoStarted = "演示: 模拟设备在 COM1 (%1) 上应答。请在串口框中选择 COM1, 再按“读出配置”。",
+      .demoNotFound =
+          "演示需要设备模拟器 vorlan_device_sim, 但在本程序所在目录 (%1) 和 PATH 中都没有找到。",
+      .demoFailed = "演示无法启动: %1",
+      .config =
+          {
+              .menuFile = "文件(&F)",
+              .menuOpen = "打开配置...",
+              .menuSaveAs = "配置另存为...",
+              .menuOpenBackups = "打开备份文件夹",
+              .menuExit = "退出",
+              .menuHelp = "帮助(&H)",
+              .menuPortMapping = "串口对应关系",
+              .menuAbout = "关于 vorlan_setup",
+              .fileFilter = "配置文件 (*.json)",
+              .openTitle = "打开配置",
+              .saveTitle = "配置另存为",
+              .opened = "%1: 已设置 %2 个参数 (共 44 个)。尚未发送: 按“写入配置”才会写入设备。",
+              .unknownKeys = " 未知的键, 已忽略: %1。",
+              .notOpened = "%1 未打开, 窗口内容没有改变。",
+              .cannotRead = "无法读取该文件: %1",
+              .notJson = "该文件不是 JSON 格式: %1 (第 %2 字节)。",
+              .notConfiguration = "该文件不是 vorlan_setup 配置文件: 其 \"format\" 不是 "
+                                  "\"vorlan_setup configuration\"。",
+              .newerVersion =
+                  "该文件由更新版本的程序保存 (格式版本 %1, 本程序最高只能读取版本 %2)。",
+              .valueName = "“%1” (%2)",
+              .wrongType = "%1 必须是%2。",
+              .valueTypes = {"对象 {...}", "带引号的文字", "不小于 1 的整数", "true 或 false",
+                             "工作模式代码, 即 0 到 4 的整数, 或设备自己的代码 (一个字节的文字)",
+                             "带引号的文字, 或 {\"text\": ..., \"hex\": ...}",
+                             "true 或 false, 或设备自己的代码 (一个字节的文字)"},
+              .badHex = "%1: “%2”不是十六进制数, 每个字节应为两位 0-9 或 a-f。",
+              .notText =
+                  "%1: 第 %2 个字符是半个代理对, 不是字符; 不是文字的字节应写在 \"hex\" 中。",
+              .tooLong = "%1 在线路上占 %2 个字节, 该参数最多 %3 个。",
+              .notRegularFile = "它不是普通文件, 而是设备、管道或文件夹。",
+              .tooBig = "它有 %1 个字节, 配置文件最多 %2 个字节。",
+              .duplicateKey = "键 %1 出现了两次: 每个值只能给一次。",
+              .noWorkModeCode = "%1 是 %2, 不是工作模式代码 (0 到 4)。",
+              .writeRefusal = "“写入配置”会拒绝该文件:",
+              .notSaved = "%1 未保存: %2",
+              .workModeNotSaved =
+                  "未保存: “%1”必须是列表中的一项, 不能是“%2” (文件中以设备的代码保存工作模式)。",
+              .backupNotSaved = "本次读出的备份未能保存 (%1): %2",
+              .backupNotRemoved = "无法删除旧的备份 (%1): %2",
+              .backupsFolderNotShown = "无法打开备份文件夹: %1",
+              .portMapping = "本机上 COM1 至 COM30 对应的设备:",
+              .noPortMapping =
+                  "找不到任何串口。请插上设备, 或把环境变量 VORLAN_COM<n> 设为设备的路径。",
+              .aboutProgram = "vorlan_setup %1\nQX系列APRS终端设置程序。\n许可证: GPL-3.0-or-later",
+          },
+      .finder =
+          {
+              .menuPort = "串口(&P)",
+              .menuFindTracker = "查找设备...",
+              .title = "查找设备",
+              .intro = "设备接在哪个串口上? 请连接设备并开机, 然后用下面两种方法之一查找。",
+              .askWay = "询问: 程序向每个没有被其他程序占用的 USB 串口 (以及用 VORLAN_COM<n> "
+                        "设定的串口) 发送 About 请求, 每个最多等待 %1 秒设备的应答。",
+              .askButton = "询问各串口",
+              .plugWay = "插拔 (不发送任何内容): 拔下设备的连线, 按“确定”, 再重新插上。",
+              .asking = "正在询问 %1 ...",
+              .plugNow = "请现在重新插上设备的连线。最多等待 %1 秒新串口出现 ...",
+              .foundAnswering = "设备在 %1 上应答: “%2”。\n%3 已打开: 请按“读出配置”。",
+              .foundPlugged = "新出现的串口: %1。\n%2 已打开: 请按“读出配置”。",
+              .noneAnswered = "没有串口像设备那样应答。询问了:",
+              .severalAnswered = "有多个串口像设备那样应答, 请在串口框中选择正确的一个。询问了:",
+              .nothingToAsk =
+                  "没有可以询问的 USB 串口。请插上设备并开机 (只能充电的线不会出现串口), "
+                  "或把 VORLAN_COM<n> 设为设备的路径。",
+              .noneAppeared = "%1 秒内没有新串口出现。请检查连线 (有的线只能充电) 和插头; "
+                              "\"sudo dmesg | tail\" 可以看到系统是否识别了串口芯片。",
+              .resultAnswered = "%1: 应答 “%2”",
+              .resultSilent = "%1: %2 秒内没有应答",
+              .resultOther = "%1: 有应答, 但不是设备的应答 (%2)",
+              .resultHeld = "%1: 正被 %2 使用, 未询问",
+              .resultNotOpened = "%1: %2",
+          },
+      .check =
+          {
+              .menuTools = "工具(&T)",
+              .menuCheck = "检查配置",
+              .menuPasscode = "APRS-IS 验证码...",
+              .findings = kFindings,
+              .severities = {"警告", "提示"},
+              .summaryOne = "1 个警告: %1",
+              .summaryMany = "%1 个警告: %2",
+              .fieldSeparator = "、",
+              .noWarnings = "没有警告。",
+              .noFindings = "未发现问题: 此配置中没有妨碍终端接入 APRS 的设置。",
+              .dialogTitle = "检查配置",
+              .columnField = "参数",
+              .columnSeverity = "级别",
+              .columnFinding = "说明",
+              .close = "关闭",
+              .passcodeOffer = "%1 的 APRS-IS 验证码是 %2。填入“服务器验证码”吗?",
+              .passcodeHeld = "%1 的 APRS-IS 验证码是 %2, “服务器验证码”中已是该值。",
+              .passcodeNoCallsign =
+                  "“呼号”中的“%1”在 SSID 之前不是 1 到 6 个字母和数字: 无法计算 APRS-IS 验证码。",
+              .passcodePutIn = "填入",
+              .passcodeCancel = "取消",
+          },
+  };
+  return data;
+}
 
 }  // namespace vorlan

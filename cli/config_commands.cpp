@@ -139,6 +139,7 @@ std::optional<Failure> RunWrite(Context& context) {
   ParameterSet target = before.params;
   CopyFields(file, target);
   CopyFields(sets, target);
+  if (auto failure = ReportWriteFindings(context, target)) return failure;
   const auto request = WriteRequest(target, context.build);
   if (auto* refusal = std::get_if<Refusal>(&request)) {
     return Usage(QStringLiteral("Not written: ") + RefusalText(*refusal) + '.');

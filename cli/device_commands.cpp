@@ -36,6 +36,23 @@ SendFields SendFieldsOf(const Options& options) {
   return send;
 }
 
+// The device's text for a terminal: its characters as UTF-8, and the bytes that are no text (NUL
+// included) as they came, so that nothing of it is lost or cut.
+QByteArray TerminalBytes(const QByteArray& deviceText) {
+  const QString text = DecodeDeviceText(deviceText);
+  QByteArray bytes;
+  qsizetype runStart = 0;
+  for (qsizetype i = 0; i <= text.size(); ++i) {
+    const bool standIn = i < text.size() && text[i].unicode() >= 0xDC80 &&
+                         text[i].unicode() <= 0xDCFF && !(i > 0 && text[i - 1].isHighSurrogate());
+    if (i < text.size() && !standIn) continue;
+    bytes += QStringView(text).mid(runStart, i - runStart).toUtf8();
+    if (standIn) bytes += static_cast<char>(text[i].unicode() - 0xDC00);
+    runStart = i + 1;
+  }
+  return bytes;
+}
+
 // ports --probe: what each port did when asked; done when exactly one answered.
 std::optional<Failure> ProbeAndList(Context& context) {
   const QList<ProbeResult> results = context.probePorts();
@@ -79,23 +96,6 @@ std::optional<Failure> WaitForPort(Context& context) {
   }
   context.print(PortLineText(*appeared));
   return std::nullopt;
-}
-
-// The device's text for a terminal: its characters as UTF-8, and the bytes that are no text (NUL
-// included) as they came, so that nothing of it is lost or cut.
-QByteArray TerminalBytes(const QByteArray& deviceText) {
-  const QString text = DecodeDeviceText(deviceText);
-  QByteArray bytes;
-  qsizetype runStart = 0;
-  for (qsizetype i = 0; i <= text.size(); ++i) {
-    const bool standIn = i < text.size() && text[i].unicode() >= 0xDC80 &&
-                         text[i].unicode() <= 0xDCFF && !(i > 0 && text[i - 1].isHighSurrogate());
-    if (i < text.size() && !standIn) continue;
-    bytes += QStringView(text).mid(runStart, i - runStart).toUtf8();
-    if (standIn) bytes += static_cast<char>(text[i].unicode() - 0xDC00);
-    runStart = i + 1;
-  }
-  return bytes;
 }
 
 }  // namespace

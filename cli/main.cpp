@@ -20,6 +20,8 @@ const std::map<QString, Command> kCommands = {
     {"write", vorlan::cli::RunWrite},
     {"verify", vorlan::cli::RunVerify},
     {"diff", vorlan::cli::RunDiff},
+    {"check", vorlan::cli::RunCheck},
+    {"passcode", vorlan::cli::RunPasscode},
     {"about", vorlan::cli::RunAbout},
     {"instruction", vorlan::cli::RunInstruction},
     {"message", vorlan::cli::RunMessage},

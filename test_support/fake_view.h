@@ -44,6 +44,15 @@ class FakeView : public ui::WindowView {
     messages << text;
     if (journal) *journal << "Message";
   }
+  void showCheck(const ui::CheckReport& report) override { check = report; }
+  void openCheckList() override {}
+  bool ask(const QString& text, const QString&, const QString&) override {
+    messages << text;
+    return answer;
+  }
+
+  ui::CheckReport check;  // what the last check showed
+  bool answer = false;    // what ask() answers
 };
 
 }  // namespace vorlan::test

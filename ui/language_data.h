@@ -4,9 +4,12 @@
 
 #include <QString>
 #include <array>
+#include <initializer_list>
 #include <span>
 #include <string_view>
+#include <utility>
 
+#include "check/finding.h"
 #include "params/field.h"
 #include "params/presets.h"
 
@@ -87,6 +90,48 @@ struct FinderTexts {
   std::string_view resultNotOpened;  // %2 why, as the failure message says it
 };
 
+// A text for each finding id, placed by id whatever the order of the rows; AllFindingTexts says
+// whether none is missing.
+using FindingTextRow = std::pair<FindingId, std::string_view>;
+constexpr std::array<std::string_view, kFindingIdCount> ByFinding(
+    std::initializer_list<FindingTextRow> rows) {
+  std::array<std::string_view, kFindingIdCount> texts{};
+  for (const auto& [id, text] : rows) texts[static_cast<std::size_t>(id)] = text;
+  return texts;
+}
+constexpr bool AllFindingTexts(const std::array<std::string_view, kFindingIdCount>& texts) {
+  for (std::string_view text : texts) {
+    if (text.empty()) return false;
+  }
+  return true;
+}
+
+// The configuration check and the APRS-IS passcode. A finding's text takes the finding's values as
+// %1, %2, ... in the order check/finding.h gives for its id; the text does not name the field.
+struct CheckTexts {
+  std::string_view menuTools, menuCheck, menuPasscode;
+  std::array<std::string_view, kFindingIdCount> findings;  // by FindingId
+  std::array<std::string_view, 2> severities;              // by Severity: warning, note
+
+  // The status line and the dialog's headline: the warnings and the fields they are in.
+  std::string_view summaryOne;      // %1 the field
+  std::string_view summaryMany;     // %1 how many, %2 the fields
+  std::string_view fieldSeparator;  // between the fields
+  std::string_view noWarnings;      // notes only
+  std::string_view noFindings;
+
+  // The dialog that lists the findings.
+  std::string_view dialogTitle;
+  std::string_view columnField, columnSeverity, columnFinding;
+  std::string_view close;
+
+  // The passcode on request. %1 the callsign's base, %2 its passcode.
+  std::string_view passcodeOffer;       // asks whether to put it into "Login password"
+  std::string_view passcodeHeld;        // "Login password" holds it already
+  std::string_view passcodeNoCallsign;  // %1 the callsign, which has no base to compute it of
+  std::string_view passcodePutIn, passcodeCancel;  // the offer's buttons
+};
+
 struct LanguageData {
   std::string_view language;  // "en" or "zh"
   // Qt's own texts (standard buttons, file dialogs) come in this locale's language, whatever the
@@ -164,6 +209,7 @@ struct LanguageData {
 
   ConfigTexts config;
   FinderTexts finder;
+  CheckTexts check;
 };
 
 // The title of every message box, the same in both builds.
@@ -171,6 +217,14 @@ inline constexpr std::string_view kMessageTitle = "设置程序(简体)";
 
 inline QString Text(std::string_view utf8) {
   return Utf8(utf8);
+}
+
+// What a finding says, in this language; each value is put in once, as it stands.
+inline QString FindingText(const Finding& finding, const LanguageData& lang) {
+  return FillIn(Text(lang.check.findings[static_cast<std::size_t>(finding.id)]), finding.values);
+}
+inline QString SeverityText(Severity severity, const LanguageData& lang) {
+  return Text(lang.check.severities[static_cast<std::size_t>(severity)]);
 }
 
 }  // namespace vorlan

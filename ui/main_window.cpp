@@ -10,17 +10,26 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
 #include "config/backups.h"
 #include "link/serial_port/port_names.h"
 #include "params/field_table.h"
 #include "params/presets.h"
+#include "ui/findings_dialog.h"
 #include "ui/menu_bar.h"
 #include "ui/message_box.h"
 #include "ui/text_from_start.h"
 #include "ui/window_builder.h"
 
 namespace vorlan::ui {
+namespace {
+
+// The marks of a field with a finding: a warm colour for a warning, a cool one for a note.
+const QColor kWarningColour(0xFF, 0xD8, 0x8C);
+const QColor kNoteColour(0xD4, 0xE6, 0xFF);
+
+}  // namespace
 
 MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowLayout& layout,
                        QWidget* parent)
@@ -28,10 +37,11 @@ MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowL
       link_(link),
       lang_(lang),
       actions_(*this, link, lang),
-      config_(*this, link, lang, DefaultBackupFolder()) {
+      config_(*this, link, lang, DefaultBackupFolder()),
+      check_(*this, lang) {
   // The controls go into a client area below the menu bar, at the places the layout gives.
   QMenuBar* menuBar = BuildMenuBar(
-      *this, lang_, config_, [this] { exitProgram(); }, [this] { findTracker(); });
+      *this, lang_, config_, check_, [this] { exitProgram(); }, [this] { findTracker(); });
   controls_ = BuildControls(*PlaceBelowMenuBar(*this, menuBar), layout);
   setWindowTitle(Text(layout.caption));
   ApplyTabOrder(controls_, layout);
@@ -51,10 +61,14 @@ MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowL
   connectHandlers();
   actions_.status().showPort();
   if (QWidget* callsign = controlOf(Field::Callsign)) callsign->setFocus();
+  checking_ = true;
 }
 
 MainWindow::~MainWindow() {
   link_.onComm = nullptr;
+  // A box that loses the focus while the window is destroyed still says it was left.
+  checking_ = false;
+  for (const auto& trigger : checkTriggers_) disconnect(trigger);
 }
 
 QWidget* MainWindow::controlOf(Field field) const {
@@ -150,12 +164,19 @@ void MainWindow::showParameters(const ParameterSet& params) {
       showText(f, params.text(f));
     }
   }
+  recheckWhenShown();
 }
 
 void MainWindow::showSendFields(const SendFields& send) {
   for (Field f : ShowOrder()) {
     if (!IsParameter(f)) showText(f, send.text(f));
   }
+  recheckWhenShown();
+}
+
+// Values read, opened, reset or filled in: the marks follow them at once.
+void MainWindow::recheckWhenShown() {
+  if (checking_) check_.recheck();
 }
 
 void MainWindow::showMessage(const QString& text) {
@@ -163,12 +184,85 @@ void MainWindow::showMessage(const QString& text) {
 }
 
 void MainWindow::showStatus(const QString& text, const QString& detail, StatusTone tone) {
+  statusText_ = text;
+  statusDetail_ = detail;
+  if (statusLine_) setStatusTone(tone);
+  showStatusLine();
+}
+
+void MainWindow::showStatusLine() {
   if (!statusLine_) return;
-  setStatusTone(tone);
+  const QString whole = statusDetail_.isEmpty() ? statusText_ : statusDetail_;
   const QFontMetrics metrics(statusLine_->font());
-  statusLine_->setText(
-      metrics.elidedText(text, Qt::ElideMiddle, statusLine_->contentsRect().width()));
-  statusLine_->setToolTip(WrappedTip(detail.isEmpty() ? text : detail));
+  const int lineWidth = statusLine_->contentsRect().width();
+  if (checkSummary_.isEmpty()) {
+    statusLine_->setText(metrics.elidedText(statusText_, Qt::ElideMiddle, lineWidth));
+    statusLine_->setToolTip(WrappedTip(whole));
+    return;
+  }
+  // The summary stands at the end. Where both do not fit, the status text gives way first, but
+  // keeps a quarter of the line; the summary then loses the last of its fields.
+  const QString separator = QStringLiteral("  |  ");
+  const int width = lineWidth - metrics.horizontalAdvance(separator);
+  const int statusNeeds = metrics.horizontalAdvance(statusText_);
+  const int summaryRoom = std::max(width * 3 / 4, width - statusNeeds);
+  const QString summary = metrics.elidedText(checkSummary_, Qt::ElideRight, summaryRoom);
+  const int statusRoom = std::max(0, width - metrics.horizontalAdvance(summary));
+  statusLine_->setText(metrics.elidedText(statusText_, Qt::ElideMiddle, statusRoom) + separator +
+                       summary);
+  statusLine_->setToolTip(WrappedTip(whole + QStringLiteral("\n") + checkSummary_));
+}
+
+void MainWindow::showCheck(const CheckReport& report) {
+  for (const auto& f : FieldTable()) {
+    if (f.kind != FieldKind::Text) continue;
+    const auto mark = std::find_if(report.marks.begin(), report.marks.end(),
+                                   [&](const CheckReport::Mark& m) { return m.field == f.key; });
+    markField(f.key, mark == report.marks.end() ? nullptr : &*mark);
+  }
+  checkSummary_ = report.summary;
+  showStatusLine();
+  lastCheck_ = report;
+  if (checkDialog_) checkDialog_->setReport(report);
+}
+
+// A marked box takes the colour of its worst finding and shows its findings as its tooltip.
+void MainWindow::markField(Field field, const CheckReport::Mark* mark) {
+  QLineEdit* entry = entryOf(field);
+  if (!entry) return;
+  if (!mark) {
+    entry->setPalette(QPalette());  // back to the window's own colours
+    entry->setToolTip({});
+    entry->setAccessibleDescription({});
+    entry->setProperty("checkSeverity", QString());
+    return;
+  }
+  const bool warning = mark->severity == Severity::Warning;
+  QPalette palette = entry->palette();
+  palette.setColor(QPalette::Base, warning ? kWarningColour : kNoteColour);
+  palette.setColor(QPalette::Text, Qt::black);
+  entry->setPalette(palette);
+  entry->setToolTip(mark->text);
+  entry->setAccessibleDescription(mark->text);
+  entry->setProperty("checkSeverity", Utf8(SeverityName(mark->severity)));
+}
+
+void MainWindow::openCheckList() {
+  if (!checkDialog_) {
+    checkDialog_ = new FindingsDialog(this, lang_);
+    checkDialog_->onPick = [this](Field field) {
+      activateWindow();
+      if (QWidget* control = controlOf(field)) control->setFocus(Qt::OtherFocusReason);
+    };
+    checkDialog_->setReport(lastCheck_);
+  }
+  checkDialog_->show();
+  checkDialog_->raise();
+  checkDialog_->activateWindow();
+}
+
+bool MainWindow::ask(const QString& text, const QString& yes, const QString& no) {
+  return AskInBox(this, text, yes, no);
 }
 
 // A warning stands out: dark red on pale yellow, after a warning icon.
@@ -250,6 +344,18 @@ void MainWindow::connectHandlers() {
     disconnect(port->lineEdit(), &QLineEdit::returnPressed, port, nullptr);
     connect(port, &QComboBox::activated, this,
             [this, port] { actions_.selectPort(port->currentText()); });
+  }
+  // The check runs when the user leaves a box he has typed into, or ticks a check box.
+  for (const auto& f : FieldTable()) {
+    if (QLineEdit* entry = entryOf(f.key)) {
+      checkTriggers_ << connect(entry, &QLineEdit::editingFinished, this, [this, entry] {
+        if (!entry->isModified()) return;
+        entry->setModified(false);
+        check_.recheck();
+      });
+    } else if (QCheckBox* box = checkBoxOf(f.key)) {
+      checkTriggers_ << connect(box, &QCheckBox::clicked, this, [this] { check_.recheck(); });
+    }
   }
   link_.onComm = [this] { actions_.receive(); };
   actions_.backUpReadBack = [this](const ParameterSet& readBack) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "link/serial_link.h"
+#include "ui/check_actions.h"
 #include "ui/config_actions.h"
 #include "ui/finder_dialog.h"
 #include "ui/language_data.h"
@@ -37,9 +38,13 @@ class MainWindow : public QWidget, public WindowView {
   void showMessage(const QString& text) override;
   void showStatus(const QString& text, const QString& detail, StatusTone tone) override;
   QString shownPort() const override;
+  void showCheck(const CheckReport& report) override;
+  void openCheckList() override;
+  bool ask(const QString& text, const QString& yes, const QString& no) override;
 
   WindowActions& actions() { return actions_; }
   ConfigActions& configActions() { return config_; }
+  CheckActions& checkActions() { return check_; }
 
   // Port > Find the tracker: the dialog, then the port it found opened as a pick would, and one
   // message. The window's own port is closed meanwhile, and opened again when nothing was found.
@@ -63,15 +68,24 @@ class MainWindow : public QWidget, public WindowView {
   void pickPort(int number);  // the entry shown and opened, as the user picks it
   void setStatusTone(StatusTone tone);
   void showText(Field field, const QString& value);
+  void showStatusLine();  // the status text, and the check's summary where there is one
+  void markField(Field field, const CheckReport::Mark* mark);
+  void recheckWhenShown();
 
   SerialLink& link_;
   const LanguageData& lang_;
   WindowActions actions_;
   ConfigActions config_;
+  CheckActions check_;
   QHash<QString, QWidget*> controls_;
   QLabel* statusLine_ = nullptr;
   QLabel* statusIcon_ = nullptr;  // in the status line, for a warning
   FinderSetup finder_;
+  QString statusText_, statusDetail_, checkSummary_;
+  class FindingsDialog* checkDialog_ = nullptr;
+  CheckReport lastCheck_;
+  bool checking_ = false;  // the values at start are not checked: nothing has been read or typed
+  QList<QMetaObject::Connection> checkTriggers_;  // cut before the boxes go
 };
 
 }  // namespace vorlan::ui

@@ -105,13 +105,13 @@ void WindowActions::receive() {
   if (!backupProblem.isEmpty()) view_.showMessage(backupProblem);
 }
 
+void WindowActions::takeShownAsDeviceValues() {
+  deviceValues_ = view_.parameters();
+}
+
 void WindowActions::closePort() {
   link_.setPortOpen(false);
   status_.showPort();
-}
-
-void WindowActions::takeShownAsDeviceValues() {
-  deviceValues_ = view_.parameters();
 }
 
 void WindowActions::reportFailure(const LinkFailure& failure) {

@@ -1,7 +1,8 @@
 // vorlan_cli as a user runs it, against the device simulator on a pseudo-terminal: a read written
 // back byte for byte with every filler and with codes outside the tool's tables, a file of the
 // Chinese build, a planted mismatch, a silent device, backups and their failure, output that
-// cannot be written, two commands back to back, the exit codes and the exchange log.
+// cannot be written, two commands back to back, the exit codes, the exchange log, the APRS check
+// and the passcode.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -33,14 +37,10 @@ struct CliRun {
 
 class CliTest : public testing::Test {
  protected:
-  // Runs vorlan_cli with its data folder (and so its backups) in the test's own folder, and the
-  // environment variables of `pins` (VORLAN_COM<n>); its standard output goes to `out` unless a
-  // file is given for it.
-  CliRun cli(const QStringList& arguments, const QString& standardOutput = {}) {
-    return cliWith({}, arguments, standardOutput);
-  }
-  CliRun cliWith(const QMap<QString, QString>& pins, const QStringList& arguments,
-                 const QString& standardOutput = {}) {
+  // Runs vorlan_cli with its data folder (and so its backups) in the test's own folder, with the
+  // given environment pins; its standard output goes to `out` unless a file is given for it.
+  CliRun cli(const QStringList& arguments, const QMap<QString, QString>& pins = {},
+             const QString& standardOutput = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", home.path());
@@ -252,6 +252,70 @@ TEST_F(CliTest, ExitCodesTellWhatWentWrong) {
   EXPECT_FALSE(QFileInfo(file("fifo")).isFile());  // not replaced
 }
 
+// 17575 is the passcode of BG7ABC and 09424 that of W2, 28058 that of SIM1 (the simulator's
+// callsign): computed outside this program with the published algorithm.
+TEST_F(CliTest, PasscodeCheckAndStrictWrite) {
+  EXPECT_EQ(cli({"passcode", "bg7abc-9"}).out, "17575\n");
+  EXPECT_EQ(cli({"passcode", "W2"}).out, "09424\n");
+  const CliRun noBase = cli({"passcode", "BG7ABCD-1"});
+  EXPECT_EQ(noBase.exitCode, 1);
+  EXPECT_TRUE(noBase.err.contains("there is no APRS-IS passcode for it"))
+      << noBase.err.toStdString();
+
+  writeFile("sound.json", R"({"format": "vorlan_setup configuration", "version": 1,
+      "parameters": {"Callsign": "BG7ABC-9", "LoginServer": true, "LoginPassword": "17575"}})");
+  writeFile("warned.json", R"({"format": "vorlan_setup configuration", "version": 1,
+      "parameters": {"Callsign": "NOCALL-9", "Path": "WIDE3-3", "LoginServer": true,
+                     "LoginPassword": "-1   "}})");
+  const CliRun sound = cli({"check", file("sound.json")});
+  EXPECT_EQ(sound.exitCode, 0);
+  EXPECT_EQ(sound.out, "");
+  EXPECT_TRUE(sound.err.endsWith("No findings in " + file("sound.json") + ".\n"));
+
+  const CliRun warned = cli({"check", file("warned.json")});
+  EXPECT_EQ(warned.exitCode, 7);
+  EXPECT_EQ(
+      warned.out.split('\n', Qt::SkipEmptyParts),
+      (QStringList{"Callsign: warning: NOCALL stands for a station not set up yet: APRS-IS "
+                   "refuses it and digipeaters drop its packets. Put in your own callsign.",
+                   "LoginPassword: note: \"-1\" logs in read-only: the server sends to the "
+                   "tracker but takes nothing from it.",
+                   "Path: warning: With \"WIDE3-3\" the path asks for 3 hops, more than "
+                   "WIDE2-2 (2 hops): it floods the network, and many digipeaters drop it."}));
+  EXPECT_TRUE(warned.err.contains("sets 4 of 44 fields")) << warned.err.toStdString();
+  EXPECT_TRUE(warned.err.endsWith("2 warnings in " + file("warned.json") + ".\n"));
+
+  const CliRun json = cli({"check", file("warned.json"), "--json"});
+  EXPECT_EQ(json.exitCode, 7);
+  const QJsonObject report = QJsonDocument::fromJson(json.out.toUtf8()).object();
+  EXPECT_EQ(report["warnings"].toInt(), 2);
+  EXPECT_EQ(report["notes"].toInt(), 1);
+  const QJsonObject path = report["findings"].toArray()[2].toObject();
+  EXPECT_EQ(path["field"].toString(), "Path");
+  EXPECT_EQ(path["severity"].toString(), "warning");
+  EXPECT_EQ(path["id"].toString(), "path-too-many-hops");
+  EXPECT_EQ(path["values"].toArray(), (QJsonArray{"WIDE3-3", "3"}));
+
+  Simulator sim;
+  const CliRun device = cli({"check", "device", "--port", sim.path(), "--no-backup"});
+  EXPECT_EQ(device.exitCode, 7);
+  EXPECT_EQ(device.out,
+            "LoginPassword: warning: This is not the APRS-IS passcode of SIM1: the "
+            "server takes the tracker as unverified and drops what it sends.\n");
+
+  const CliRun strict = cli({"write", "--port", sim.path(), file("warned.json"), "--strict"});
+  EXPECT_EQ(strict.exitCode, 7);
+  EXPECT_TRUE(strict.err.contains("Path: warning: With \"WIDE3-3\""));
+  EXPECT_TRUE(strict.err.endsWith("Not written: 2 warnings (--strict).\n"));
+  EXPECT_TRUE(sim.received("write").isEmpty());
+
+  const CliRun written = cli({"write", "--port", sim.path(), file("warned.json")});
+  EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
+  EXPECT_TRUE(written.err.contains("Path: warning: With \"WIDE3-3\""));
+  ASSERT_TRUE(sim.waitFor("write", 1));
+  EXPECT_TRUE(sim.received("write")[0].contains("&NOCALL-9|WIDE3-3|"));
+}
+
 TEST_F(CliTest, ARefusalAndGarbledBytesHaveExitCodesOfTheirOwn) {
   Simulator refusing({"--fast", "--wrong-kind", "5"});
   const CliRun read = cli({"read", "--port", refusing.path()});
@@ -397,11 +461,11 @@ TEST_F(CliTest, PortsAreListedAskedAndFoundByAuto) {
       "VORLAN device simulator 1.0 - it answers Read, Write, About and remote instructions; 9600 "
       "baud, 8N1.";
 
-  const CliRun list = cliWith(one, {"ports"});
+  const CliRun list = cli({"ports"}, one);
   EXPECT_EQ(list.exitCode, 0);
   EXPECT_TRUE(list.out.contains(silentLine + '\n' + trackerLine + '\n')) << list.out.toStdString();
 
-  const CliRun probe = cliWith(one, {"ports", "--probe", "--timeout", "0.4"});
+  const CliRun probe = cli({"ports", "--probe", "--timeout", "0.4"}, one);
   EXPECT_EQ(probe.exitCode, 0) << probe.err.toStdString();
   EXPECT_TRUE(probe.out.endsWith(silentLine + ": no answer within 0.4 s\n" + trackerLine +
                                  ": answered \"" + about + "\"\nThe device is on COM7 (" +
@@ -410,7 +474,7 @@ TEST_F(CliTest, PortsAreListedAskedAndFoundByAuto) {
   EXPECT_TRUE(probe.err.contains("Asking " + silentLine + " ...\nAsking " + trackerLine));
 
   const CliRun read =
-      cliWith(one, {"read", "--port", "auto", "--timeout", "0.4", "-o", file("a.json")});
+      cli({"read", "--port", "auto", "--timeout", "0.4", "-o", file("a.json")}, one);
   EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
   EXPECT_TRUE(read.out.contains("The device answered on " + trackerLine + ".\nBackup: "));
   EXPECT_TRUE(read.out.contains("Read COM7 (" + tracker.path() + "): saved to " + file("a.json")));
@@ -420,7 +484,7 @@ TEST_F(CliTest, PortsAreListedAskedAndFoundByAuto) {
   // Two devices, or none: no choice is made, the port error lists what each did.
   const QMap<QString, QString> two = {{"VORLAN_COM7", tracker.path()},
                                       {"VORLAN_COM8", second.path()}};
-  const CliRun several = cliWith(two, {"about", "--port", "auto"});
+  const CliRun several = cli({"about", "--port", "auto"}, two);
   EXPECT_EQ(several.exitCode, 2);
   EXPECT_TRUE(several.err.endsWith(
       "Several ports answered as the device does; give one with --port. Asked:\n  " + trackerLine +
@@ -428,7 +492,7 @@ TEST_F(CliTest, PortsAreListedAskedAndFoundByAuto) {
       about + "\"\n"))
       << several.err.toStdString();
   const CliRun none =
-      cliWith({{"VORLAN_COM3", silent.path()}}, {"ports", "--probe", "--timeout", "0.3"});
+      cli({"ports", "--probe", "--timeout", "0.3"}, {{"VORLAN_COM3", silent.path()}});
   EXPECT_EQ(none.exitCode, 2);
   EXPECT_TRUE(none.err.endsWith("No port answered as the device does. Asked:\n  " + silentLine +
                                 ": no answer within 0.3 s\n"))
@@ -457,7 +521,7 @@ TEST_F(CliTest, PortsWaitPrintsThePortThatAppears) {
   EXPECT_TRUE(sim.received("about").isEmpty());  // nothing is sent
 
   const CliRun nothing =
-      cliWith({{"VORLAN_COM9", file("none")}}, {"ports", "--wait", "--timeout", "0.3"});
+      cli({"ports", "--wait", "--timeout", "0.3"}, {{"VORLAN_COM9", file("none")}});
   EXPECT_EQ(nothing.exitCode, 3);
   EXPECT_TRUE(nothing.err.endsWith("No new port appeared within 0.3 s.\n"))
       << nothing.err.toStdString();

@@ -86,16 +86,19 @@ TEST_P(MenuTest, TheMenuBarStandsAboveAClientAreaThatKeepsItsLayout) {
 
   const ConfigTexts& t = lang().config;
   const QList<QAction*> menus = bar->actions();
-  ASSERT_EQ(menus.size(), 3);
+  ASSERT_EQ(menus.size(), 4);
   EXPECT_EQ(menus[0]->text(), Text(t.menuFile));
   EXPECT_EQ(menus[1]->text(), Text(lang().finder.menuPort));
-  EXPECT_EQ(menus[2]->text(), Text(t.menuHelp));
+  EXPECT_EQ(menus[2]->text(), Text(lang().check.menuTools));
+  EXPECT_EQ(menus[3]->text(), Text(t.menuHelp));
   const std::pair<const char*, std::string_view> items[] = {
       {"actionOpen", t.menuOpen},
       {"actionSaveAs", t.menuSaveAs},
       {"actionOpenBackups", t.menuOpenBackups},
       {"actionExit", t.menuExit},
       {"actionFindTracker", lang().finder.menuFindTracker},
+      {"actionCheck", lang().check.menuCheck},
+      {"actionPasscode", lang().check.menuPasscode},
       {"actionPortMapping", t.menuPortMapping},
       {"actionAbout", t.menuAbout}};
   for (const auto& [name, text] : items) EXPECT_EQ(action(name)->text(), Text(text)) << name;

@@ -38,6 +38,47 @@ constexpr std::array kFieldLabels = {
     FieldLabel{Field::Message, "消息"},
 };
 
+using enum FindingId;
+constexpr auto kFindings = ByFinding({
+    {CallsignEmpty, "没有呼号: 终端发出的数据包不带呼号, 没有台站会接收。"},
+    {CallsignBase, "“%1”不是呼号: 呼号由 1 到 6 个字母和数字组成 (AX.25)。"},
+    {CallsignSsid, "SSID“%1”不在 1 到 15 之间或带有前导零: AX.25 无法传送。"},
+    {CallsignSsidZero, "不写“-0”: 台站呼号应为“%1”。"},
+    {CallsignLowerCase, "呼号请用大写字母“%1”: APRS-IS 和中继台不接受小写。"},
+    {CallsignPlaceholder,
+     "%1 代表尚未设置的台站: APRS-IS 拒绝登录, 中继台丢弃其数据包。请填入您自己的呼号。"},
+    {PathElement,
+     "“%1”既不是带 SSID 的呼号, 也不是 WIDEn-N 别名 (n 为 1 到 7, N 为 0 到 n): "
+     "中继台不会转发。"},
+    {PathLowerCase, "请将“%1”写成大写“%2”: 中继台不接受小写。"},
+    {PathTooManyHops,
+     "到“%1”时路径要求 %2 跳, 超过 WIDE2-2 (2 跳): 会使网络拥塞, 许多中继台会丢弃。"},
+    {PathTooManyElements, "路径中有 %1 个中继: AX.25 最多只能带 8 个。"},
+    {PasscodeWrong, "这不是 %1 的 APRS-IS 验证码: 服务器把终端视为未验证, 丢弃它发送的数据。"},
+    {PasscodeReadOnly, "“-1”为只读登录: 服务器向终端发送数据, 但不接收终端的数据。"},
+    {ServerEmpty, "已启用但没有服务器: 请按“主机:端口”填写, 如 rotate.aprs2.net:14580。"},
+    {ServerNoPort, "没有端口: 请按“主机:端口”填写, 如 rotate.aprs2.net:14580。"},
+    {ServerPort, "端口“%1”不在 1 到 65535 之间。"},
+    {ServerHost, "“%1”不是主机名或地址。"},
+    {FilterUnknownKind,
+     "“%1”不是 APRS-IS 过滤命令 (r/ p/ b/ o/ t/ s/ d/ a/ e/ g/ q/ m/ f/ u/, 前面可加“-”): "
+     "服务器无法解析该过滤条件。"},
+    {FilterArguments, "“%1”的参数不符合 %2 的格式: 服务器无法解析该过滤条件。"},
+    {FilterNumber, "“%1”: “%2”不是数字。"},
+    {FilterRange, "“%1”: %2 超出 %3 到 %4 的范围。"},
+    {NullPosition, "0000.00N 00000.00E 是零点位置, 位于非洲外海: 请填入台站的位置。"},
+    {PositionRange, "“%1”不是有效位置: 度数最多 %2, 分数须小于 60。"},
+    {FrequencyRange, "%1 MHz 超出电台的频率范围 136.000-174.000 和 400.000-480.000 MHz。"},
+    {WifiSsidEmpty, "没有 WiFi 名字, 但已开启互联网功能: 终端无法连接服务器。"},
+    {WifiPasswordShort,
+     "WPA2 密码须为 8 到 63 个字符, 现在是 %1 个: 终端无法接入网络。开放网络请留空。"},
+    {WifiPasswordCharacter, "WPA2 密码只能含可打印的 ASCII 字符, 不能含“%1”。"},
+    {PhoneNumber, "电话号码只能是数字, 前面可加一个“+”, 不能含“%1”。"},
+    {SymbolNotPrintable, "“%1”不是 APRS 符号: 应为 ! 到 ~ 之间的一个可打印字符。"},
+    {SymbolDelimiter, "“%1”无法写入设备: 写入帧用它作分隔符。"},
+});
+static_assert(AllFindingTexts(kFindings));
+
 }  // namespace
 
 const LanguageData& ChineseLanguage() {
@@ -200,6 +241,30 @@ const LanguageData& ChineseLanguage() {
               .resultOther = "%1: 有应答, 但不是设备的应答 (%2)",
               .resultHeld = "%1: 正被 %2 使用, 未询问",
               .resultNotOpened = "%1: %2",
+          },
+      .check =
+          {
+              .menuTools = "工具(&T)",
+              .menuCheck = "检查配置",
+              .menuPasscode = "APRS-IS 验证码...",
+              .findings = kFindings,
+              .severities = {"警告", "提示"},
+              .summaryOne = "1 个警告: %1",
+              .summaryMany = "%1 个警告: %2",
+              .fieldSeparator = "、",
+              .noWarnings = "没有警告。",
+              .noFindings = "未发现问题: 此配置中没有妨碍终端接入 APRS 的设置。",
+              .dialogTitle = "检查配置",
+              .columnField = "参数",
+              .columnSeverity = "级别",
+              .columnFinding = "说明",
+              .close = "关闭",
+              .passcodeOffer = "%1 的 APRS-IS 验证码是 %2。填入“服务器验证码”吗?",
+              .passcodeHeld = "%1 的 APRS-IS 验证码是 %2, “服务器验证码”中已是该值。",
+              .passcodeNoCallsign =
+                  "“呼号”中的“%1”在 SSID 之前不是 1 到 6 个字母和数字: 无法计算 APRS-IS 验证码。",
+              .passcodePutIn = "填入",
+              .passcodeCancel = "取消",
           },
   };
   return data;

@@ -425,7 +425,7 @@ TEST_F(CliTest, ResultsGoOutWholeOrTheCommandFails) {
 
   Simulator sim;
   for (const char* command : {"about", "read"}) {
-    const CliRun run = cli({command, "--port", sim.path()}, "/dev/full");
+    const CliRun run = cli({command, "--port", sim.path()}, {}, "/dev/full");
     EXPECT_EQ(run.exitCode, 1) << command;
     EXPECT_TRUE(
         run.err.trimmed().endsWith("Cannot write to standard output: No space left on device"))

@@ -7,27 +7,24 @@
 #include "memory_link.h"
 #include "params/presets.h"
 #include "ui/lang/en/en_language.h"
-#include "ui/lang/zh/zh_language.h"
 #include "ui/window_actions.h"
 
 namespace vorlan {
 namespace {
 
 void BM_BuildWriteFrame(benchmark::State& state) {
-  const BuildValues& build = (state.range(0) ? ChineseLanguage() : EnglishLanguage()).values;
-  ParameterSet params = InitialParameters(build);
+  ParameterSet params = InitialParameters(state.range(0) ? kAsiaServers : kRotateServers);
   params.setText(Field::BeaconText, QString::fromUtf8("北京市海淀区 APRS 信标"));
   for (auto _ : state) {
-    benchmark::DoNotOptimize(BuildWriteFrame(params, build));
+    benchmark::DoNotOptimize(BuildWriteFrame(params));
   }
 }
 BENCHMARK(BM_BuildWriteFrame)->Arg(0)->Arg(1);
 
 void BM_CheckWriteFrame(benchmark::State& state) {
-  const BuildValues& build = EnglishLanguage().values;
-  const ParameterSet params = InitialParameters(build);
+  const ParameterSet params = InitialParameters(kRotateServers);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(CheckWriteFrame(params, build));
+    benchmark::DoNotOptimize(CheckWriteFrame(params));
   }
 }
 BENCHMARK(BM_CheckWriteFrame);

@@ -58,10 +58,9 @@ int main(int argc, char** argv) {
   const double readMs = MedianMs(session, runs, [&] { session.actions.read(); });
   const qsizetype readBytes = static_cast<qsizetype>(kReadRequest.size()) + kReadReplyLength;
 
-  session.view.params = InitialParameters(lang.values);
+  session.view.params = InitialParameters(lang.servers);
   const double writeMs = MedianMs(session, runs, [&] { session.actions.write(); });
-  const qsizetype writeBytes =
-      BuildWriteFrame(session.view.params, lang.values).size() + kWriteReplyLength;
+  const qsizetype writeBytes = BuildWriteFrame(session.view.params).size() + kWriteReplyLength;
 
   if (readMs < 0 || writeMs < 0) {
     std::fprintf(stderr, "the simulator did not answer\n");

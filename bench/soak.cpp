@@ -28,7 +28,7 @@ int Mismatches(const ParameterSet& written, const ParameterSet& readBack) {
           EncodeDeviceText(written.text(row.field)).leftJustified(row.width, ' ');
       mismatches += EncodeDeviceText(readBack.text(row.field)) != expected;
     } else if (row.decoding == ReadBackDecoding::WorkMode) {
-      mismatches += written.text(row.field) != readBack.text(row.field);
+      mismatches += written.workMode() != readBack.workMode();
     } else {
       mismatches += written.flag(row.field) != readBack.flag(row.field);
     }
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     for (int cycle = 0; cycle < cycles / 2; ++cycle) {
-      const ParameterSet params = test::RandomParameters(random, lang->values);
+      const ParameterSet params = test::RandomParameters(random, lang->servers);
       session.view.params = params;
       session.view.messages.clear();
       session.actions.write();
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
           session.waitForMessages(1) &&
           session.view.messages[0] == params.text(Field::Callsign) + Text(lang->writeCorrect);
 
-      session.view.params = InitialParameters(lang->values);
+      session.view.params = InitialParameters(lang->servers);
       session.actions.read();
       const bool read = session.waitForMessages(2);
       if (!written || !read) ++failedExchanges;

@@ -8,11 +8,11 @@
 
 #include "check/callsign.h"
 #include "check/configuration_check.h"
+#include "check/en/english_findings.h"
 #include "check/passcode.h"
 #include "cli/commands.h"
 #include "cli/try.h"
 #include "params/field_table.h"
-#include "ui/lang/en/en_language.h"
 
 namespace vorlan::cli {
 namespace {
@@ -21,7 +21,7 @@ namespace {
 QString FindingLine(const Finding& finding) {
   return QStringLiteral("%1: %2: %3")
       .arg(Utf8(Def(finding.field).name), Utf8(SeverityName(finding.severity)),
-           FindingText(finding, EnglishLanguage()));
+           FindingText(finding, EnglishFindingTexts()));
 }
 
 QString Count(int n, const char* one, const char* many) {
@@ -35,7 +35,7 @@ QByteArray FindingsJson(const QString& checked, const Findings& findings) {
                             {"severity", Utf8(SeverityName(f.severity))},
                             {"id", Utf8(FindingName(f.id))},
                             {"values", QJsonArray::fromStringList(f.values)},
-                            {"text", FindingText(f, EnglishLanguage())}});
+                            {"text", FindingText(f, EnglishFindingTexts())}});
   }
   const int warnings = WarningCount(findings);
   return QJsonDocument(QJsonObject{{"checked", checked},

@@ -280,8 +280,6 @@ QString RefusalText(const Refusal& refusal) {
           .arg(name)
           .arg(refusal.needed)
           .arg(refusal.found);
-    case Refusal::Rule::NoWorkModeCode:
-      return QStringLiteral("%1 \"%2\" is none of the work modes").arg(name, refusal.offending);
     case Refusal::Rule::Delimiter:
       return QStringLiteral("%1 must not contain the character \"%2\"")
           .arg(name, refusal.offending);

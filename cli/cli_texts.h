@@ -36,6 +36,12 @@ QString NoSingleDeviceText(const QList<ProbeResult>& results, int waitMs);
 // 2".
 QString RefusalText(const Refusal& refusal);
 
+// What the device's answers to an instruction say, as the English window words them: "NOCALL Radio
+// write correct!!!", "Callsign:NOCALL-9 Radio Read correct!!!".
+inline const QString kRadioWriteCorrect = QStringLiteral(" Radio write correct!!!");
+inline const QString kCallsignPrefix = QStringLiteral("Callsign:");
+inline const QString kRadioReadCorrect = QStringLiteral(" Radio Read correct!!!");
+
 // The outcome as the device said it: "\"$4\" (write done)".
 QString OutcomeText(Reply::Outcome outcome);
 

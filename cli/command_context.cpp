@@ -10,7 +10,7 @@
 #include "cli/cli_texts.h"
 #include "config/backups.h"
 #include "link/requests.h"
-#include "ui/lang/en/en_language.h"
+#include "params/presets.h"
 
 namespace vorlan::cli {
 namespace {
@@ -39,7 +39,7 @@ QString BackupLabel(ReadPurpose purpose) {
 
 }  // namespace
 
-Context::Context(const Options& opts) : options(opts), build(EnglishLanguage().values) {}
+Context::Context(const Options& opts) : options(opts) {}
 
 void Context::print(const QString& text) const {
   output((text + '\n').toUtf8());
@@ -101,13 +101,13 @@ std::variant<DeviceConfiguration, Failure> Context::readDevice(DeviceSession& se
     return Unexpected(session, read, "the read request");
 
   DeviceConfiguration device{
-      ReadBackParameters(read.readBack, build),
+      ReadBackParameters(read.readBack),
       read.readBack,
       {session.port(), session.devicePath(), QDateTime::currentDateTimeUtc()}};
   if (!options.backup) return device;
   const BackupKind kind =
       purpose == ReadPurpose::BeforeWrite ? BackupKind::BeforeWrite : BackupKind::Read;
-  const BackupOutcome backup = SaveBackup(device.params, build, saveInfo(device.origin), kind);
+  const BackupOutcome backup = SaveBackup(device.params, saveInfo(device.origin), kind);
   const QString label = BackupLabel(purpose);
   if (!backup.path.isEmpty()) note(QStringLiteral("%1: %2").arg(label, backup.path));
   if (backup.problem && backup.path.isEmpty() && purpose == ReadPurpose::BeforeWrite) {
@@ -121,7 +121,7 @@ std::variant<DeviceConfiguration, Failure> Context::readDevice(DeviceSession& se
 }
 
 std::variant<OpenedConfiguration, Failure> Context::openFile(const QString& path) const {
-  auto opened = OpenConfiguration(path, InitialParameters(build), build);
+  auto opened = OpenConfiguration(path, InitialParameters(kRotateServers));
   if (auto* problem = std::get_if<ConfigProblem>(&opened)) {
     return Failure{ExitCode::UsageOrFile, ProblemText(*problem)};
   }

@@ -1,6 +1,6 @@
 #pragma once
-// What every command shares: the options, the English build's values, the exchange log, where
-// results and notes go, and reading the device's configuration with its backup.
+// What every command shares: the options, the exchange log, where results and notes go, and
+// reading the device's configuration with its backup.
 
 #include <QString>
 #include <optional>
@@ -36,7 +36,6 @@ class Context {
   explicit Context(const Options& options);
 
   const Options& options;
-  const BuildValues& build;  // the English build's work-mode texts and server presets
   ExchangeLog log;
   bool notesToStderr = false;  // when standard output carries the command's data
 
@@ -61,7 +60,7 @@ class Context {
   // Before a write, a backup that cannot be saved ends the command before anything is sent.
   std::variant<DeviceConfiguration, Failure> readDevice(
       DeviceSession& session, ReadPurpose purpose = ReadPurpose::Read) const;
-  // Opens a file over the English build's initial values.
+  // Opens a file over the initial values (the worldwide servers).
   std::variant<OpenedConfiguration, Failure> openFile(const QString& path) const;
 
  private:

@@ -12,6 +12,7 @@
 #include "config/field_compare.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
+#include "params/presets.h"
 
 namespace vorlan::cli {
 namespace {
@@ -25,8 +26,7 @@ Failure Usage(const QString& text) {
 }
 
 // The --set overrides, checked as a file's values are.
-std::variant<OpenedConfiguration, Failure> ParseSets(const QStringList& sets,
-                                                     const BuildValues& build) {
+std::variant<OpenedConfiguration, Failure> ParseSets(const QStringList& sets) {
   QJsonObject parameters;
   for (const QString& set : sets) {
     const qsizetype equals = set.indexOf('=');
@@ -62,7 +62,7 @@ std::variant<OpenedConfiguration, Failure> ParseSets(const QStringList& sets,
                              {"version", kConfigFormatVersion},
                              {"parameters", parameters}};
   auto opened = ReadConfiguration(QJsonDocument(document).toJson(), QStringLiteral("--set"),
-                                  InitialParameters(build), build);
+                                  InitialParameters(kRotateServers));
   if (auto* problem = std::get_if<ConfigProblem>(&opened)) return Usage(ProblemText(*problem));
   return std::get<OpenedConfiguration>(opened);
 }
@@ -72,12 +72,12 @@ std::optional<Failure> ReportMismatches(const Context& context, const DeviceConf
                                         const ParameterSet& expected,
                                         const std::vector<Field>& fields) {
   int mismatches = 0;
-  for (Field f : MismatchedFields(device.readBack, expected, context.build)) {
+  for (Field f : MismatchedFields(device.readBack, expected)) {
     if (std::find(fields.begin(), fields.end(), f) == fields.end()) continue;
     ++mismatches;
     context.warn(QStringLiteral("%1: expected %2, the device holds %3")
-                     .arg(Utf8(Def(f).name), ParameterValueJson(expected, f, context.build),
-                          ReadBackValueJson(device.readBack, f, context.build)));
+                     .arg(Utf8(Def(f).name), ParameterValueJson(expected, f),
+                          ParameterValueJson(device.params, f)));
   }
   if (mismatches > 0) {
     return Failure{ExitCode::Mismatch, QStringLiteral("Verify failed: %1 of %2 fields differ.")
@@ -108,12 +108,10 @@ std::optional<Failure> RunRead(Context& context) {
   VORLAN_TRY(device, context.readDevice(*session));
   const SaveInfo info = context.saveInfo(device.origin);
   if (toStandardOutput) {
-    auto text = ConfigurationText(device.params, context.build, info, QStringLiteral("-"));
-    if (auto* problem = std::get_if<ConfigProblem>(&text)) return Usage(ProblemText(*problem));
-    context.output(std::get<QByteArray>(text));
+    context.output(ConfigurationText(device.params, info));
     return std::nullopt;
   }
-  if (auto problem = SaveConfiguration(output, device.params, context.build, info)) {
+  if (auto problem = SaveConfiguration(output, device.params, info)) {
     return Usage(ProblemText(*problem));
   }
   context.note(QStringLiteral("Read %1: saved to %2").arg(session->where(), output));
@@ -123,7 +121,7 @@ std::optional<Failure> RunRead(Context& context) {
 std::optional<Failure> RunWrite(Context& context) {
   const QString& path = context.options.arguments[0];
   VORLAN_TRY(file, context.openFile(path));
-  VORLAN_TRY(sets, ParseSets(context.options.sets, context.build));
+  VORLAN_TRY(sets, ParseSets(context.options.sets));
   VORLAN_TRY(session, context.openDevice());
   VORLAN_TRY(before, context.readDevice(*session, ReadPurpose::BeforeWrite));
 
@@ -132,7 +130,7 @@ std::optional<Failure> RunWrite(Context& context) {
   CopyFields(file, target);
   CopyFields(sets, target);
   if (auto failure = ReportWriteFindings(context, target)) return failure;
-  const auto request = WriteRequest(target, context.build);
+  const auto request = WriteRequest(target);
   if (auto* refusal = std::get_if<Refusal>(&request)) {
     return Usage(QStringLiteral("Not written: ") + RefusalText(*refusal) + '.');
   }
@@ -188,7 +186,7 @@ std::optional<Failure> RunDiff(Context& context) {
     context.warn(
         QStringLiteral("%1 fields are set in only one of the two and not compared.").arg(onlyOne));
   }
-  const std::vector<Field> differing = DifferingFields(a.params, b.params, context.build, both);
+  const std::vector<Field> differing = DifferingFields(a.params, b.params, both);
   if (differing.empty()) {
     context.print(QStringLiteral("%1 and %2 hold the same settings (%3 fields compared).")
                       .arg(a.label, b.label)
@@ -198,8 +196,8 @@ std::optional<Failure> RunDiff(Context& context) {
   QStringList lines = {QStringLiteral("--- ") + a.label, QStringLiteral("+++ ") + b.label};
   for (Field f : differing) {
     const QString name = Utf8(Def(f).name);
-    lines << QStringLiteral("-%1: %2").arg(name, ParameterValueJson(a.params, f, context.build))
-          << QStringLiteral("+%1: %2").arg(name, ParameterValueJson(b.params, f, context.build));
+    lines << QStringLiteral("-%1: %2").arg(name, ParameterValueJson(a.params, f))
+          << QStringLiteral("+%1: %2").arg(name, ParameterValueJson(b.params, f));
   }
   context.print(lines.join('\n'));
   return Failure{

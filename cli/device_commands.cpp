@@ -12,7 +12,6 @@
 #include "link/serial_port/port_names.h"
 #include "link/serial_port/port_probe.h"
 #include "params/field_table.h"
-#include "ui/lang/en/en_language.h"
 
 namespace vorlan::cli {
 namespace {
@@ -138,13 +137,12 @@ std::optional<Failure> RunInstruction(Context& context) {
   if (auto* refusal = std::get_if<Refusal>(&request)) return Refused(*refusal);
   VORLAN_TRY(reply, session->exchange(std::get<Request>(request), QStringLiteral("Sending")));
 
-  const LanguageData& english = EnglishLanguage();
   switch (reply.outcome) {
     case Reply::Outcome::RadioWriteDone:
-      context.print(send.HisCallsign + Utf8(english.radioWriteCorrect));
+      context.print(send.HisCallsign + kRadioWriteCorrect);
       return std::nullopt;
     case Reply::Outcome::RadioReadDone:
-      context.print(Utf8(english.callsignPrefix) + callsign + Utf8(english.radioReadCorrect));
+      context.print(kCallsignPrefix + callsign + kRadioReadCorrect);
       return std::nullopt;
     default:
       return Unexpected(*session, reply, "the instruction");

@@ -88,8 +88,8 @@ QString BackupFileName(const QString& callsign, const QDateTime& time, BackupKin
          (kind == BackupKind::BeforeWrite ? kBeforeWrite : QString()) + QStringLiteral(".json");
 }
 
-BackupOutcome SaveBackup(const ParameterSet& params, const BuildValues& build, const SaveInfo& info,
-                         BackupKind kind, const QString& folder, int keep) {
+BackupOutcome SaveBackup(const ParameterSet& params, const SaveInfo& info, BackupKind kind,
+                         const QString& folder, int keep) {
   if (auto problem = MakeBackupFolder(folder)) return {{}, problem};
   QDateTime time = info.read ? info.read->time : info.time;
   auto pathAt = [&](const QDateTime& t) {
@@ -100,7 +100,7 @@ BackupOutcome SaveBackup(const ParameterSet& params, const BuildValues& build, c
     time = time.addMSecs(1);
     path = pathAt(time);
   }
-  if (auto problem = SaveConfiguration(path, params, build, info, FileAccess::UserOnly)) {
+  if (auto problem = SaveConfiguration(path, params, info, FileAccess::UserOnly)) {
     return {{}, problem};
   }
   return {path, RemoveOldest(folder, kind, QFileInfo(path).fileName(), keep)};

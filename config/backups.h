@@ -49,7 +49,7 @@ struct BackupOutcome {
 // (info.read) or of the save, a millisecond later while that name is taken; then removes the
 // oldest backups of the same kind beyond `keep`, by the time in their names. The backup just saved
 // is never removed, and only files named like backups count and go.
-BackupOutcome SaveBackup(const ParameterSet& params, const BuildValues& build, const SaveInfo& info,
+BackupOutcome SaveBackup(const ParameterSet& params, const SaveInfo& info,
                          BackupKind kind = BackupKind::Read,
                          const QString& folder = DefaultBackupFolder(), int keep = kBackupsKept);
 

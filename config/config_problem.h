@@ -35,8 +35,7 @@ struct ConfigProblem {
     NotText,           // the text at `key` holds a lone surrogate (`found`: its index): no
                        // character, so it would reach the device as other bytes
     TooLong,           // the text at `key` takes `found` bytes on the line, its field `limit`
-    NoWorkModeCode,    // the work mode has no code: `detail` is the file's number or the window's
-                       // text
+    NoWorkModeCode,    // the file's work mode is a number outside 0 to 4 (`detail`)
     WriteRefusal,      // the write would refuse the value at `key`: `refusal` says why
     CannotSave,        // the file could not be written: `detail` is the system's reason
     CannotMakeFolder,  // the folder `file` could not be made: `detail`

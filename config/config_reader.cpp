@@ -16,6 +16,7 @@
 #include "link/value_forms.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
+#include "params/presets.h"
 
 namespace vorlan {
 namespace {
@@ -41,8 +42,7 @@ constexpr OriginMember kReadFromMembers[] = {{"port", &FileOrigin::readPort},
 
 class Reader {
  public:
-  Reader(const QString& file, const ParameterSet& base, const BuildValues& build)
-      : file_(file), build_(build), opened_{base, {}, {}, {}} {}
+  Reader(const QString& file, const ParameterSet& base) : file_(file), opened_{base, {}, {}, {}} {}
 
   std::variant<OpenedConfiguration, ConfigProblem> read(const QByteArray& text) {
     if (Problem problem = readDocument(text)) return *problem;
@@ -137,7 +137,7 @@ class Reader {
       const auto field = FieldNamed(it.key().toStdString());
       if (!field || !IsParameter(*field)) opened_.unknownKeys << kParameters + '.' + it.key();
     }
-    ParameterSet probe = InitialParameters(build_);
+    ParameterSet probe = InitialParameters(kRotateServers);
     for (const auto& f : ParameterTable()) {
       const QJsonValue member = parameters.value(Utf8(f.name));
       if (member.isUndefined()) continue;
@@ -146,7 +146,7 @@ class Reader {
     }
     // A read-back's values are the device's own and go back as they came; the user's are judged.
     auto refusal = opened_.readBack ? std::nullopt : CheckForms(probe, opened_.fieldsSet);
-    if (!refusal) refusal = CheckWriteFrame(probe, build_);
+    if (!refusal) refusal = CheckWriteFrame(probe);
     if (refusal) {
       ConfigProblem p = problem(ConfigProblem::Kind::WriteRefusal,
                                 kParameters + '.' + Utf8(Def(refusal->field).name), refusal->field);
@@ -198,21 +198,16 @@ class Reader {
         if (!value.isDouble()) {
           const auto code = deviceCode(value, key);
           if (!code) return wrongType(key, ValueType::WorkModeCode, f.key);
-          if (const auto text = WorkModeText(*code - '0', build_)) {
-            return set([&](ParameterSet& s) { s.setText(f.key, *text); });
-          }
-          return set([&](ParameterSet& s) { s.keepCode(f.key, *code); });
+          return set([&](ParameterSet& s) { s.setWorkMode(*code); });
         }
-        const double code = value.toDouble();
-        const auto text = code == std::floor(code) && code >= 0 && code < 10
-                              ? WorkModeText(static_cast<int>(code), build_)
-                              : std::nullopt;
-        if (!text) {
+        const double number = value.toDouble();
+        if (number != std::floor(number) || number < 0 || number >= kWorkModeCount) {
           ConfigProblem p = problem(ConfigProblem::Kind::NoWorkModeCode, key, f.key);
-          p.detail = QString::number(code);
+          p.detail = QString::number(number);
           return p;
         }
-        return set([&](ParameterSet& s) { s.setText(f.key, *text); });
+        const char code = static_cast<char>(kFirstWorkMode + static_cast<int>(number));
+        return set([&](ParameterSet& s) { s.setWorkMode(code); });
       }
     }
     return std::nullopt;
@@ -230,7 +225,6 @@ class Reader {
   }
 
   QString file_;
-  const BuildValues& build_;
   OpenedConfiguration opened_;
 };
 
@@ -238,14 +232,12 @@ class Reader {
 
 std::variant<OpenedConfiguration, ConfigProblem> ReadConfiguration(const QByteArray& text,
                                                                    const QString& file,
-                                                                   const ParameterSet& base,
-                                                                   const BuildValues& build) {
-  return Reader(file, base, build).read(text);
+                                                                   const ParameterSet& base) {
+  return Reader(file, base).read(text);
 }
 
 std::variant<OpenedConfiguration, ConfigProblem> OpenConfiguration(const QString& path,
-                                                                   const ParameterSet& base,
-                                                                   const BuildValues& build) {
+                                                                   const ParameterSet& base) {
   // Looked at before opening: opening a FIFO waits for a writer, and a device never ends.
   const QFileInfo info(path);
   if (info.exists() && !info.isFile()) {
@@ -267,7 +259,7 @@ std::variant<OpenedConfiguration, ConfigProblem> OpenConfiguration(const QString
     return ConfigProblem{ConfigProblem::Kind::CannotRead, path, {}, {}, file.errorString()};
   }
   if (text.size() > kConfigFileLimit) return tooBig(text.size());
-  return ReadConfiguration(text, path, base, build);
+  return ReadConfiguration(text, path, base);
 }
 
 }  // namespace vorlan

@@ -11,7 +11,6 @@
 
 #include "config/config_problem.h"
 #include "params/parameter_set.h"
-#include "params/presets.h"
 
 namespace vorlan {
 
@@ -38,19 +37,17 @@ inline constexpr qint64 kConfigFileLimit = 1024 * 1024;
 // "version"; a value of the wrong type; a "hex" that is not hex; a text with a lone surrogate; a
 // text longer than its field (in bytes on the line); a work-mode number outside 0 to 4; unless the
 // file holds a read-back, a value not of its field's form (a number, a latitude, ...); a value
-// that the write would refuse (checked over the build's initial values, so the refusal always
-// names a field of the file). A missing field keeps the base value. The work mode and the server
-// enables also take the device's own code, a text of one byte ("7"), kept as it came when it is
-// none of their table's.
+// that the write would refuse (checked over the initial values, so the refusal always names a
+// field of the file). A missing field keeps the base value. The work mode and the server enables
+// also take the device's own code, a text of one byte ("7"), kept as it came when it is none of
+// their table's.
 std::variant<OpenedConfiguration, ConfigProblem> ReadConfiguration(const QByteArray& text,
                                                                    const QString& file,
-                                                                   const ParameterSet& base,
-                                                                   const BuildValues& build);
+                                                                   const ParameterSet& base);
 
 // The same, for the file at `path`: CannotRead when it cannot be read, NotRegularFile for anything
 // but a regular file (or a link to one), TooBig beyond kConfigFileLimit, all before reading it.
 std::variant<OpenedConfiguration, ConfigProblem> OpenConfiguration(const QString& path,
-                                                                   const ParameterSet& base,
-                                                                   const BuildValues& build);
+                                                                   const ParameterSet& base);
 
 }  // namespace vorlan

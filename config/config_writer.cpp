@@ -7,6 +7,7 @@
 #include "config/text_value.h"
 #include "link/device_text.h"
 #include "params/field_table.h"
+#include "params/utf8.h"
 
 namespace vorlan {
 namespace {
@@ -30,35 +31,27 @@ QString Object(const QList<std::pair<QString, QString>>& members, int indent) {
 
 }  // namespace
 
-QString ParameterValueJson(const ParameterSet& params, Field field, const BuildValues& build) {
-  if (const auto code = params.keptCode(field)) {
-    return TextValueJson(DecodeDeviceText(QByteArray(1, *code)));
-  }
+QString ParameterValueJson(const ParameterSet& params, Field field) {
+  std::optional<char> code;  // the device's code, when it is none of its table's
   switch (Def(field).kind) {
     case FieldKind::Text:
       return TextValueJson(params.text(field));
     case FieldKind::Flag:
-      return params.flag(field) ? QStringLiteral("true") : QStringLiteral("false");
+      code = params.keptCode(field);
+      if (!code) return params.flag(field) ? QStringLiteral("true") : QStringLiteral("false");
+      break;
     case FieldKind::WorkMode:
-      if (const auto code = WorkModeCodeOf(params.text(field), build))
-        return QString::number(*code);
-      return JsonString(params.text(field));
+      code = params.workMode();
+      if (IsListedWorkMode(*code)) return QString::number(*code - kFirstWorkMode);
+      break;
   }
-  return {};
+  return TextValueJson(DecodeDeviceText(QByteArray(1, *code)));
 }
 
-std::variant<QByteArray, ConfigProblem> ConfigurationText(const ParameterSet& params,
-                                                          const BuildValues& build,
-                                                          const SaveInfo& info,
-                                                          const QString& file) {
-  if (!params.keptCode(Field::WorkMode) && !WorkModeCodeOf(params.text(Field::WorkMode), build)) {
-    return ConfigProblem{ConfigProblem::Kind::NoWorkModeCode, file,
-                         QStringLiteral("parameters.WorkMode"), Field::WorkMode,
-                         params.text(Field::WorkMode)};
-  }
+QByteArray ConfigurationText(const ParameterSet& params, const SaveInfo& info) {
   QList<std::pair<QString, QString>> parameters;
   for (const auto& f : ParameterTable()) {
-    parameters.append({Utf8(f.name), ParameterValueJson(params, f.key, build)});
+    parameters.append({Utf8(f.name), ParameterValueJson(params, f.key)});
   }
   QList<std::pair<QString, QString>> top = {
       {QStringLiteral("format"), JsonString(Utf8(kConfigFormatName))},
@@ -82,10 +75,8 @@ std::variant<QByteArray, ConfigProblem> ConfigurationText(const ParameterSet& pa
 }
 
 std::optional<ConfigProblem> SaveConfiguration(const QString& path, const ParameterSet& params,
-                                               const BuildValues& build, const SaveInfo& info,
-                                               FileAccess access) {
-  auto text = ConfigurationText(params, build, info, path);
-  if (auto* problem = std::get_if<ConfigProblem>(&text)) return *problem;
+                                               const SaveInfo& info, FileAccess access) {
+  const QByteArray text = ConfigurationText(params, info);
   // A device node, a FIFO or a folder is never replaced by a file (a link to a file is followed).
   const QFileInfo target(path);
   if (target.exists() && !target.isFile()) {
@@ -95,7 +86,7 @@ std::optional<ConfigProblem> SaveConfiguration(const QString& path, const Parame
   const bool written = file.open(QIODevice::WriteOnly) &&
                        (access == FileAccess::Umask ||
                         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) &&
-                       file.write(std::get<QByteArray>(text)) >= 0;
+                       file.write(text) >= 0;
   if (written && file.commit()) return std::nullopt;
   return ConfigProblem{ConfigProblem::Kind::CannotSave, path, {}, {}, file.errorString()};
 }

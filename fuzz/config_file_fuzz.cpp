@@ -11,8 +11,7 @@
 #include "link/device_text.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
-#include "ui/lang/en/en_language.h"
-#include "ui/lang/zh/zh_language.h"
+#include "params/presets.h"
 
 namespace {
 
@@ -29,11 +28,10 @@ bool Sets(const OpenedConfiguration& opened, Field f) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const BuildValues& english = EnglishLanguage().values;
-  const ParameterSet base = InitialParameters(english);
+  const ParameterSet base = InitialParameters(kRotateServers);
   const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
-  const auto result = ReadConfiguration(text, "fuzz.json", base, english);
+  const auto result = ReadConfiguration(text, "fuzz.json", base);
   if (const auto* problem = std::get_if<ConfigProblem>(&result)) {
     Check(problem->file == "fuzz.json");
     return 0;
@@ -41,25 +39,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const OpenedConfiguration& opened = std::get<OpenedConfiguration>(result);
   for (const auto& f : ParameterTable()) {
     if (!Sets(opened, f.key)) {
-      Check(opened.params.text(f.key) == base.text(f.key) &&
-            opened.params.flag(f.key) == base.flag(f.key));
+      Check(opened.params.sameValue(f.key, base));
     } else if (f.kind == FieldKind::Text) {
       Check(EncodeDeviceText(opened.params.text(f.key)).size() <= f.maxLength);
     }
   }
-  Check(!CheckWriteFrame(opened.params, english));
+  Check(!CheckWriteFrame(opened.params));
 
-  // Saved and opened again over another base, in the other build: the same frame.
+  // Saved and opened again over another base: the same frame.
   // A read-back's values stay the device's own when saved again.
   SaveInfo info{"fuzz", "0", {}};
   if (opened.readBack) info.read = ReadOrigin{"COM1", {}, {}};
-  const auto saved = ConfigurationText(opened.params, english, info, "again.json");
-  Check(std::holds_alternative<QByteArray>(saved));
-  const BuildValues& chinese = ChineseLanguage().values;
-  const auto again = ReadConfiguration(std::get<QByteArray>(saved), "again.json",
-                                       FactoryParameters(chinese), chinese);
+  const QByteArray saved = ConfigurationText(opened.params, info);
+  const auto again = ReadConfiguration(saved, "again.json", InitialParameters(kAsiaServers));
   Check(std::holds_alternative<OpenedConfiguration>(again));
   const ParameterSet& reopened = std::get<OpenedConfiguration>(again).params;
-  Check(BuildWriteFrame(reopened, chinese) == BuildWriteFrame(opened.params, english));
+  Check(BuildWriteFrame(reopened) == BuildWriteFrame(opened.params));
   return 0;
 }

@@ -11,8 +11,6 @@
 #include "params/field_table.h"
 #include "params/presets.h"
 #include "tools/device_sim/write_frame_parser.h"
-#include "ui/lang/en/en_language.h"
-#include "ui/lang/zh/zh_language.h"
 
 namespace {
 
@@ -25,8 +23,8 @@ QString FuzzedText(FuzzedDataProvider& data, int maxBytes) {
   return data.ConsumeBool() ? DecodeDeviceText(raw) : QString::fromUtf8(raw);
 }
 
-ParameterSet FuzzedParameters(FuzzedDataProvider& data, const BuildValues& build) {
-  ParameterSet params = InitialParameters(build);
+ParameterSet FuzzedParameters(FuzzedDataProvider& data, const ServerPresets& servers) {
+  ParameterSet params = InitialParameters(servers);
   for (const auto& f : ParameterTable()) {
     switch (f.kind) {
       case FieldKind::Flag:
@@ -39,9 +37,11 @@ ParameterSet FuzzedParameters(FuzzedDataProvider& data, const BuildValues& build
         }
         break;
       case FieldKind::WorkMode:
-        params.setText(f.key, data.ConsumeBool()
-                                  ? *WorkModeText(data.ConsumeIntegralInRange(0, 4), build)
-                                  : FuzzedText(data, 16));
+        // A listed code, or any byte a device may have sent.
+        params.setWorkMode(data.ConsumeBool()
+                               ? static_cast<char>(kFirstWorkMode + data.ConsumeIntegralInRange(
+                                                                        0, kWorkModeCount - 1))
+                               : data.ConsumeIntegral<char>());
         break;
     }
   }
@@ -52,11 +52,11 @@ ParameterSet FuzzedParameters(FuzzedDataProvider& data, const BuildValues& build
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   FuzzedDataProvider data(bytes, size);
-  const BuildValues& build = (data.ConsumeBool() ? ChineseLanguage() : EnglishLanguage()).values;
-  const ParameterSet params = FuzzedParameters(data, build);
-  if (CheckWriteFrame(params, build)) return 0;  // refused: nothing goes on the line
+  const ParameterSet params =
+      FuzzedParameters(data, data.ConsumeBool() ? kAsiaServers : kRotateServers);
+  if (CheckWriteFrame(params)) return 0;  // refused: nothing goes on the line
 
-  const auto parsed = sim::ParseWriteFrame(BuildWriteFrame(params, build));
+  const auto parsed = sim::ParseWriteFrame(BuildWriteFrame(params));
   if (!parsed.configuration) __builtin_trap();
   const sim::Configuration& stored = *parsed.configuration;
   for (const auto& f : ParameterTable()) {
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         expected = EncodeDeviceText(params.text(f.key));
         break;
       case FieldKind::WorkMode:
-        expected = WorkModeCode(params.text(f.key), build).toLatin1();
+        expected = QByteArray(1, params.workMode());
         break;
     }
     if (it->second != expected) __builtin_trap();

@@ -51,7 +51,7 @@ inline constexpr int kHeadColumns = 94;  // "$0" and the head at their nominal w
 enum class WriteItem {
   Fixed,     // reserved filler, always `fixed`
   Text,      // the field's text; head texts must fill `width` bytes, tail texts at most `width`
-  WorkMode,  // the work-mode code, one digit
+  WorkMode,  // the work-mode code, one byte
   Flag,      // `onChar` when checked, "0" otherwise
 };
 
@@ -73,7 +73,7 @@ inline constexpr char kMessageSeparator = '*';
 enum class ReadBackDecoding {
   Flag,        // "1" ticks, anything else clears
   Text,        // all bytes, as received
-  WorkMode,    // digit 0-4 picks the list text; anything else leaves the box alone
+  WorkMode,    // the device's code byte, as it came
   EnableCode,  // 0 clears, 1 or 2 tick, anything else leaves the box alone
   Reserved,    // read and dropped
 };

@@ -11,13 +11,12 @@ namespace vorlan {
 
 struct Refusal {
   enum class Rule {
-    HeadWidth,       // a head text must take exactly `needed` bytes; it takes `found`
-    TailTooLong,     // a tail text may take at most `needed` bytes; it takes `found`
-    NoWorkModeCode,  // `offending` (the work-mode text) is none of the list texts
-    Delimiter,       // `offending` (one character) encodes to a byte the frame uses as delimiter
-    NoTextCodec,     // this system cannot encode texts for the device at all
-    WrongForm,       // `offending` (the value) is not of the field's form (field_table.h)
-    TooManyBytes,    // a send field may take at most `needed` bytes on the line; it takes `found`
+    HeadWidth,     // a head text must take exactly `needed` bytes; it takes `found`
+    TailTooLong,   // a tail text may take at most `needed` bytes; it takes `found`
+    Delimiter,     // `offending` (one character) encodes to a byte the frame uses as delimiter
+    NoTextCodec,   // this system cannot encode texts for the device at all
+    WrongForm,     // `offending` (the value) is not of the field's form (field_table.h)
+    TooManyBytes,  // a send field may take at most `needed` bytes on the line; it takes `found`
   };
 
   Field field;

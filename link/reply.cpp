@@ -80,7 +80,7 @@ std::optional<Reply> TakeReply(SerialLink& link) {
   return reply;
 }
 
-void ApplyReadBack(const ReadBack& readBack, ParameterSet& params, const BuildValues& build) {
+void ApplyReadBack(const ReadBack& readBack, ParameterSet& params) {
   for (const auto& row : ReadBackLayout()) {
     const QByteArray& bytes = readBack.at(row.field);
     switch (row.decoding) {
@@ -91,11 +91,7 @@ void ApplyReadBack(const ReadBack& readBack, ParameterSet& params, const BuildVa
         params.setText(row.field, DecodeDeviceText(bytes));
         break;
       case ReadBackDecoding::WorkMode:
-        if (auto text = WorkModeText(DigitValue(bytes), build)) {
-          params.setText(row.field, *text);
-        } else if (bytes.size() == 1) {
-          params.keepCode(row.field, bytes[0]);
-        }
+        if (bytes.size() == 1) params.setWorkMode(bytes[0]);
         break;
       case ReadBackDecoding::EnableCode: {
         const int code = DigitValue(bytes);
@@ -114,9 +110,9 @@ void ApplyReadBack(const ReadBack& readBack, ParameterSet& params, const BuildVa
   }
 }
 
-ParameterSet ReadBackParameters(const ReadBack& readBack, const BuildValues& build) {
-  ParameterSet params = InitialParameters(build);
-  ApplyReadBack(readBack, params, build);
+ParameterSet ReadBackParameters(const ReadBack& readBack) {
+  ParameterSet params;
+  ApplyReadBack(readBack, params);
   return params;
 }
 

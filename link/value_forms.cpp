@@ -30,10 +30,7 @@ std::optional<Refusal> CheckForms(const ParameterSet& params, std::span<const Fi
 std::vector<Field> ChangedFields(const ParameterSet& now, const ParameterSet& before) {
   std::vector<Field> changed;
   for (const auto& f : ParameterTable()) {
-    if (now.text(f.key) != before.text(f.key) || now.flag(f.key) != before.flag(f.key) ||
-        now.keptCode(f.key) != before.keptCode(f.key)) {
-      changed.push_back(f.key);
-    }
+    if (!now.sameValue(f.key, before)) changed.push_back(f.key);
   }
   return changed;
 }

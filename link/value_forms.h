@@ -15,7 +15,7 @@ namespace vorlan {
 // (WrongForm, the value as `offending`).
 std::optional<Refusal> CheckForms(const ParameterSet& params, std::span<const Field> fields);
 
-// The fields whose values differ between two sets (text, flag or kept code): what the user changed
+// The fields whose values differ between two sets: what the user changed
 // since the device's values were shown.
 std::vector<Field> ChangedFields(const ParameterSet& now, const ParameterSet& before);
 

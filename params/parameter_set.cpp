@@ -1,5 +1,7 @@
 #include "params/parameter_set.h"
 
+#include "params/field_table.h"
+
 namespace vorlan {
 namespace {
 
@@ -19,10 +21,37 @@ QString SendFields::*Member(Field f) {
 
 }  // namespace
 
+bool ParameterSet::sameValue(Field f, const ParameterSet& other) const {
+  switch (Def(f).kind) {
+    case FieldKind::Text:
+      return text(f) == other.text(f);
+    case FieldKind::Flag:
+      if (keptCode(f) != other.keptCode(f)) return false;
+      return keptCode(f) || flag(f) == other.flag(f);
+    case FieldKind::WorkMode:
+      return workMode_ == other.workMode_;
+  }
+  return false;
+}
+
+void ParameterSet::copyValue(Field f, const ParameterSet& from) {
+  switch (Def(f).kind) {
+    case FieldKind::Text:
+      setText(f, from.text(f));
+      break;
+    case FieldKind::Flag:
+      flags_[Slot(f)] = from.flags_[Slot(f)];
+      codes_[Slot(f)] = from.codes_[Slot(f)];
+      break;
+    case FieldKind::WorkMode:
+      workMode_ = from.workMode_;
+      break;
+  }
+}
+
 bool ParameterSet::operator==(const ParameterSet& other) const {
-  for (std::size_t i = 0; i < codes_.size(); ++i) {
-    if (codes_[i] != other.codes_[i]) return false;
-    if (!codes_[i] && (texts_[i] != other.texts_[i] || flags_[i] != other.flags_[i])) return false;
+  for (int i = 0; i < kParameterCount; ++i) {
+    if (!sameValue(static_cast<Field>(i), other)) return false;
   }
   return true;
 }

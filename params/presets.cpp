@@ -12,7 +12,7 @@ struct TextPreset {
   std::string_view value;
 };
 
-// Shared by both builds; the two servers come from the build.
+// Shared by both builds; the two servers are the build's.
 constexpr TextPreset kTexts[] = {
     {Field::Callsign, "NOCALL-9"},
     {Field::Password, "480271"},
@@ -65,18 +65,14 @@ std::vector<Field> ByControlNumber(FieldKind kind) {
 
 }  // namespace
 
-ParameterSet InitialParameters(const BuildValues& build) {
+ParameterSet InitialParameters(const ServerPresets& servers) {
   ParameterSet p;
   for (const auto& preset : kTexts) p.setText(preset.field, Utf8(preset.value));
-  p.setText(Field::Server1, Utf8(build.server1));
-  p.setText(Field::Server2, Utf8(build.server2));
+  p.setText(Field::Server1, Utf8(servers.server1));
+  p.setText(Field::Server2, Utf8(servers.server2));
   for (Field f : kFlagsOn) p.setFlag(f, true);
-  p.setText(Field::WorkMode, Utf8(build.workModes[1]));
+  p.setWorkMode(kInitialWorkMode);
   return p;
-}
-
-ParameterSet FactoryParameters(const BuildValues& build) {
-  return InitialParameters(build);
 }
 
 SendFields InitialSendFields() {
@@ -113,23 +109,6 @@ std::optional<int> PortNumber(const QString& text) {
   const qsizetype index = PortList().indexOf(text);
   if (index < 0) return std::nullopt;
   return static_cast<int>(index) + 1;
-}
-
-QStringList WorkModeList(const BuildValues& build) {
-  QStringList list;
-  for (auto mode : build.workModes) list << Utf8(mode);
-  return list;
-}
-
-std::optional<int> WorkModeCodeOf(const QString& text, const BuildValues& build) {
-  const qsizetype index = WorkModeList(build).indexOf(text);
-  if (index < 0) return std::nullopt;
-  return static_cast<int>(index);
-}
-
-std::optional<QString> WorkModeText(int code, const BuildValues& build) {
-  if (code < 0 || code >= static_cast<int>(build.workModes.size())) return std::nullopt;
-  return Utf8(build.workModes[static_cast<std::size_t>(code)]);
 }
 
 }  // namespace vorlan

@@ -1,33 +1,31 @@
 #pragma once
-// The values the window shows at start and after factory reset, the port list and the work-mode
-// mapping.
+// The values the window shows at start and after factory reset, and the port list.
 
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "params/field.h"
 #include "params/parameter_set.h"
+#include "params/utf8.h"
 
 namespace vorlan {
 
-// What a build brings to the device model: its five work-mode list texts (index = code) and the
-// presets of the two server entries. UTF-8.
-struct BuildValues {
-  std::array<std::string_view, 5> workModes;
+// The two server entries a configuration starts with; the builds start with different servers.
+// UTF-8.
+struct ServerPresets {
   std::string_view server1;
   std::string_view server2;
 };
+// The worldwide rotation, no second server.
+inline constexpr ServerPresets kRotateServers = {"rotate.aprs2.net:14580", ""};
+// The Asian servers, the second on its own port.
+inline constexpr ServerPresets kAsiaServers = {"asia.aprs2.net:14580", "rotate.aprs.net:10008"};
 
-inline QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-ParameterSet InitialParameters(const BuildValues& build);
-ParameterSet FactoryParameters(const BuildValues& build);  // equal to the initial values
+// The values at start, equal to the factory values.
+ParameterSet InitialParameters(const ServerPresets& servers);
 SendFields InitialSendFields();
 SendFields FactorySendFields();  // HisPassword in lower case
 
@@ -42,12 +40,5 @@ QStringList PortList();
 inline constexpr std::string_view kPresetPort = "COM2";
 // The port number of a port-box text: exact, case-sensitive match with a list entry.
 std::optional<int> PortNumber(const QString& text);
-
-// Work-mode list texts of the build, code 0 to 4 in order.
-QStringList WorkModeList(const BuildValues& build);
-// The code of a work-mode text by exact comparison with the list; nullopt when none matches.
-std::optional<int> WorkModeCodeOf(const QString& text, const BuildValues& build);
-// The list text for a code; nullopt outside 0 to 4.
-std::optional<QString> WorkModeText(int code, const BuildValues& build);
 
 }  // namespace vorlan

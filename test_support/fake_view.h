@@ -14,6 +14,7 @@ namespace vorlan::test {
 class FakeView : public ui::WindowView {
  public:
   ParameterSet params;
+  std::optional<QString> unlisted;  // a work-mode text typed by hand that matches no list entry
   SendFields send;
   int shown = 0;                   // showParameters() calls
   QStringList messages;            // every message shown
@@ -25,9 +26,10 @@ class FakeView : public ui::WindowView {
 
   // A window showing the start values.
   explicit FakeView(const LanguageData& lang)
-      : params(InitialParameters(lang.values)), send(InitialSendFields()) {}
+      : params(InitialParameters(lang.servers)), send(InitialSendFields()) {}
 
   ParameterSet parameters() const override { return params; }
+  std::optional<QString> unlistedWorkMode() const override { return unlisted; }
   SendFields sendFields() const override { return send; }
   void showParameters(const ParameterSet& p) override {
     params = p;

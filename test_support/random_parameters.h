@@ -56,8 +56,8 @@ inline QString RandomHeadText(QRandomGenerator& random, Field field, int width) 
   return RandomText(random, width, true);
 }
 
-inline ParameterSet RandomParameters(QRandomGenerator& random, const BuildValues& build) {
-  ParameterSet params = InitialParameters(build);
+inline ParameterSet RandomParameters(QRandomGenerator& random, const ServerPresets& servers) {
+  ParameterSet params = InitialParameters(servers);
   for (const auto& f : WriteFrameHead()) {
     if (f.item == WriteItem::Text)
       params.setText(f.field, RandomHeadText(random, f.field, f.width));
@@ -66,7 +66,7 @@ inline ParameterSet RandomParameters(QRandomGenerator& random, const BuildValues
   for (const auto& f : WriteFrameTail()) {
     if (f.item == WriteItem::Text) params.setText(f.field, RandomText(random, f.width, false));
   }
-  params.setText(Field::WorkMode, *WorkModeText(static_cast<int>(random.bounded(5)), build));
+  params.setWorkMode(static_cast<char>(kFirstWorkMode + random.bounded(kWorkModeCount)));
   return params;
 }
 

@@ -24,7 +24,7 @@ SaveInfo ThisProgram(const std::optional<ReadOrigin>& read = std::nullopt) {
 }  // namespace
 
 void ConfigActions::open(const QString& path) {
-  const auto opened = OpenConfiguration(path, view_.parameters(), lang_.values);
+  const auto opened = OpenConfiguration(path, view_.parameters());
   if (const auto* problem = std::get_if<ConfigProblem>(&opened)) {
     view_.showMessage(OpenProblemText(*problem, lang_));
     return;
@@ -36,8 +36,11 @@ void ConfigActions::open(const QString& path) {
 }
 
 void ConfigActions::saveAs(const QString& path) {
-  if (const auto problem =
-          SaveConfiguration(path, view_.parameters(), lang_.values, ThisProgram())) {
+  if (const auto unlisted = view_.unlistedWorkMode()) {
+    view_.showMessage(UnlistedWorkModeNotSavedText(*unlisted, lang_));
+    return;
+  }
+  if (const auto problem = SaveConfiguration(path, view_.parameters(), ThisProgram())) {
     view_.showMessage(SaveProblemText(*problem, lang_));
   }
 }
@@ -46,7 +49,7 @@ QString ConfigActions::backUp(const ParameterSet& params) {
   const ReadOrigin read{PortText(link_.commPort()), link_.devicePath(),
                         QDateTime::currentDateTimeUtc()};
   const BackupOutcome outcome =
-      SaveBackup(params, lang_.values, ThisProgram(read), BackupKind::Read, backupFolder_);
+      SaveBackup(params, ThisProgram(read), BackupKind::Read, backupFolder_);
   return outcome.problem ? BackupProblemText(*outcome.problem, lang_) : QString();
 }
 

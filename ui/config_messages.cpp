@@ -72,11 +72,11 @@ QString OpenProblemText(const ConfigProblem& problem, const LanguageData& lang) 
   return Text(lang.config.notOpened).arg(problem.file) + '\n' + OpenDetail(problem, lang);
 }
 
+QString UnlistedWorkModeNotSavedText(const QString& text, const LanguageData& lang) {
+  return Text(lang.config.workModeNotSaved).arg(FieldLabelText(lang, Field::WorkMode), text);
+}
+
 QString SaveProblemText(const ConfigProblem& problem, const LanguageData& lang) {
-  if (problem.kind == ConfigProblem::Kind::NoWorkModeCode) {
-    return Text(lang.config.workModeNotSaved)
-        .arg(FieldLabelText(lang, Field::WorkMode), problem.detail);
-  }
   const QString why = problem.kind == ConfigProblem::Kind::NotRegularFile
                           ? Text(lang.config.notRegularFile)
                           : problem.detail;
@@ -87,10 +87,7 @@ QString BackupProblemText(const ConfigProblem& problem, const LanguageData& lang
   if (problem.kind == ConfigProblem::Kind::CannotRemove) {
     return Text(lang.config.backupNotRemoved).arg(problem.file, problem.detail);
   }
-  const QString why = problem.kind == ConfigProblem::Kind::NoWorkModeCode
-                          ? SaveProblemText(problem, lang)
-                          : problem.detail;
-  return Text(lang.config.backupNotSaved).arg(problem.file, why);
+  return Text(lang.config.backupNotSaved).arg(problem.file, problem.detail);
 }
 
 }  // namespace vorlan

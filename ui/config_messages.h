@@ -16,6 +16,8 @@ QString OpenedText(const QString& file, const OpenedConfiguration& opened,
 QString OpenProblemText(const ConfigProblem& problem, const LanguageData& lang);
 // Why "Save configuration as..." saved nothing.
 QString SaveProblemText(const ConfigProblem& problem, const LanguageData& lang);
+// Not saved: a file keeps the work mode as the device's code, and a text typed by hand has none.
+QString UnlistedWorkModeNotSavedText(const QString& text, const LanguageData& lang);
 // Why the backup of a read was not saved, or an old one not removed.
 QString BackupProblemText(const ConfigProblem& problem, const LanguageData& lang);
 

@@ -4,12 +4,10 @@
 
 #include <QString>
 #include <array>
-#include <initializer_list>
 #include <span>
 #include <string_view>
-#include <utility>
 
-#include "check/finding.h"
+#include "check/finding_texts.h"
 #include "params/field.h"
 #include "params/presets.h"
 
@@ -90,28 +88,12 @@ struct FinderTexts {
   std::string_view resultNotOpened;  // %2 why, as the failure message says it
 };
 
-// A text for each finding id, placed by id whatever the order of the rows; AllFindingTexts says
-// whether none is missing.
-using FindingTextRow = std::pair<FindingId, std::string_view>;
-constexpr std::array<std::string_view, kFindingIdCount> ByFinding(
-    std::initializer_list<FindingTextRow> rows) {
-  std::array<std::string_view, kFindingIdCount> texts{};
-  for (const auto& [id, text] : rows) texts[static_cast<std::size_t>(id)] = text;
-  return texts;
-}
-constexpr bool AllFindingTexts(const std::array<std::string_view, kFindingIdCount>& texts) {
-  for (std::string_view text : texts) {
-    if (text.empty()) return false;
-  }
-  return true;
-}
-
 // The configuration check and the APRS-IS passcode. A finding's text takes the finding's values as
 // %1, %2, ... in the order check/finding.h gives for its id; the text does not name the field.
 struct CheckTexts {
   std::string_view menuTools, menuCheck, menuPasscode;
-  std::array<std::string_view, kFindingIdCount> findings;  // by FindingId
-  std::array<std::string_view, 2> severities;              // by Severity: warning, note
+  FindingTexts findings;
+  std::array<std::string_view, 2> severities;  // by Severity: warning, note
 
   // The status line and the dialog's headline: the warnings and the fields they are in.
   std::string_view summaryOne;      // %1 the field
@@ -138,7 +120,9 @@ struct LanguageData {
   // system's: the build is the language. "en_US" or "zh_CN".
   std::string_view locale;
 
-  BuildValues values;  // work-mode list texts and server presets
+  // The work-mode box's list: the text of each code "0" to "4", in that order.
+  std::array<std::string_view, kWorkModeCount> workModes;
+  ServerPresets servers;  // the two server entries at start and after a factory reset
 
   // Reply messages. The fixed phrases that follow a field's text.
   std::string_view readCorrect;        // kind 1, after Callsign
@@ -221,7 +205,7 @@ inline QString Text(std::string_view utf8) {
 
 // What a finding says, in this language; each value is put in once, as it stands.
 inline QString FindingText(const Finding& finding, const LanguageData& lang) {
-  return FillIn(Text(lang.check.findings[static_cast<std::size_t>(finding.id)]), finding.values);
+  return FindingText(finding, lang.check.findings);
 }
 inline QString SeverityText(Severity severity, const LanguageData& lang) {
   return Text(lang.check.severities[static_cast<std::size_t>(severity)]);

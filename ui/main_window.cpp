@@ -21,6 +21,7 @@
 #include "ui/message_box.h"
 #include "ui/text_from_start.h"
 #include "ui/window_builder.h"
+#include "ui/work_modes.h"
 
 namespace vorlan::ui {
 namespace {
@@ -56,7 +57,7 @@ MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowL
     statusIcon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
     statusIcon_->hide();
   }
-  showParameters(InitialParameters(lang_.values));
+  showParameters(InitialParameters(lang_.servers));
   showSendFields(InitialSendFields());
   connectHandlers();
   actions_.status().showPort();
@@ -126,11 +127,19 @@ ParameterSet MainWindow::parameters() const {
         }
         break;
       case FieldKind::WorkMode:
-        if (QComboBox* box = workModeBox()) params.setText(f.key, box->currentText());
+        if (QComboBox* box = workModeBox()) {
+          params.setWorkMode(WorkModeCode(box->currentText(), lang_).value_or(kNoWorkModeCode));
+        }
         break;
     }
   }
   return params;
+}
+
+std::optional<QString> MainWindow::unlistedWorkMode() const {
+  QComboBox* box = workModeBox();
+  if (!box || WorkModeCode(box->currentText(), lang_)) return std::nullopt;
+  return box->currentText();
 }
 
 SendFields MainWindow::sendFields() const {
@@ -158,10 +167,17 @@ void MainWindow::showText(Field field, const QString& value) {
 void MainWindow::showParameters(const ParameterSet& params) {
   for (Field f : ShowOrder()) {
     if (!IsParameter(f)) continue;
-    if (Def(f).kind == FieldKind::Flag) {
-      if (QCheckBox* box = checkBoxOf(f)) box->setChecked(params.flag(f));
-    } else {
-      showText(f, params.text(f));
+    switch (Def(f).kind) {
+      case FieldKind::Flag:
+        if (QCheckBox* box = checkBoxOf(f)) box->setChecked(params.flag(f));
+        break;
+      case FieldKind::Text:
+        showText(f, params.text(f));
+        break;
+      case FieldKind::WorkMode:
+        // A code outside the list leaves the box alone.
+        if (const auto text = WorkModeText(params.workMode(), lang_)) showText(f, *text);
+        break;
     }
   }
   recheckWhenShown();
@@ -314,7 +330,7 @@ void MainWindow::setUpBoxes() {
     if (f.kind != FieldKind::Text) continue;
     if (QLineEdit* entry = entryOf(f.key)) entry->setMaxLength(f.maxLength);
   }
-  if (QComboBox* workMode = workModeBox()) workMode->addItems(WorkModeList(lang_.values));
+  if (QComboBox* workMode = workModeBox()) workMode->addItems(WorkModeList(lang_));
   if (QComboBox* port = portBox()) {
     port->addItems(PortList());
     port->setCurrentIndex(port->findText(Text(kPresetPort)));

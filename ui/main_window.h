@@ -32,6 +32,7 @@ class MainWindow : public QWidget, public WindowView {
 
   // WindowView: the values, read and shown whole.
   ParameterSet parameters() const override;
+  std::optional<QString> unlistedWorkMode() const override;
   SendFields sendFields() const override;
   void showParameters(const ParameterSet& params) override;
   void showSendFields(const SendFields& send) override;

@@ -61,8 +61,6 @@ QString RefusalText(const Refusal& refusal, const LanguageData& lang) {
       return Text(lang.refuseHeadWidth).arg(label).arg(refusal.needed).arg(refusal.found);
     case Refusal::Rule::TailTooLong:
       return Text(lang.refuseTailTooLong).arg(label).arg(refusal.needed).arg(refusal.found);
-    case Refusal::Rule::NoWorkModeCode:
-      return Text(lang.refuseNoWorkMode).arg(label, refusal.offending);
     case Refusal::Rule::Delimiter:
       return Text(lang.refuseCharacter).arg(label, refusal.offending);
     case Refusal::Rule::NoTextCodec:
@@ -109,6 +107,10 @@ QString FailureText(const LinkFailure& failure, const LanguageData& lang) {
       return Text(lang.portNotDrained).arg(port, path, QString::number(failure.bytes));
   }
   return {};
+}
+
+QString UnlistedWorkModeText(const QString& text, const LanguageData& lang) {
+  return Text(lang.refuseNoWorkMode).arg(FieldLabelText(lang, Field::WorkMode), text);
 }
 
 QString FrequencyWarningText(Field field, const QString& frequency, const LanguageData& lang) {

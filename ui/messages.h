@@ -15,6 +15,8 @@ namespace vorlan {
 QString FieldLabelText(const LanguageData& lang, Field field);
 
 QString RefusalText(const Refusal& refusal, const LanguageData& lang);
+// Not written: the work mode is a text typed by hand that matches no list entry.
+QString UnlistedWorkModeText(const QString& text, const LanguageData& lang);
 // A frequency outside the radio's bands: written as given, with a word of warning.
 QString FrequencyWarningText(Field field, const QString& frequency, const LanguageData& lang);
 QString FailureText(const LinkFailure& failure, const LanguageData& lang);

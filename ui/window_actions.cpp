@@ -10,6 +10,7 @@
 #include "link/value_forms.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
+#include "params/presets.h"
 #include "ui/messages.h"
 
 namespace vorlan::ui {
@@ -40,13 +41,17 @@ std::vector<Field> WindowActions::fieldsTheUserGave(const ParameterSet& params) 
 }
 
 void WindowActions::write() {
+  if (const auto unlisted = view_.unlistedWorkMode()) {
+    view_.showMessage(UnlistedWorkModeText(*unlisted, lang_));
+    return;
+  }
   const ParameterSet params = view_.parameters();
   const std::vector<Field> typed = fieldsTheUserGave(params);
   if (auto refusal = CheckForms(params, typed)) {
     view_.showMessage(RefusalText(*refusal, lang_));
     return;
   }
-  const auto request = WriteRequest(params, lang_.values);
+  const auto request = WriteRequest(params);
   if (std::holds_alternative<Request>(request)) {
     // A typed frequency outside the radio's bands is written, after a word of warning.
     for (const Finding& finding : CheckConfiguration(params)) {
@@ -63,7 +68,7 @@ void WindowActions::read() {
 }
 
 void WindowActions::factoryReset() {
-  view_.showParameters(FactoryParameters(lang_.values));
+  view_.showParameters(InitialParameters(lang_.servers));
   view_.showSendFields(FactorySendFields());
   status_.factoryReset();
 }
@@ -96,11 +101,11 @@ void WindowActions::receive() {
   ParameterSet params = view_.parameters();
   QString backupProblem;
   if (reply->outcome == Reply::Outcome::ReadBack) {
-    ApplyReadBack(reply->readBack, params, lang_.values);
+    ApplyReadBack(reply->readBack, params);
     view_.showParameters(params);
     takeShownAsDeviceValues();
     if (backUpReadBack) {
-      backupProblem = backUpReadBack(ReadBackParameters(reply->readBack, lang_.values));
+      backupProblem = backUpReadBack(ReadBackParameters(reply->readBack));
     }
   }
   const QString message =

@@ -3,6 +3,7 @@
 // The window implements it; tests fake it.
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "check/finding.h"
@@ -30,12 +31,19 @@ struct CheckReport {
   std::vector<Row> rows;    // every finding
 };
 
+// None of the list's codes: a set read from the window holds it while the box's text has no code.
+// Nothing that sends or saves takes such a set.
+inline constexpr char kNoWorkModeCode = '?';
+
 class WindowView {
  public:
   virtual ~WindowView() = default;
 
-  // The 44 parameters and the send fields as the controls hold them now.
+  // The 44 parameters and the send fields as the controls hold them now. A work-mode text typed by
+  // hand that matches no list entry has no code: the set holds kNoWorkModeCode, which shows as
+  // leaving the box alone, and unlistedWorkMode() says the text.
   virtual ParameterSet parameters() const = 0;
+  virtual std::optional<QString> unlistedWorkMode() const = 0;
   virtual SendFields sendFields() const = 0;
   // Puts every value into its control, in ShowOrder().
   virtual void showParameters(const ParameterSet& params) = 0;

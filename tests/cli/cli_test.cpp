@@ -22,10 +22,9 @@
 #include "link/reply.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
+#include "params/presets.h"
 #include "read_back.h"
 #include "simulator.h"
-#include "ui/lang/en/en_language.h"
-#include "ui/lang/zh/zh_language.h"
 
 namespace vorlan::test {
 namespace {
@@ -103,25 +102,23 @@ TEST_F(CliTest, AReadWrittenBackSendsTheDeviceTheBytesItReadWithEveryFiller) {
          {Field::Callsign, Field::Path, Field::BeaconText, Field::Server2, Field::Filter}) {
       EXPECT_TRUE(frame.contains(device.at(f) + '|')) << Def(f).name;
     }
-    ParameterSet expected = InitialParameters(EnglishLanguage().values);
-    ApplyReadBack(device, expected, EnglishLanguage().values);
-    EXPECT_EQ(frame, BuildWriteFrame(expected, EnglishLanguage().values));
+    ParameterSet expected = InitialParameters(kRotateServers);
+    ApplyReadBack(device, expected);
+    EXPECT_EQ(frame, BuildWriteFrame(expected));
   }
 }
 
 TEST_F(CliTest, AFileOfTheChineseBuildIsWrittenAsThatBuildWouldWriteIt) {
-  const BuildValues& chinese = ChineseLanguage().values;
-  ParameterSet params = InitialParameters(chinese);
-  params.setText(Field::WorkMode, QString::fromUtf8("频道1发2收"));
+  ParameterSet params = InitialParameters(kAsiaServers);
+  params.setWorkMode('4');
   params.setText(Field::BeaconText, QString::fromUtf8("你好 VORLAN"));
-  ASSERT_FALSE(
-      SaveConfiguration(file("zh.json"), params, chinese, {"vorlan_setup_zh", "1.00", {}}));
+  ASSERT_FALSE(SaveConfiguration(file("zh.json"), params, {"vorlan_setup_zh", "1.00", {}}));
 
   Simulator sim;
   const CliRun write = cli({"write", "--port", sim.path(), file("zh.json")});
   EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
   ASSERT_TRUE(sim.waitFor("write", 1));
-  EXPECT_EQ(sim.received("write")[0], BuildWriteFrame(params, chinese));
+  EXPECT_EQ(sim.received("write")[0], BuildWriteFrame(params));
 }
 
 TEST_F(CliTest, AFieldStoredWrongFailsVerify) {
@@ -171,9 +168,8 @@ TEST_F(CliTest, EveryReadIsBackedUpAndTheOldestGo) {
   EXPECT_TRUE(names.last().endsWith("Z_SIM1-7.json")) << names.last().toStdString();
   EXPECT_EQ(read.err.trimmed(), "Backup: " + QDir(backups()).filePath(names.last()));
   // The backup is the read: opened, it is what was printed.
-  auto printed = ReadConfiguration(read.out.toUtf8(), "out", {}, EnglishLanguage().values);
-  auto backup =
-      OpenConfiguration(QDir(backups()).filePath(names.last()), {}, EnglishLanguage().values);
+  auto printed = ReadConfiguration(read.out.toUtf8(), "out", {});
+  auto backup = OpenConfiguration(QDir(backups()).filePath(names.last()), {});
   EXPECT_EQ(std::get<OpenedConfiguration>(printed).params,
             std::get<OpenedConfiguration>(backup).params);
 

@@ -66,29 +66,28 @@ TEST(Exchange, ReadWriteAndReadAgainGiveBackEveryFieldAndEveryByte) {
         if (f.kind != FieldKind::Flag) continue;
         EXPECT_EQ(s.view.params.flag(f.key), stored(f.key) != "0") << f.name;
       }
-      EXPECT_EQ(s.view.params.text(Field::WorkMode),
-                Text(lang == &EnglishLanguage() ? "CH1TX CH2RX" : "频道1发2收"));
+      EXPECT_EQ(s.view.params.workMode(), '4');
 
       // Every field edited away from the start values is written and comes back padded.
-      ParameterSet written = InitialParameters(lang->values);
+      ParameterSet written = InitialParameters(lang->servers);
       for (const QString& edit : QString::fromUtf8(kEdited).split('|')) {
         written.setText(*FieldNamed(edit.section('=', 0, 0).toStdString()), edit.section('=', 1));
       }
       for (const auto& f : ParameterTable()) {
         if (f.kind == FieldKind::Flag) written.setFlag(f.key, !written.flag(f.key));
       }
-      written.setText(Field::WorkMode, Text(lang->values.workModes[3]));
+      written.setWorkMode('3');
       s.view.params = written;
       s.actions.write();
       ASSERT_TRUE(s.waitForMessages(2));
       EXPECT_EQ(s.view.messages[1], "BG7ABC-15" + Text(lang->writeCorrect));
-      s.view.params = InitialParameters(lang->values);
+      s.view.params = InitialParameters(lang->servers);
       s.actions.read();
       ASSERT_TRUE(s.waitForMessages(3));
       ExpectTexts(
           s.view.params, [&](Field f) { return EncodeDeviceText(written.text(f)); }, filler);
       EXPECT_EQ(Flags(s.view.params), Flags(written));
-      EXPECT_EQ(s.view.params.text(Field::WorkMode), written.text(Field::WorkMode));
+      EXPECT_EQ(s.view.params.workMode(), '3');
 
       // What was read, filler bytes included, written back unchanged reads back the same bytes.
       s.actions.write();

@@ -43,7 +43,7 @@ TEST_P(ActionTest, FactoryResetPutsTheFactoryValuesBackAndSendsNothing) {
   click("Command8");
 
   EXPECT_EQ(text("Text8"), "407kqz");  // "407KQZ" at start
-  EXPECT_EQ(text("Text15"), english() ? QString() : Text(GetParam().language().values.server2));
+  EXPECT_EQ(text("Text15"), english() ? QString() : Text(GetParam().language().servers.server2));
   EXPECT_EQ(text("Combo9"), english() ? "CH1 TX/RX" : "频道1收发");
   EXPECT_EQ(text("Combo1"), "COM9");  // the port box is left alone
   EXPECT_FALSE(control<QCheckBox>("Check1")->isChecked());

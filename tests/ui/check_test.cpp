@@ -17,7 +17,7 @@ namespace {
 // A read-back of the build's start values with every flag off but Server1Enable: nothing in it
 // for the check to find but what a test puts there.
 ReadBack CleanReadBack(const LanguageData& lang) {
-  const ParameterSet start = InitialParameters(lang.values);
+  const ParameterSet start = InitialParameters(lang.servers);
   ReadBack readBack;
   for (const auto& span : kReadBackSpans) {
     const auto field = FieldNamed(span.field);
@@ -195,7 +195,7 @@ TEST_P(CheckWindowTest, WriteSendsWhatTheWindowHoldsWhateverTheCheckFinds) {
   ASSERT_EQ(severity("Text17"), "warning");
 
   click("Command6");
-  EXPECT_EQ(link.sent, BuildWriteFrame(window->parameters(), GetParam().language().values));
+  EXPECT_EQ(link.sent, BuildWriteFrame(window->parameters()));
   EXPECT_TRUE(link.sent.contains("&NOCALL-9|WIDE3-3|"));
   EXPECT_TRUE(messages.isEmpty());
   EXPECT_TRUE(questions.isEmpty());

@@ -121,7 +121,7 @@ TEST_P(MenuTest, OpeningAGoodFileChangesTheWindowOnlyAndSaysHowManyFields) {
   ParameterSet expected = window->parameters();
   expected.setText(Field::Callsign, "BG7ABC-9");
   expected.setFlag(Field::Digipeater, true);
-  expected.setText(Field::WorkMode, *WorkModeText(3, lang().values));
+  expected.setWorkMode('3');
   expected.setText(Field::BeaconText, QStringLiteral("Club") + QChar(0) + QChar(0));
 
   choose(action("actionOpen"), path);
@@ -175,11 +175,11 @@ TEST_P(MenuTest, ABadFileChangesNothingAndSaysWhyInOneMessage) {
 
 TEST_P(MenuTest, SavingWritesWhatTheWindowShows) {
   retype("Text1", "BG7ABC-9");
-  retype("Combo9", Text(lang().values.workModes[4]));
+  retype("Combo9", Text(lang().workModes[4]));
   const QString path = dir.filePath("saved.json");
   choose(action("actionSaveAs"), path);
   EXPECT_TRUE(messages.isEmpty());
-  auto opened = OpenConfiguration(path, {}, lang().values);
+  auto opened = OpenConfiguration(path, {});
   ASSERT_TRUE(std::holds_alternative<OpenedConfiguration>(opened));
   EXPECT_EQ(std::get<OpenedConfiguration>(opened).params, window->parameters());
 
@@ -214,11 +214,10 @@ TEST_P(MenuTest, EachReadBackIsBackedUpWithoutAWord) {
   const QStringList backups = QDir(DefaultBackupFolder()).entryList(QDir::Files);
   ASSERT_EQ(backups.size(), 1);
   EXPECT_TRUE(backups[0].endsWith("Z_SIM1-7.json"));
-  auto opened =
-      OpenConfiguration(QDir(DefaultBackupFolder()).filePath(backups[0]), {}, lang().values);
+  auto opened = OpenConfiguration(QDir(DefaultBackupFolder()).filePath(backups[0]), {});
   // The backup is the read-back itself, not what the window could show of it.
   const ParameterSet& backup = std::get<OpenedConfiguration>(opened).params;
-  EXPECT_EQ(backup, ReadBackParameters(ParseReply(reply).readBack, lang().values));
+  EXPECT_EQ(backup, ReadBackParameters(ParseReply(reply).readBack));
   EXPECT_EQ(backup.keptCode(Field::Server1Enable), '?');
   EXPECT_EQ(backup.text(Field::Callsign), window->parameters().text(Field::Callsign));
 }

@@ -26,8 +26,8 @@ TEST_P(WindowTest, StartsWithTheInitialValuesAndNoPortOpen) {
     EXPECT_EQ(box->isChecked(), kTicked[n - 1] == '1') << n;
   }
   const LanguageData& lang = GetParam().language();
-  EXPECT_EQ(text("Text12"), Text(lang.values.server1));
-  EXPECT_EQ(text("Text15"), english() ? QString() : Text(lang.values.server2));
+  EXPECT_EQ(text("Text12"), Text(lang.servers.server1));
+  EXPECT_EQ(text("Text15"), english() ? QString() : Text(lang.servers.server2));
   EXPECT_EQ(text("Combo9"), english() ? "CH1 TX/RX" : "频道1收发");
   EXPECT_TRUE(link.log.isEmpty()) << link.log.join(' ').toStdString();
   EXPECT_TRUE(messages.isEmpty());

@@ -22,8 +22,7 @@ const QStringList kClear{"OutBufferCount=0", "InBufferCount=0"};
 // Each request's operations; a failing one ends it there, with the failure shown once.
 TEST(Actions, SerialOperationsInOrderAndAFailingStepEndsThere) {
   const LanguageData& en = EnglishLanguage();
-  const QString frame =
-      QString::fromLatin1(BuildWriteFrame(InitialParameters(en.values), en.values));
+  const QString frame = QString::fromLatin1(BuildWriteFrame(InitialParameters(en.servers)));
   const struct {
     Action action;
     QStringList log;
@@ -62,18 +61,39 @@ TEST(Actions, FactoryResetInBothBuilds) {
     RecordingLink link;
     FakeView view(*lang);
     view.params = ParameterSet();
-    view.params.setText(Field::WorkMode, "ch1 tx/rx");
+    view.params.setWorkMode('4');
     view.send = {"A", "B", "C", "D"};
     ui::WindowActions actions(view, link, *lang);
 
     actions.factoryReset();
 
-    ParameterSet expected = InitialParameters(lang->values);
+    ParameterSet expected = InitialParameters(lang->servers);
     EXPECT_EQ(view.params, expected);
     EXPECT_EQ(view.params.text(Field::Server2),
               lang == &EnglishLanguage() ? "" : "rotate.aprs.net:10008");
     EXPECT_EQ(view.send, (SendFields{"NOCALL", "407kqz", "", "hello"}));
     EXPECT_TRUE(link.log.isEmpty() && view.messages.isEmpty());
+  }
+}
+
+// A work-mode text typed by hand has no code: the write is refused at the window, nothing sent.
+TEST(Actions, AWorkModeTextWithoutACodeIsNotWritten) {
+  const struct {
+    const LanguageData& lang;
+    const char* message;
+  } rows[] = {
+      {EnglishLanguage(),
+       "Nothing was written: \"Work Mode\" must be one of its list entries, not \"ch1 tx/rx\"."},
+      {ChineseLanguage(), "未写入: “工作模式”必须是列表中的一项, 不能是“ch1 tx/rx”。"},
+  };
+  for (const auto& row : rows) {
+    RecordingLink link;
+    FakeView view(row.lang);
+    view.unlisted = "ch1 tx/rx";
+    ui::WindowActions actions(view, link, row.lang);
+    actions.write();
+    EXPECT_TRUE(link.log.isEmpty());
+    EXPECT_EQ(view.messages, QStringList{QString::fromUtf8(row.message)});
   }
 }
 

@@ -15,15 +15,12 @@
 #include "config/config_writer.h"
 #include "config/field_compare.h"
 #include "link/device_text.h"
+#include "link/reply.h"
 #include "params/field_table.h"
-#include "ui/lang/en/en_language.h"
+#include "params/presets.h"
 
 namespace vorlan {
 namespace {
-
-const BuildValues& English() {
-  return EnglishLanguage().values;
-}
 
 const QDateTime kTime(QDate(2026, 12, 7), QTime(3, 15, 0, 250), Qt::UTC);
 
@@ -55,8 +52,8 @@ TEST(Backups, NamesSortByTimeAndCarryASafeCallsign) {
 TEST(Backups, TheNewestAreKeptAndOnlyBackupsGo) {
   QTemporaryDir dir;
   const QString folder = dir.filePath("deep/backups");
-  ParameterSet params = InitialParameters(English());
-  BackupOutcome first = SaveBackup(params, English(), ReadAt(kTime), BackupKind::Read, folder, 100);
+  ParameterSet params = InitialParameters(kRotateServers);
+  BackupOutcome first = SaveBackup(params, ReadAt(kTime), BackupKind::Read, folder, 100);
   ASSERT_FALSE(first.problem);
   QFile notes(QDir(folder).filePath("notes.json"));
   ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
@@ -66,7 +63,7 @@ TEST(Backups, TheNewestAreKeptAndOnlyBackupsGo) {
   for (int i = 1; i <= 100; ++i) {
     params.setText(Field::Callsign, QStringLiteral("N%1").arg(i));
     const BackupOutcome outcome =
-        SaveBackup(params, English(), ReadAt(kTime.addSecs(i)), BackupKind::Read, folder, 100);
+        SaveBackup(params, ReadAt(kTime.addSecs(i)), BackupKind::Read, folder, 100);
     ASSERT_FALSE(outcome.problem);
     saved << QFileInfo(outcome.path).fileName();
   }
@@ -77,7 +74,7 @@ TEST(Backups, TheNewestAreKeptAndOnlyBackupsGo) {
   EXPECT_TRUE(present.contains("notes.json"));
 
   // A backup holds the configuration that was read, and where it came from.
-  auto opened = OpenConfiguration(QDir(folder).filePath(saved.last()), {}, English());
+  auto opened = OpenConfiguration(QDir(folder).filePath(saved.last()), {});
   ASSERT_TRUE(std::holds_alternative<OpenedConfiguration>(opened));
   EXPECT_EQ(std::get<OpenedConfiguration>(opened).params, params);
   EXPECT_EQ(std::get<OpenedConfiguration>(opened).origin.readDevice, "/dev/pts/9");
@@ -85,11 +82,9 @@ TEST(Backups, TheNewestAreKeptAndOnlyBackupsGo) {
 
 TEST(Backups, TwoReadsInOneMillisecondKeepTwoFiles) {
   QTemporaryDir dir;
-  const ParameterSet params = InitialParameters(English());
-  const BackupOutcome a =
-      SaveBackup(params, English(), ReadAt(kTime), BackupKind::Read, dir.path());
-  const BackupOutcome b =
-      SaveBackup(params, English(), ReadAt(kTime), BackupKind::Read, dir.path());
+  const ParameterSet params = InitialParameters(kRotateServers);
+  const BackupOutcome a = SaveBackup(params, ReadAt(kTime), BackupKind::Read, dir.path());
+  const BackupOutcome b = SaveBackup(params, ReadAt(kTime), BackupKind::Read, dir.path());
   EXPECT_NE(a.path, b.path);
   EXPECT_LT(a.path, b.path);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
@@ -100,7 +95,7 @@ TEST(Backups, AFailureIsAValue) {
   QFile blocker(dir.filePath("file"));
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
-  const BackupOutcome outcome = SaveBackup(InitialParameters(English()), English(), ReadAt(kTime),
+  const BackupOutcome outcome = SaveBackup(InitialParameters(kRotateServers), ReadAt(kTime),
                                            BackupKind::Read, dir.filePath("file/backups"));
   EXPECT_TRUE(outcome.path.isEmpty());
   ASSERT_TRUE(outcome.problem);
@@ -113,9 +108,9 @@ TEST(Backups, AFailureIsAValue) {
 // the one just saved; reads never push out the backups taken before a write.
 TEST(Backups, TheOneJustSavedStaysAndThoseBeforeAWriteAreCountedApart) {
   QTemporaryDir dir;
-  const ParameterSet params = InitialParameters(English());
+  const ParameterSet params = InitialParameters(kRotateServers);
   auto save = [&](BackupKind kind, const QDateTime& time) {
-    const BackupOutcome outcome = SaveBackup(params, English(), ReadAt(time), kind, dir.path(), 5);
+    const BackupOutcome outcome = SaveBackup(params, ReadAt(time), kind, dir.path(), 5);
     EXPECT_FALSE(outcome.problem);
     return QFileInfo(outcome.path).fileName();
   };
@@ -147,14 +142,14 @@ TEST(Backups, AreForTheUserAlone) {
   ASSERT_TRUE(QDir().mkpath(folder));
   ASSERT_EQ(::chmod(folder.toLocal8Bit().constData(), 0755), 0);
   const BackupOutcome outcome =
-      SaveBackup(InitialParameters(English()), English(), ReadAt(kTime), BackupKind::Read, folder);
+      SaveBackup(InitialParameters(kRotateServers), ReadAt(kTime), BackupKind::Read, folder);
   ASSERT_FALSE(outcome.problem);
   EXPECT_EQ(mode(folder), 0700u);
   EXPECT_EQ(mode(outcome.path), 0600u);
 
   const mode_t before = ::umask(027);
-  const auto saved = SaveConfiguration(dir.filePath("mine.json"), InitialParameters(English()),
-                                       English(), ReadAt(kTime));
+  const auto saved = SaveConfiguration(dir.filePath("mine.json"), InitialParameters(kRotateServers),
+                                       ReadAt(kTime));
   ::umask(before);
   ASSERT_FALSE(saved);
   EXPECT_EQ(mode(dir.filePath("mine.json")), 0640u);
@@ -173,7 +168,7 @@ TEST(FieldCompare, FillerAtTheEndIsNoDifference) {
 }
 
 TEST(FieldCompare, AReadBackMatchesWhatWasWrittenFieldForField) {
-  const ParameterSet written = InitialParameters(English());
+  const ParameterSet written = InitialParameters(kRotateServers);
   ReadBack readBack;
   for (const auto& f : ParameterTable()) {
     readBack.bytes[Index(f.key)] =
@@ -183,23 +178,25 @@ TEST(FieldCompare, AReadBackMatchesWhatWasWrittenFieldForField) {
                                     : QByteArray("1");
   }
   readBack.bytes[Index(Field::Server1Enable)] = "2";  // 1 and 2 both mean on
-  EXPECT_TRUE(MismatchedFields(readBack, written, English()).empty());
+  EXPECT_TRUE(MismatchedFields(readBack, written).empty());
 
   readBack.bytes[Index(Field::Callsign)] = "NOCALL-8    ";
   readBack.bytes[Index(Field::SmartBeacon)] = "0";
   readBack.bytes[Index(Field::Server2Enable)] = "7";
   readBack.bytes[Index(Field::WorkMode)] = "9";
   EXPECT_EQ(
-      MismatchedFields(readBack, written, English()),
+      MismatchedFields(readBack, written),
       (std::vector{Field::Callsign, Field::SmartBeacon, Field::Server2Enable, Field::WorkMode}));
-  EXPECT_EQ(ReadBackValueJson(readBack, Field::Server2Enable, English()), R"("7")");
-  EXPECT_EQ(ReadBackValueJson(readBack, Field::SmartBeacon, English()), "false");
+  const ParameterSet device = ReadBackParameters(readBack);
+  EXPECT_EQ(ParameterValueJson(device, Field::Server2Enable), R"("7")");
+  EXPECT_EQ(ParameterValueJson(device, Field::SmartBeacon), "false");
+  EXPECT_EQ(ParameterValueJson(device, Field::WorkMode), R"("9")");
 
   ParameterSet other = written;
   other.setText(Field::Path, "WIDE1-1,WIDE2-1  ");
   other.setText(Field::Filter, "m/60");
   other.setFlag(Field::CarMode, true);
-  EXPECT_EQ(DifferingFields(written, other, English(), AllParameters()),
+  EXPECT_EQ(DifferingFields(written, other, AllParameters()),
             (std::vector{Field::Filter, Field::CarMode}));
 }
 

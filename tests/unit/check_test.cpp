@@ -7,7 +7,6 @@
 #include "check/configuration_check.h"
 #include "check/passcode.h"
 #include "params/presets.h"
-#include "ui/lang/en/en_language.h"
 
 namespace vorlan::test {
 namespace {
@@ -17,7 +16,7 @@ constexpr auto W = Severity::Warning;
 constexpr auto N = Severity::Note;
 
 ParameterSet Initial() {
-  return InitialParameters(EnglishLanguage().values);
+  return InitialParameters(kRotateServers);
 }
 
 // The findings of one field, to compare with a row's.

@@ -13,19 +13,11 @@
 #include "link/reply.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
+#include "params/presets.h"
 #include "read_back.h"
-#include "ui/lang/en/en_language.h"
-#include "ui/lang/zh/zh_language.h"
 
 namespace vorlan {
 namespace {
-
-const BuildValues& English() {
-  return EnglishLanguage().values;
-}
-const BuildValues& Chinese() {
-  return ChineseLanguage().values;
-}
 
 const SaveInfo kInfo{"vorlan_test", "9.9", QDateTime(QDate(2026, 12, 7), QTime(3, 15), Qt::UTC)};
 
@@ -73,24 +65,21 @@ QByteArray DeviceReadBack(char filler) {
   return r.bytes();
 }
 
-ParameterSet ApplyDeviceReadBack(const QByteArray& bytes, const BuildValues& build) {
+ParameterSet ApplyDeviceReadBack(const QByteArray& bytes) {
   BufferSource source(bytes);
   const Reply reply = ParseReply(source);
   EXPECT_EQ(reply.outcome, Reply::Outcome::ReadBack);
-  ParameterSet params = InitialParameters(build);
-  ApplyReadBack(reply.readBack, params, build);
+  ParameterSet params = InitialParameters(kRotateServers);
+  ApplyReadBack(reply.readBack, params);
   return params;
 }
 
-QByteArray Saved(const ParameterSet& params, const BuildValues& build) {
-  auto text = ConfigurationText(params, build, kInfo, "test.json");
-  EXPECT_TRUE(std::holds_alternative<QByteArray>(text));
-  return std::get<QByteArray>(text);
+QByteArray Saved(const ParameterSet& params) {
+  return ConfigurationText(params, kInfo);
 }
 
-OpenedConfiguration Opened(const QByteArray& text, const ParameterSet& base,
-                           const BuildValues& build) {
-  auto opened = ReadConfiguration(text, "test.json", base, build);
+OpenedConfiguration Opened(const QByteArray& text, const ParameterSet& base) {
+  auto opened = ReadConfiguration(text, "test.json", base);
   if (auto* problem = std::get_if<ConfigProblem>(&opened)) {
     ADD_FAILURE() << "refused: kind " << int(problem->kind) << " at " << problem->key.toStdString();
     return {base, {}, {}, {}};
@@ -101,16 +90,15 @@ OpenedConfiguration Opened(const QByteArray& text, const ParameterSet& base,
 TEST(ConfigFile, ReadBackWithEveryFillerGoesBackAsTheSameFrameBytes) {
   for (char filler : {' ', '\0', '\xff'}) {
     SCOPED_TRACE(int(static_cast<unsigned char>(filler)));
-    const ParameterSet read = ApplyDeviceReadBack(DeviceReadBack(filler), English());
-    const OpenedConfiguration opened =
-        Opened(Saved(read, English()), FactoryParameters(Chinese()), English());
+    const ParameterSet read = ApplyDeviceReadBack(DeviceReadBack(filler));
+    const OpenedConfiguration opened = Opened(Saved(read), InitialParameters(kAsiaServers));
 
     EXPECT_EQ(opened.params, read);
     EXPECT_EQ(opened.fieldsSet.size(), std::size_t(kParameterCount));
-    EXPECT_EQ(BuildWriteFrame(opened.params, English()), BuildWriteFrame(read, English()));
-    EXPECT_FALSE(CheckWriteFrame(opened.params, English()));
+    EXPECT_EQ(BuildWriteFrame(opened.params), BuildWriteFrame(read));
+    EXPECT_FALSE(CheckWriteFrame(opened.params));
     // The bytes that are not text, filler included, stand in the frame as the device sent them.
-    const QByteArray frame = BuildWriteFrame(opened.params, English());
+    const QByteArray frame = BuildWriteFrame(opened.params);
     EXPECT_TRUE(frame.contains("&" + test::Pad("SIM1-7\xb0", 12, filler) + "|" +
                                test::Pad("WIDE1-1\x07", 20, filler) + "|" +
                                test::Pad("\xc4\xe3\xba\xc3 VORLAN", 64, filler) + "|"));
@@ -134,16 +122,15 @@ TEST(ConfigFile, TextsStandAsPlainStringsOrTextAndHex) {
   };
   for (const auto& [text, json] : rows) {
     SCOPED_TRACE(json.toStdString());
-    ParameterSet params = InitialParameters(English());
+    ParameterSet params = InitialParameters(kRotateServers);
     params.setText(Field::BeaconText, text);
-    EXPECT_TRUE(
-        Saved(params, English()).contains(("    \"BeaconText\": " + json + ",\n").toUtf8()));
-    EXPECT_EQ(Opened(Saved(params, English()), {}, English()).params.text(Field::BeaconText), text);
+    EXPECT_TRUE(Saved(params).contains(("    \"BeaconText\": " + json + ",\n").toUtf8()));
+    EXPECT_EQ(Opened(Saved(params), {}).params.text(Field::BeaconText), text);
   }
 }
 
 TEST(ConfigFile, ParametersStandInFieldTableOrderWithTheirKinds) {
-  const QString text = QString::fromUtf8(Saved(InitialParameters(English()), English()));
+  const QString text = QString::fromUtf8(Saved(InitialParameters(kRotateServers)));
   EXPECT_TRUE(text.startsWith(R"({
   "format": "vorlan_setup configuration",
   "version": 1,
@@ -168,33 +155,22 @@ TEST(ConfigFile, ParametersStandInFieldTableOrderWithTheirKinds) {
 
   SaveInfo read = kInfo;
   read.read = ReadOrigin{"COM3", "/dev/ttyUSB0", kInfo.time.addSecs(-5)};
-  const auto origin = Opened(Saved(InitialParameters(English()), English()), {}, English()).origin;
+  const auto origin = Opened(Saved(InitialParameters(kRotateServers)), {}).origin;
   EXPECT_EQ(origin.program, "vorlan_test");
-  auto withRead = ConfigurationText(InitialParameters(English()), English(), read, "x");
-  const auto readOrigin = Opened(std::get<QByteArray>(withRead), {}, English()).origin;
+  const auto readOrigin =
+      Opened(ConfigurationText(InitialParameters(kRotateServers), read), {}).origin;
   EXPECT_EQ(readOrigin.readPort, "COM3");
   EXPECT_EQ(readOrigin.readDevice, "/dev/ttyUSB0");
   EXPECT_EQ(readOrigin.readTime, "2026-12-07T03:14:55Z");
 }
 
-TEST(ConfigFile, AFileOfTheChineseBuildGivesTheEnglishBuildTheSameFrame) {
-  ParameterSet chinese = InitialParameters(Chinese());
-  chinese.setText(Field::WorkMode, QString::fromUtf8("频道12轮流收发"));
+TEST(ConfigFile, AFileSavedOverOneBuildsValuesGivesTheSameFrameOverTheOthers) {
+  ParameterSet chinese = InitialParameters(kAsiaServers);
+  chinese.setWorkMode('3');
   chinese.setText(Field::BeaconText, QString::fromUtf8("你好"));
-  const OpenedConfiguration opened =
-      Opened(Saved(chinese, Chinese()), InitialParameters(English()), English());
-  EXPECT_EQ(opened.params.text(Field::WorkMode), "CH1or2 TX/RX");
-  EXPECT_EQ(BuildWriteFrame(opened.params, English()), BuildWriteFrame(chinese, Chinese()));
-}
-
-TEST(ConfigFile, AWorkModeWithoutACodeIsNotSaved) {
-  ParameterSet params = InitialParameters(English());
-  params.setText(Field::WorkMode, "ch1 tx/rx");
-  auto text = ConfigurationText(params, English(), kInfo, "x.json");
-  ASSERT_TRUE(std::holds_alternative<ConfigProblem>(text));
-  EXPECT_EQ(std::get<ConfigProblem>(text),
-            (ConfigProblem{ConfigProblem::Kind::NoWorkModeCode, "x.json", "parameters.WorkMode",
-                           Field::WorkMode, "ch1 tx/rx"}));
+  const OpenedConfiguration opened = Opened(Saved(chinese), InitialParameters(kRotateServers));
+  EXPECT_EQ(opened.params.workMode(), '3');
+  EXPECT_EQ(BuildWriteFrame(opened.params), BuildWriteFrame(chinese));
 }
 
 // A file with the given parameters (JSON members), the rest of the document sound.
@@ -256,10 +232,10 @@ TEST(ConfigFile, EveryBadFileIsRefusedWholeWithOneProblem) {
       {WithParameters(R"("Callsign": "BG7ABC-9", "RfToIs": 1)"), K::WrongType, "parameters.RfToIs",
        Field::RfToIs},
   };
-  const ParameterSet base = FactoryParameters(English());
+  const ParameterSet base = InitialParameters(kRotateServers);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.file.toStdString());
-    auto opened = ReadConfiguration(row.file, "bad.json", base, English());
+    auto opened = ReadConfiguration(row.file, "bad.json", base);
     ASSERT_TRUE(std::holds_alternative<ConfigProblem>(opened));
     const ConfigProblem& problem = std::get<ConfigProblem>(opened);
     EXPECT_EQ(problem.kind, row.kind);
@@ -267,12 +243,12 @@ TEST(ConfigFile, EveryBadFileIsRefusedWholeWithOneProblem) {
     EXPECT_EQ(problem.key, row.key);
     EXPECT_EQ(problem.field, row.field);
   }
-  EXPECT_EQ(base, FactoryParameters(English()));
+  EXPECT_EQ(base, InitialParameters(kRotateServers));
 }
 
 TEST(ConfigFile, ProblemsSayWhatIsWrong) {
   auto problem = [](const QByteArray& file) {
-    return std::get<ConfigProblem>(ReadConfiguration(file, "f", {}, English()));
+    return std::get<ConfigProblem>(ReadConfiguration(file, "f", {}));
   };
   EXPECT_EQ(problem(R"({"format": "vorlan_setup configuration", "version": 7})").found, 7);
   const ConfigProblem tooLong = problem(WithParameters(R"("SymbolCode": "[[")"));
@@ -289,8 +265,8 @@ TEST(ConfigFile, UnknownKeysAreReportedAndMissingFieldsKeepTheirValues) {
     "colour": "red", "savedBy": {"program": "x", "host": "y"},
     "parameters": {"Callsign": "BG7ABC-9", "Path": {"text": "WIDE2-2", "note": 1},
                    "Digipeater": true, "HisCallsign": "X", "Callsign2": "Y"}})";
-  const ParameterSet base = FactoryParameters(English());
-  const OpenedConfiguration opened = Opened(file, base, English());
+  const ParameterSet base = InitialParameters(kRotateServers);
+  const OpenedConfiguration opened = Opened(file, base);
   EXPECT_EQ(opened.fieldsSet, (std::vector{Field::Callsign, Field::Path, Field::Digipeater}));
   EXPECT_EQ(opened.unknownKeys, (QStringList{"colour", "savedBy.host", "parameters.Callsign2",
                                              "parameters.HisCallsign", "parameters.Path.note"}));
@@ -304,20 +280,19 @@ TEST(ConfigFile, UnknownKeysAreReportedAndMissingFieldsKeepTheirValues) {
 TEST(ConfigFile, SavingReplacesTheFileWholeAndSaysWhyItCannot) {
   QTemporaryDir dir;
   const QString path = dir.filePath("club.json");
-  ParameterSet params = InitialParameters(English());
-  ASSERT_FALSE(SaveConfiguration(path, params, English(), kInfo));
+  ParameterSet params = InitialParameters(kRotateServers);
+  ASSERT_FALSE(SaveConfiguration(path, params, kInfo));
   params.setText(Field::Callsign, "BG7ABC-9");
-  ASSERT_FALSE(SaveConfiguration(path, params, English(), kInfo));
-  auto opened = OpenConfiguration(path, {}, English());
+  ASSERT_FALSE(SaveConfiguration(path, params, kInfo));
+  auto opened = OpenConfiguration(path, {});
   EXPECT_EQ(std::get<OpenedConfiguration>(opened).params, params);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"club.json"});
 
-  const auto problem =
-      SaveConfiguration(dir.filePath("no/such/folder.json"), params, English(), kInfo);
+  const auto problem = SaveConfiguration(dir.filePath("no/such/folder.json"), params, kInfo);
   ASSERT_TRUE(problem);
   EXPECT_EQ(problem->kind, ConfigProblem::Kind::CannotSave);
   EXPECT_FALSE(problem->detail.isEmpty());
-  auto missing = OpenConfiguration(dir.filePath("missing.json"), {}, English());
+  auto missing = OpenConfiguration(dir.filePath("missing.json"), {});
   EXPECT_EQ(std::get<ConfigProblem>(missing).kind, ConfigProblem::Kind::CannotRead);
 }
 

@@ -21,10 +21,6 @@
 namespace vorlan::test {
 namespace {
 
-const BuildValues& English() {
-  return EnglishLanguage().values;
-}
-
 // The columns of the three codes in the write frame (1-based).
 constexpr int kWorkModeColumn = 59, kServer1Column = 64, kServer2Column = 65;
 
@@ -49,7 +45,7 @@ vorlan::ReadBack Parsed(const QByteArray& bytes) {
 }
 
 QByteArray Saved(const ParameterSet& params) {
-  return std::get<QByteArray>(ConfigurationText(params, English(), {"test", "1", {}}, "t.json"));
+  return ConfigurationText(params, {"test", "1", {}});
 }
 
 TEST(LosslessValues, CodesOutsideTheirTablesGoBackAsTheyCame) {
@@ -69,30 +65,28 @@ TEST(LosslessValues, CodesOutsideTheirTablesGoBackAsTheyCame) {
     SCOPED_TRACE(row.json);
     const vorlan::ReadBack readBack =
         Parsed(DeviceWithCodes(row.workMode, row.server1, row.server2));
-    const ParameterSet device = ReadBackParameters(readBack, English());
+    const ParameterSet device = ReadBackParameters(readBack);
     QStringList json;
     for (Field f : {Field::WorkMode, Field::Server1Enable, Field::Server2Enable}) {
-      json << '"' + Utf8(Def(f).name) + "\": " + ParameterValueJson(device, f, English());
+      json << '"' + Utf8(Def(f).name) + "\": " + ParameterValueJson(device, f);
     }
     EXPECT_EQ(json.join(' '), row.json);
 
-    // Saved and opened over other values: the same settings; in the other build, the same frame.
-    for (const BuildValues* build : {&English(), &ChineseLanguage().values}) {
-      auto opened = ReadConfiguration(Saved(device), "t.json", FactoryParameters(*build), *build);
+    // Saved and opened over either build's values: the same settings and the same frame.
+    for (const ServerPresets* servers : {&kRotateServers, &kAsiaServers}) {
+      auto opened = ReadConfiguration(Saved(device), "t.json", InitialParameters(*servers));
       ASSERT_TRUE(std::holds_alternative<OpenedConfiguration>(opened));
       const ParameterSet& file = std::get<OpenedConfiguration>(opened).params;
-      EXPECT_EQ(BuildWriteFrame(file, *build), BuildWriteFrame(device, English()));
-      EXPECT_TRUE(MismatchedFields(readBack, file, *build).empty());
-      if (build == &English()) {
-        EXPECT_TRUE(DifferingFields(device, file, English(), AllParameters()).empty());
-      }
+      EXPECT_EQ(BuildWriteFrame(file), BuildWriteFrame(device));
+      EXPECT_TRUE(MismatchedFields(readBack, file).empty());
+      EXPECT_TRUE(DifferingFields(device, file, AllParameters()).empty());
     }
 
     // A template that sets only the callsign, over the device's values: the codes stay.
     ParameterSet partial = device;
     partial.setText(Field::Callsign, "BG7ABC-9");
-    ASSERT_FALSE(CheckWriteFrame(partial, English()));
-    const QByteArray frame = BuildWriteFrame(partial, English());
+    ASSERT_FALSE(CheckWriteFrame(partial));
+    const QByteArray frame = BuildWriteFrame(partial);
     const char sent[] = {frame[kWorkModeColumn - 1], frame[kServer1Column - 1],
                          frame[kServer2Column - 1]};
     EXPECT_EQ(QByteArray(sent, 3), row.frame);
@@ -100,41 +94,41 @@ TEST(LosslessValues, CodesOutsideTheirTablesGoBackAsTheyCame) {
 }
 
 TEST(LosslessValues, AKeptCodeThatWouldCutTheFrameIsRefusedAndAnotherValueReplacesIt) {
-  ParameterSet params = ReadBackParameters(Parsed(DeviceWithCodes('#', '0', '0')), English());
-  EXPECT_EQ(CheckWriteFrame(params, English()),
+  ParameterSet params = ReadBackParameters(Parsed(DeviceWithCodes('#', '0', '0')));
+  EXPECT_EQ(CheckWriteFrame(params),
             (Refusal{Field::WorkMode, Refusal::Rule::Delimiter, 0, 0, "#"}));
-  params.setText(Field::WorkMode, "CH2 TX/RX");
-  EXPECT_FALSE(params.keptCode(Field::WorkMode));
-  EXPECT_EQ(FieldBytes(params, Field::WorkMode, English()), "2");
+  params.setWorkMode('2');
+  EXPECT_FALSE(CheckWriteFrame(params));
+  EXPECT_EQ(FieldBytes(params, Field::WorkMode), "2");
 }
 
 // "AB\udc10" goes on the line as "AB\x1a": the device holds other bytes than the file says, and a
 // comparison on the encoded bytes alone would call them the same.
 TEST(LosslessValues, ATextThatCannotGoOnTheLineAsItselfNeverMatches) {
   const QString lone = QStringLiteral("AB") + QChar(0xDC10);
-  ParameterSet written = InitialParameters(English());
+  ParameterSet written = InitialParameters(kRotateServers);
   written.setText(Field::BeaconText, lone);
   vorlan::ReadBack readBack;
   readBack.bytes[Index(Field::BeaconText)] = Pad(EncodeDeviceText(lone), 64);
-  const auto mismatched = MismatchedFields(readBack, written, English());
+  const auto mismatched = MismatchedFields(readBack, written);
   EXPECT_NE(std::find(mismatched.begin(), mismatched.end(), Field::BeaconText), mismatched.end());
 
   ParameterSet device = written;
   device.setText(Field::BeaconText, DecodeDeviceText(EncodeDeviceText(lone)));
-  EXPECT_EQ(DifferingFields(written, device, English(), std::vector{Field::BeaconText}),
+  EXPECT_EQ(DifferingFields(written, device, std::vector{Field::BeaconText}),
             std::vector{Field::BeaconText});
   // Bytes that are not text, and characters beyond U+FFFF, are text that goes as itself.
   EXPECT_TRUE(EncodesExactly(QStringLiteral("A") + QChar(0xDCFF) + QString::fromUtf8("😀你")));
   EXPECT_FALSE(EncodesExactly(QStringLiteral("AB") + QChar(0xD800)));
 }
 
-// The window shows what its controls can (a code outside the list leaves the work mode as it was),
-// but the backup of the read holds the device's values, not the window's.
+// The backup of the read holds the device's values, not what the window held before.
 TEST(LosslessValues, TheWindowBacksUpTheReadBackNotWhatItShows) {
   const LanguageData& en = EnglishLanguage();
   RecordingLink link;
   FakeView view(en);
-  view.params.setText(Field::WorkMode, "CH2 TX/RX");
+  view.params.setWorkMode('2');
+  view.params.setFlag(Field::Server1Enable, false);
   ui::WindowActions actions(view, link, en);
   std::optional<ParameterSet> backedUp;
   actions.backUpReadBack = [&](const ParameterSet& readBack) {
@@ -145,9 +139,8 @@ TEST(LosslessValues, TheWindowBacksUpTheReadBackNotWhatItShows) {
   link.threshold = 412;
   actions.receive();
 
-  EXPECT_EQ(view.params.text(Field::WorkMode), "CH2 TX/RX");
   ASSERT_TRUE(backedUp);
-  EXPECT_EQ(backedUp->keptCode(Field::WorkMode), '7');
+  EXPECT_EQ(backedUp->workMode(), '7');
   EXPECT_EQ(backedUp->keptCode(Field::Server1Enable), '9');
   EXPECT_TRUE(backedUp->flag(Field::Server2Enable));
   EXPECT_EQ(backedUp->text(Field::Callsign), "CODES-7     ");

@@ -16,6 +16,7 @@
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
 #include "ui/window_actions.h"
+#include "ui/work_modes.h"
 
 namespace vorlan::test {
 namespace {
@@ -71,8 +72,17 @@ const struct {
 };
 // clang-format on
 
-QString Shown(const ParameterSet& params, Field f) {
-  return Def(f).kind == FieldKind::Flag ? QString(params.flag(f) ? "1" : "0") : params.text(f);
+// A value as the window shows it in the build's language.
+QString Shown(const ParameterSet& params, Field f, const LanguageData& lang) {
+  switch (Def(f).kind) {
+    case FieldKind::Flag:
+      return params.flag(f) ? "1" : "0";
+    case FieldKind::WorkMode:
+      return WorkModeText(params.workMode(), lang).value_or("?");
+    case FieldKind::Text:
+      break;
+  }
+  return params.text(f);
 }
 
 // All 44 fields whatever the reserved spans hold, shown once, the 10 bytes after the read-back left
@@ -99,7 +109,7 @@ TEST(ReplyReadBack, FillsAllFieldsAndWritesThemBackByteForByte) {
     for (std::size_t i = 0; i < std::size(kReadBack); ++i) {
       if (kReadBack[i].field.empty()) continue;
       const Field f = *FieldNamed(kReadBack[i].field);
-      shown << QString::fromLatin1(kReadBack[i].field) + "=" + Shown(handler.view.params, f);
+      shown << QString::fromLatin1(kReadBack[i].field) + "=" + Shown(handler.view.params, f, *lang);
     }
     EXPECT_EQ(shown, expected);
     EXPECT_EQ(handler.link.log.filter(QRegularExpression("^(?!Input=)")).join(' '),
@@ -137,13 +147,13 @@ TEST(ReplyReadBack, EnableCodes) {
   for (Field field : {Field::Server1Enable, Field::Server2Enable}) {
     for (char code : std::string_view("0127a")) {
       for (bool startOn : {false, true}) {
-        ParameterSet params = InitialParameters(EnglishLanguage().values);
+        ParameterSet params = InitialParameters(kRotateServers);
         params.setFlag(field, startOn);
         RecordingLink link;
         link.feed(ReadBack().set(Def(field).name, QByteArray(1, code)).bytes());
         const auto reply = TakeReply(link);
         ASSERT_EQ(reply->outcome, Reply::Outcome::ReadBack);
-        ApplyReadBack(reply->readBack, params, EnglishLanguage().values);
+        ApplyReadBack(reply->readBack, params);
         const bool on = code == '1' || code == '2' || (code != '0' && startOn);
         EXPECT_EQ(params.flag(field), on) << Def(field).name << " " << code << " " << startOn;
       }
@@ -151,36 +161,36 @@ TEST(ReplyReadBack, EnableCodes) {
   }
 }
 
-// A read-back code shows its build's text and that text writes the code again; other codes leave
-// the box as it was, and texts off the list have no code.
+// A read-back's work-mode code is taken as it came; the window's list gives the codes 0 to 4 their
+// build's texts and each text its code again, and texts off the list have no code.
 TEST(ReplyReadBack, WorkModeCodesBothWaysInBothBuilds) {
   const struct {
-    const BuildValues& build;
+    const LanguageData& lang;
     QString texts[5];
     QString offList[4];
   } builds[] = {
-      {EnglishLanguage().values,
+      {EnglishLanguage(),
        {"Disable", "CH1 TX/RX", "CH2 TX/RX", "CH1or2 TX/RX", "CH1TX CH2RX"},
        {"ch2 tx/rx", "CH2 TX/RX ", "频道2收发", ""}},
-      {ChineseLanguage().values,
+      {ChineseLanguage(),
        {"关闭", "频道1收发", "频道2收发", "频道12轮流收发", "频道1发2收"},
        {" 频道2收发", "CH2 TX/RX", "频道2", ""}},
   };
   for (const auto& build : builds) {
     for (char code : std::string_view("0123459x ")) {
       ParameterSet params;
-      params.setText(Field::WorkMode, "typed by hand");
       RecordingLink link;
       link.feed(ReadBack().set("WorkMode", QByteArray(1, code)).bytes());
-      ApplyReadBack(TakeReply(link)->readBack, params, build.build);
+      ApplyReadBack(TakeReply(link)->readBack, params);
+      EXPECT_EQ(params.workMode(), code);
 
       const bool listed = code >= '0' && code <= '4';
-      const QString& shown = params.text(Field::WorkMode);
-      EXPECT_EQ(shown, listed ? build.texts[code - '0'] : "typed by hand") << code;
-      EXPECT_EQ(WorkModeCode(shown, build.build), listed ? QString(code) : "");
+      const auto text = WorkModeText(code, build.lang);
+      EXPECT_EQ(text, listed ? std::optional(build.texts[code - '0']) : std::nullopt) << code;
+      if (text) EXPECT_EQ(WorkModeCode(*text, build.lang), code);
     }
     for (const QString& text : build.offList) {
-      EXPECT_EQ(WorkModeCode(text, build.build), "") << text.toStdString();
+      EXPECT_FALSE(WorkModeCode(text, build.lang)) << text.toStdString();
     }
   }
 }

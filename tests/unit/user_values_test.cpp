@@ -23,10 +23,6 @@
 namespace vorlan::test {
 namespace {
 
-const BuildValues& English() {
-  return EnglishLanguage().values;
-}
-
 TEST(UserValues, EachFormTakesOnlyWhatItsFieldCanHold) {
   using F = TextForm;
   const std::tuple<F, const char*, bool> rows[] = {
@@ -94,7 +90,7 @@ TEST(UserValues, AFileIsRefusedForAValueItsFieldCannotHold) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.file.toStdString());
-    auto opened = ReadConfiguration(row.file, "bad.json", {}, English());
+    auto opened = ReadConfiguration(row.file, "bad.json", {});
     ASSERT_TRUE(std::holds_alternative<ConfigProblem>(opened));
     const ConfigProblem& problem = std::get<ConfigProblem>(opened);
     EXPECT_EQ(problem.kind, row.kind);
@@ -105,7 +101,7 @@ TEST(UserValues, AFileIsRefusedForAValueItsFieldCannotHold) {
   const QByteArray backup =
       WithParameters(R"("Latitude": "abcdefgh", "TxDelay": " 5", "Channel1Freq": "999.999")",
                      R"("readFrom": {"port": "COM1"}, )");
-  const auto opened = ReadConfiguration(backup, "backup.json", {}, English());
+  const auto opened = ReadConfiguration(backup, "backup.json", {});
   ASSERT_TRUE(std::holds_alternative<OpenedConfiguration>(opened));
   EXPECT_TRUE(std::get<OpenedConfiguration>(opened).readBack);
 }
@@ -126,19 +122,19 @@ TEST(UserValues, WhatIsNoConfigurationFileIsNeitherReadNorReplaced) {
                                          {dir.path(), K::NotRegularFile},
                                          {big.fileName(), K::TooBig}};
   for (const auto& [path, kind] : opens) {
-    const auto opened = OpenConfiguration(path, {}, English());
+    const auto opened = OpenConfiguration(path, {});
     ASSERT_TRUE(std::holds_alternative<ConfigProblem>(opened)) << path.toStdString();
     EXPECT_EQ(std::get<ConfigProblem>(opened).kind, kind) << path.toStdString();
   }
 
-  const ParameterSet params = InitialParameters(English());
-  const auto saved = SaveConfiguration(fifo, params, English(), {});
+  const ParameterSet params = InitialParameters(kRotateServers);
+  const auto saved = SaveConfiguration(fifo, params, {});
   ASSERT_TRUE(saved);
   EXPECT_EQ(saved->kind, K::NotRegularFile);
   EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
   // A link to a file is followed: the file gets the configuration, the link stays.
   ASSERT_TRUE(QFile::link(big.fileName(), dir.filePath("link.json")));
-  EXPECT_FALSE(SaveConfiguration(dir.filePath("link.json"), params, English(), {}));
+  EXPECT_FALSE(SaveConfiguration(dir.filePath("link.json"), params, {}));
   EXPECT_TRUE(QFileInfo(dir.filePath("link.json")).isSymLink());
   EXPECT_LT(QFileInfo(big.fileName()).size(), 4096);
 }
@@ -220,7 +216,7 @@ TEST(UserValues, TheWindowRefusesATypedValueOfTheWrongForm) {
                    "不能是“9999.99Z”。");
 
     // A device that holds a TX delay of " 5": read, the callsign changed, written back as it was.
-    ParameterSet device = InitialParameters(lang->values);
+    ParameterSet device = InitialParameters(lang->servers);
     device.setText(Field::TxDelay, " 5");
     view.params = device;
     actions.takeShownAsDeviceValues();

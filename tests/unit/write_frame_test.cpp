@@ -14,10 +14,6 @@
 namespace vorlan::test {
 namespace {
 
-const BuildValues& En() {
-  return EnglishLanguage().values;
-}
-
 // The start values of each build, with its server texts in place of the 19, 15 and 22 characters
 // the 191- and 209-byte frames count.
 TEST(WriteFrame, WorkedExampleInBothBuilds) {
@@ -25,16 +21,16 @@ TEST(WriteFrame, WorkedExampleInBothBuilds) {
       "$0NOGROU4802710000040302300.00N11300.00E144.640144.39000001[xxx102050713xxxxxx0110001111"
       "000000&NOCALL-9|WIDE1-1,WIDE2-1|VORLAN|NOSSID|58203746|||1234567890123456|";
   const struct {
-    const BuildValues& build;
+    const ServerPresets& servers;
     QByteArray frame;
     int size;
   } rows[] = {
-      {En(), common + "rotate.aprs2.net:14580||x|m/50|#", 191 - 19 + 22},
-      {ChineseLanguage().values, common + "asia.aprs2.net:14580|rotate.aprs.net:10008|x|m/50|#",
+      {kRotateServers, common + "rotate.aprs2.net:14580||x|m/50|#", 191 - 19 + 22},
+      {kAsiaServers, common + "asia.aprs2.net:14580|rotate.aprs.net:10008|x|m/50|#",
        209 - 15 - 22 + 20 + 21},
   };
   for (const auto& row : rows) {
-    const auto request = WriteRequest(InitialParameters(row.build), row.build);
+    const auto request = WriteRequest(InitialParameters(row.servers));
     ASSERT_TRUE(std::holds_alternative<Request>(request));
     EXPECT_EQ(std::get<Request>(request), (Request{row.frame, 5}));
     EXPECT_EQ(row.frame.size(), row.size);
@@ -53,9 +49,9 @@ TEST(WriteFrame, EachFlagHasItsOwnColumn) {
   for (int i = 0; i < kFlagSpans; ++i) {
     rows.push_back({*FieldNamed(kReadBackSpans[i].field), 79 + i, '1'});
   }
-  ParameterSet allOff = InitialParameters(En());
+  ParameterSet allOff = InitialParameters(kRotateServers);
   for (const auto& row : rows) allOff.setFlag(row.field, false);
-  const QByteArray off = BuildWriteFrame(allOff, En());
+  const QByteArray off = BuildWriteFrame(allOff);
   EXPECT_EQ(off.mid(63, 2) + off.mid(78, 16), QByteArray(18, '0'));
 
   for (const auto& row : rows) {
@@ -63,7 +59,7 @@ TEST(WriteFrame, EachFlagHasItsOwnColumn) {
     params.setFlag(row.field, true);
     QByteArray expected = off;
     expected[row.column - 1] = row.on;
-    EXPECT_EQ(BuildWriteFrame(params, En()), expected) << Def(row.field).name;
+    EXPECT_EQ(BuildWriteFrame(params), expected) << Def(row.field).name;
   }
 }
 
@@ -96,7 +92,7 @@ TEST(Requests, FixedRequestsInstructionAndMessageFrames) {
 enum class Kind { Write, Instruction, Message };
 
 OrRefusal<Request> Build(Kind kind, Field field, const QString& value) {
-  ParameterSet params = InitialParameters(En());
+  ParameterSet params = InitialParameters(kRotateServers);
   SendFields send = InitialSendFields();
   if (IsParameter(field)) {
     params.setText(field, value);
@@ -105,7 +101,7 @@ OrRefusal<Request> Build(Kind kind, Field field, const QString& value) {
   }
   switch (kind) {
     case Kind::Write:
-      return WriteRequest(params, En());
+      return WriteRequest(params);
     case Kind::Instruction:
       return InstructionRequest(send, params.text(Field::Callsign));
     case Kind::Message:
@@ -145,12 +141,6 @@ TEST(Requests, RefusedAsValuesAndWordedInBothBuilds) {
        {Field::SymbolCode, R::HeadWidth, 1, 2},
        "Symbol/",
        "符号"},
-      {Kind::Write,
-       Field::WorkMode,
-       "ch1 tx/rx",
-       {Field::WorkMode, R::NoWorkModeCode, 0, 0, "ch1 tx/rx"},
-       "Nothing was written: \"Work Mode\" must be one of its list entries, not \"ch1 tx/rx\".",
-       "未写入: “工作模式”必须是列表中的一项, 不能是“ch1 tx/rx”。"},
       {Kind::Write,
        Field::Callsign,
        "中文呼号七个字",

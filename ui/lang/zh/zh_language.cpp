@@ -85,9 +85,8 @@ const LanguageData& ChineseLanguage() {
   static const LanguageData data{
       .language = "zh",
       .locale = "zh_CN",
-      .values = {.workModes = {"关闭", "频道1收发", "频道2收发", "频道12轮流收发", "频道1发2收"},
-                 .server1 = "asia.aprs2.net:14580",
-                 .server2 = "rotate.aprs.net:10008"},
+      .workModes = {"关闭", "频道1收发", "频道2收发", "频道12轮流收发", "频道1发2收"},
+      .servers = kAsiaServers,
       .readCorrect = "读入参数成功!",
       .callsignPrefix = "呼号:",
       .radioReadCorrect = "无线读入参数成功!!!",

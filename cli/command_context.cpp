@@ -9,6 +9,7 @@
 
 #include "cli/cli_texts.h"
 #include "config/backups.h"
+#include "link/com_ports.h"
 #include "link/requests.h"
 #include "params/presets.h"
 

@@ -6,6 +6,7 @@
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/try.h"
+#include "link/com_ports.h"
 #include "link/device_text.h"
 #include "link/requests.h"
 #include "link/serial_port/port_arrival.h"

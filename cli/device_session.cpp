@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "cli/cli_texts.h"
+#include "link/com_ports.h"
 #include "link/serial_link.h"
-#include "params/presets.h"
 
 namespace vorlan::cli {
 

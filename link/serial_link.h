@@ -15,7 +15,6 @@ namespace vorlan {
 
 // CommEvent values the tool distinguishes.
 inline constexpr int kCommEventReceive = 2;  // characters received, threshold reached
-inline constexpr int kCommEventRing = 6;
 
 class SerialLink {
  public:

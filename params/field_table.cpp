@@ -9,11 +9,4 @@ std::optional<Field> FieldNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::optional<Field> FieldOfControl(std::string_view control) {
-  for (const auto& f : FieldTable()) {
-    if (f.control == control) return f.key;
-  }
-  return std::nullopt;
-}
-
 }  // namespace vorlan

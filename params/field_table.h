@@ -1,6 +1,6 @@
 #pragma once
-// Every field described once: its name, its window control, its kind and its entry limit. The
-// frame and read-back layouts, the presets and the window refer to fields by key and find the rest
+// Every field described once: its name, its kind, its entry limit and its form. The frame and
+// read-back layouts, the presets, the files and the window refer to fields by key and find the rest
 // here.
 
 #include <algorithm>
@@ -14,9 +14,9 @@
 namespace vorlan {
 
 enum class FieldKind {
-  Text,      // entry box; free text bounded by an entry limit
-  Flag,      // check box, on or off
-  WorkMode,  // editable drop-down whose list texts stand for the codes "0" to "4"
+  Text,      // free text bounded by an entry limit
+  Flag,      // on or off
+  WorkMode,  // the device's work-mode code, "0" to "4" in its table
 };
 
 // What a text field holds, beyond its length: the form a value the user sends must have.
@@ -30,8 +30,7 @@ enum class TextForm {
 
 struct FieldDef {
   Field key;
-  std::string_view name;     // as files and the command line spell it, e.g. "Callsign"
-  std::string_view control;  // the window control, e.g. "Text1"
+  std::string_view name;  // as files and the command line spell it, e.g. "Callsign"
   FieldKind kind;
   int maxLength;  // entry limit in characters, equal to its width on the line; 0 without one
   TextForm form = TextForm::Free;
@@ -42,54 +41,54 @@ using enum Field;
 using K = FieldKind;
 using F = TextForm;
 inline constexpr std::array<FieldDef, kFieldCount> kFields = {{
-    {Callsign, "Callsign", "Text1", K::Text, 12},
-    {Password, "Password", "Text2", K::Text, 6},
-    {GroupCall, "GroupCall", "Text3", K::Text, 6},
-    {DigiNumber, "DigiNumber", "Text4", K::Text, 3, F::Number},
-    {Longitude, "Longitude", "Text5", K::Text, 9, F::Longitude},
-    {Filter, "Filter", "Text6", K::Text, 48},
-    {SymbolCode, "SymbolCode", "Text9", K::Text, 1},
-    {LoginPassword, "LoginPassword", "Text10", K::Text, 5},
-    {BeaconText, "BeaconText", "Text11", K::Text, 64},
-    {Server1, "Server1", "Text12", K::Text, 32},
-    {Latitude, "Latitude", "Text13", K::Text, 8, F::Latitude},
-    {Server2, "Server2", "Text15", K::Text, 32},
-    {TxDelay, "TxDelay", "Text16", K::Text, 2, F::Number},
-    {Path, "Path", "Text17", K::Text, 20},
-    {TimedTx, "TimedTx", "Text18", K::Text, 2, F::Number},
-    {Channel1Freq, "Channel1Freq", "Text19", K::Text, 7, F::Frequency},
-    {Channel2Freq, "Channel2Freq", "Text20", K::Text, 7, F::Frequency},
-    {TxCtcss, "TxCtcss", "Text21", K::Text, 2, F::Number},
-    {RxCtcss, "RxCtcss", "Text22", K::Text, 2, F::Number},
-    {WifiSsid, "WifiSsid", "Text23", K::Text, 16},
-    {WifiPassword, "WifiPassword", "Text24", K::Text, 16},
-    {TxInterval, "TxInterval", "Text25", K::Text, 2, F::Number},
-    {AlarmPhone, "AlarmPhone", "Text29", K::Text, 16},
-    {MyPhone, "MyPhone", "Text30", K::Text, 16},
-    {SendInterval, "SendInterval", "Text34", K::Text, 2, F::Number},
-    {Digipeater, "Digipeater", "Check1", K::Flag, 0},
-    {AdditionalReport, "AdditionalReport", "Check2", K::Flag, 0},
-    {SmartBeacon, "SmartBeacon", "Check3", K::Flag, 0},
-    {Spare4, "Spare4", "Check4", K::Flag, 0},
-    {Spare5, "Spare5", "Check5", K::Flag, 0},
-    {CarMode, "CarMode", "Check6", K::Flag, 0},
-    {OutputTrace, "OutputTrace", "Check7", K::Flag, 0},
-    {PttTransmit, "PttTransmit", "Check8", K::Flag, 0},
-    {SoundPrompt, "SoundPrompt", "Check9", K::Flag, 0},
-    {MicEFormat, "MicEFormat", "Check10", K::Flag, 0},
-    {Spare11, "Spare11", "Check11", K::Flag, 0},
-    {IsToBluetooth, "IsToBluetooth", "Check12", K::Flag, 0},
-    {FixedPosition, "FixedPosition", "Check13", K::Flag, 0},
-    {LoginServer, "LoginServer", "Check14", K::Flag, 0},
-    {RfToIs, "RfToIs", "Check15", K::Flag, 0},
-    {IsToRf, "IsToRf", "Check16", K::Flag, 0},
-    {Server1Enable, "Server1Enable", "Check17", K::Flag, 0},
-    {Server2Enable, "Server2Enable", "Check18", K::Flag, 0},
-    {WorkMode, "WorkMode", "Combo9", K::WorkMode, 0},
-    {HisCallsign, "HisCallsign", "Text7", K::Text, 12},
-    {HisPassword, "HisPassword", "Text8", K::Text, 6},
-    {Instruction, "Instruction", "Text26", K::Text, 48},
-    {Message, "Message", "Text27", K::Text, 150},
+    {Callsign, "Callsign", K::Text, 12},
+    {Password, "Password", K::Text, 6},
+    {GroupCall, "GroupCall", K::Text, 6},
+    {DigiNumber, "DigiNumber", K::Text, 3, F::Number},
+    {Longitude, "Longitude", K::Text, 9, F::Longitude},
+    {Filter, "Filter", K::Text, 48},
+    {SymbolCode, "SymbolCode", K::Text, 1},
+    {LoginPassword, "LoginPassword", K::Text, 5},
+    {BeaconText, "BeaconText", K::Text, 64},
+    {Server1, "Server1", K::Text, 32},
+    {Latitude, "Latitude", K::Text, 8, F::Latitude},
+    {Server2, "Server2", K::Text, 32},
+    {TxDelay, "TxDelay", K::Text, 2, F::Number},
+    {Path, "Path", K::Text, 20},
+    {TimedTx, "TimedTx", K::Text, 2, F::Number},
+    {Channel1Freq, "Channel1Freq", K::Text, 7, F::Frequency},
+    {Channel2Freq, "Channel2Freq", K::Text, 7, F::Frequency},
+    {TxCtcss, "TxCtcss", K::Text, 2, F::Number},
+    {RxCtcss, "RxCtcss", K::Text, 2, F::Number},
+    {WifiSsid, "WifiSsid", K::Text, 16},
+    {WifiPassword, "WifiPassword", K::Text, 16},
+    {TxInterval, "TxInterval", K::Text, 2, F::Number},
+    {AlarmPhone, "AlarmPhone", K::Text, 16},
+    {MyPhone, "MyPhone", K::Text, 16},
+    {SendInterval, "SendInterval", K::Text, 2, F::Number},
+    {Digipeater, "Digipeater", K::Flag, 0},
+    {AdditionalReport, "AdditionalReport", K::Flag, 0},
+    {SmartBeacon, "SmartBeacon", K::Flag, 0},
+    {Spare4, "Spare4", K::Flag, 0},
+    {Spare5, "Spare5", K::Flag, 0},
+    {CarMode, "CarMode", K::Flag, 0},
+    {OutputTrace, "OutputTrace", K::Flag, 0},
+    {PttTransmit, "PttTransmit", K::Flag, 0},
+    {SoundPrompt, "SoundPrompt", K::Flag, 0},
+    {MicEFormat, "MicEFormat", K::Flag, 0},
+    {Spare11, "Spare11", K::Flag, 0},
+    {IsToBluetooth, "IsToBluetooth", K::Flag, 0},
+    {FixedPosition, "FixedPosition", K::Flag, 0},
+    {LoginServer, "LoginServer", K::Flag, 0},
+    {RfToIs, "RfToIs", K::Flag, 0},
+    {IsToRf, "IsToRf", K::Flag, 0},
+    {Server1Enable, "Server1Enable", K::Flag, 0},
+    {Server2Enable, "Server2Enable", K::Flag, 0},
+    {WorkMode, "WorkMode", K::WorkMode, 0},
+    {HisCallsign, "HisCallsign", K::Text, 12},
+    {HisPassword, "HisPassword", K::Text, 6},
+    {Instruction, "Instruction", K::Text, 48},
+    {Message, "Message", K::Text, 150},
 }};
 
 constexpr bool KeysInOrder() {
@@ -120,8 +119,7 @@ constexpr std::span<const FieldDef> ParameterTable() {
   return FieldTable().first(kParameterCount);
 }
 
-// The key of a field name or control name, as a file or the window spells it.
+// The key of a field name, as a file or the command line spells it.
 std::optional<Field> FieldNamed(std::string_view name);
-std::optional<Field> FieldOfControl(std::string_view control);
 
 }  // namespace vorlan

@@ -1,7 +1,5 @@
 #include "params/presets.h"
 
-#include <algorithm>
-
 #include "params/field_table.h"
 
 namespace vorlan {
@@ -44,25 +42,6 @@ constexpr Field kFlagsOn[] = {
     Field::SoundPrompt,      Field::MicEFormat,  Field::Server1Enable,
 };
 
-int ControlNumber(std::string_view control) {
-  int n = 0;
-  for (char c : control) {
-    if (c >= '0' && c <= '9') n = n * 10 + (c - '0');
-  }
-  return n;
-}
-
-std::vector<Field> ByControlNumber(FieldKind kind) {
-  std::vector<Field> fields;
-  for (const auto& f : FieldTable()) {
-    if (f.kind == kind) fields.push_back(f.key);
-  }
-  std::sort(fields.begin(), fields.end(), [](Field a, Field b) {
-    return ControlNumber(Def(a).control) < ControlNumber(Def(b).control);
-  });
-  return fields;
-}
-
 }  // namespace
 
 ParameterSet InitialParameters(const ServerPresets& servers) {
@@ -83,32 +62,6 @@ SendFields FactorySendFields() {
   SendFields s = InitialSendFields();
   s.HisPassword = "407kqz";
   return s;
-}
-
-const std::vector<Field>& ShowOrder() {
-  static const std::vector<Field> order = [] {
-    std::vector<Field> fields = ByControlNumber(FieldKind::Text);
-    for (Field f : ByControlNumber(FieldKind::Flag)) fields.push_back(f);
-    fields.push_back(Field::WorkMode);
-    return fields;
-  }();
-  return order;
-}
-
-QString PortText(int n) {
-  return QStringLiteral("COM%1").arg(n);
-}
-
-QStringList PortList() {
-  QStringList ports;
-  for (int n = 1; n <= 30; ++n) ports << PortText(n);
-  return ports;
-}
-
-std::optional<int> PortNumber(const QString& text) {
-  const qsizetype index = PortList().indexOf(text);
-  if (index < 0) return std::nullopt;
-  return static_cast<int>(index) + 1;
 }
 
 }  // namespace vorlan

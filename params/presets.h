@@ -1,11 +1,8 @@
 #pragma once
-// The values the window shows at start and after factory reset, and the port list.
+// The values at start and after a factory reset.
 
 #include <QString>
-#include <QStringList>
-#include <optional>
 #include <string_view>
-#include <vector>
 
 #include "params/field.h"
 #include "params/parameter_set.h"
@@ -28,17 +25,5 @@ inline constexpr ServerPresets kAsiaServers = {"asia.aprs2.net:14580", "rotate.a
 ParameterSet InitialParameters(const ServerPresets& servers);
 SendFields InitialSendFields();
 SendFields FactorySendFields();  // HisPassword in lower case
-
-// The order in which the window takes a whole set of values: the entry boxes in ascending control
-// number (send fields among them), then the check boxes Check1 to Check18, then the work-mode box.
-const std::vector<Field>& ShowOrder();
-
-// The port box's text for port n: "COM<n>".
-QString PortText(int n);
-// "COM1" to "COM30"; the port box shows kPresetPort at start.
-QStringList PortList();
-inline constexpr std::string_view kPresetPort = "COM2";
-// The port number of a port-box text: exact, case-sensitive match with a list entry.
-std::optional<int> PortNumber(const QString& text);
 
 }  // namespace vorlan

@@ -8,6 +8,7 @@
 #include "config/backups.h"
 #include "config/config_reader.h"
 #include "config/config_writer.h"
+#include "link/com_ports.h"
 #include "link/serial_port/port_names.h"
 #include "params/presets.h"
 #include "ui/config_messages.h"

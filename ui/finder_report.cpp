@@ -1,5 +1,6 @@
 #include "ui/finder_report.h"
 
+#include "link/com_ports.h"
 #include "link/device_text.h"
 #include "params/presets.h"
 #include "ui/messages.h"

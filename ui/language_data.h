@@ -10,13 +10,9 @@
 #include "check/finding_texts.h"
 #include "params/field.h"
 #include "params/presets.h"
+#include "ui/window_layout.h"
 
 namespace vorlan {
-
-struct FieldLabel {
-  Field field;
-  std::string_view label;  // the caption of the field's label in this language
-};
 
 // The menu bar, configuration files and backups. Where a text names a field, %1 is the field's
 // label and %2 its key in the file ("parameters.Callsign").
@@ -146,8 +142,8 @@ struct LanguageData {
   std::string_view frequencyWarning;      // %2 the frequency: outside the bands, written anyway
   std::string_view noTextCodec;           // this system cannot encode texts for the device
 
-  // The label caption of each field, used to name a field in a message.
-  std::span<const FieldLabel> fieldLabels;
+  // The build's window: the caption of a field's label names the field in a message.
+  const ui::WindowLayout* layout;
 
   // Serial-port failures. %1 is the port ("COM3"), %2 the device path it stands for.
   std::string_view portUnmapped;           // no device for %1 on this machine

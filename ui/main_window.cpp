@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "config/backups.h"
+#include "link/com_ports.h"
 #include "link/serial_port/port_names.h"
 #include "params/field_table.h"
 #include "params/presets.h"
@@ -21,6 +22,7 @@
 #include "ui/message_box.h"
 #include "ui/text_from_start.h"
 #include "ui/window_builder.h"
+#include "ui/window_controls.h"
 #include "ui/work_modes.h"
 
 namespace vorlan::ui {
@@ -44,6 +46,7 @@ MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowL
   QMenuBar* menuBar = BuildMenuBar(
       *this, lang_, config_, check_, [this] { exitProgram(); }, [this] { findTracker(); });
   controls_ = BuildControls(*PlaceBelowMenuBar(*this, menuBar), layout);
+  findFieldBoxes();
   setWindowTitle(Text(layout.caption));
   ApplyTabOrder(controls_, layout);
   setUpBoxes();
@@ -72,8 +75,19 @@ MainWindow::~MainWindow() {
   for (const auto& trigger : checkTriggers_) disconnect(trigger);
 }
 
+// Each field's box, looked up once. A layout that lacks one is a fault of the build, not of the
+// user: a debug build stops at start, and any build says which box is missing.
+void MainWindow::findFieldBoxes() {
+  for (const auto& f : FieldControls()) {
+    QWidget* box = controls_.value(Text(f.box));
+    if (!box) qCritical("The window's layout has no control %s", f.box.data());
+    Q_ASSERT_X(box, "MainWindow", "the layout lacks a field's box");
+    fieldBoxes_[static_cast<std::size_t>(Index(f.field))] = box;
+  }
+}
+
 QWidget* MainWindow::controlOf(Field field) const {
-  return controls_.value(Text(Def(field).control));
+  return fieldBoxes_[static_cast<std::size_t>(Index(field))];
 }
 
 QLineEdit* MainWindow::entryOf(Field field) const {
@@ -89,7 +103,7 @@ QComboBox* MainWindow::workModeBox() const {
 }
 
 QComboBox* MainWindow::portBox() const {
-  return qobject_cast<QComboBox*>(controls_.value(QStringLiteral("Combo1")));
+  return qobject_cast<QComboBox*>(controls_.value(Text(kPortBox)));
 }
 
 namespace {
@@ -332,27 +346,18 @@ void MainWindow::setUpBoxes() {
   }
   if (QComboBox* workMode = workModeBox()) workMode->addItems(WorkModeList(lang_));
   if (QComboBox* port = portBox()) {
-    port->addItems(PortList());
-    port->setCurrentIndex(port->findText(Text(kPresetPort)));
+    for (int n = 1; n <= kComPortCount; ++n) port->addItem(PortText(n));
+    port->setCurrentIndex(port->findText(Text(kPortBoxStart)));
     port->setToolTip(PortMappingTip(lang_));
     port->installEventFilter(this);
   }
 }
 
 void MainWindow::connectHandlers() {
-  const std::pair<const char*, void (WindowActions::*)()> buttons[] = {
-      {"Command6", &WindowActions::write},        {"Command7", &WindowActions::read},
-      {"Command8", &WindowActions::factoryReset}, {"Command1", &WindowActions::about},
-      {"Command2", &WindowActions::sendMessage},  {"Command3", &WindowActions::sendInstruction},
-  };
-  for (const auto& [name, action] : buttons) {
-    if (auto* button = qobject_cast<QPushButton*>(controls_.value(QLatin1String(name)))) {
-      connect(button, &QPushButton::clicked, this,
-              [this, action = action] { (actions_.*action)(); });
-    }
-  }
-  if (auto* exit = qobject_cast<QPushButton*>(controls_.value(QStringLiteral("Command4")))) {
-    connect(exit, &QPushButton::clicked, this, [this] { exitProgram(); });
+  for (const auto& [which, name] : kButtons) {
+    auto* button = qobject_cast<QPushButton*>(controls_.value(Text(name)));
+    Q_ASSERT_X(button, "MainWindow", "the layout lacks a button");
+    if (button) connect(button, &QPushButton::clicked, this, [this, which] { press(which); });
   }
   // Only picking an entry opens a port; typing into the box does nothing. Left alone, the editable
   // box takes a typed text that matches an entry as picked when the user presses Enter or leaves
@@ -380,6 +385,25 @@ void MainWindow::connectHandlers() {
     return config_.backUp(readBack);
   };
   config_.deviceValuesShown = [this] { actions_.takeShownAsDeviceValues(); };
+}
+
+void MainWindow::press(Button button) {
+  switch (button) {
+    case Button::Write:
+      return actions_.write();
+    case Button::Read:
+      return actions_.read();
+    case Button::FactoryReset:
+      return actions_.factoryReset();
+    case Button::About:
+      return actions_.about();
+    case Button::SendMessage:
+      return actions_.sendMessage();
+    case Button::SendInstruction:
+      return actions_.sendInstruction();
+    case Button::Exit:
+      return exitProgram();
+  }
 }
 
 void MainWindow::exitProgram() {

@@ -1,10 +1,11 @@
 #pragma once
-// The tool's one window. It shows every field in the control the field table names and hands each
+// The tool's one window. It shows every field in the control window_controls.h names and hands each
 // button press to its action. The serial link comes from outside so that tests can put a recording
 // link in.
 
 #include <QHash>
 #include <QWidget>
+#include <array>
 
 #include "link/serial_link.h"
 #include "ui/check_actions.h"
@@ -12,6 +13,7 @@
 #include "ui/finder_dialog.h"
 #include "ui/language_data.h"
 #include "ui/window_actions.h"
+#include "ui/window_controls.h"
 #include "ui/window_layout.h"
 #include "ui/window_view.h"
 
@@ -58,6 +60,7 @@ class MainWindow : public QWidget, public WindowView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void findFieldBoxes();
   QWidget* controlOf(Field field) const;
   QLineEdit* entryOf(Field field) const;
   QCheckBox* checkBoxOf(Field field) const;
@@ -65,6 +68,7 @@ class MainWindow : public QWidget, public WindowView {
   QComboBox* portBox() const;
   void setUpBoxes();  // entry limits, the two drop-down lists, the port box preset
   void connectHandlers();
+  void press(Button button);
   void exitProgram();         // EXIT and File > Exit
   void pickPort(int number);  // the entry shown and opened, as the user picks it
   void setStatusTone(StatusTone tone);
@@ -79,6 +83,7 @@ class MainWindow : public QWidget, public WindowView {
   ConfigActions config_;
   CheckActions check_;
   QHash<QString, QWidget*> controls_;
+  std::array<QWidget*, kFieldCount> fieldBoxes_{};
   QLabel* statusLine_ = nullptr;
   QLabel* statusIcon_ = nullptr;  // in the status line, for a warning
   FinderSetup finder_;

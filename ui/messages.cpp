@@ -4,14 +4,16 @@
 
 #include "link/device_text.h"
 #include "params/field_table.h"
+#include "ui/window_controls.h"
 
 namespace vorlan {
 
 using namespace Qt::StringLiterals;
 
 QString FieldLabelText(const LanguageData& lang, Field field) {
-  for (const auto& entry : lang.fieldLabels) {
-    if (entry.field == field) return Text(entry.label).trimmed();
+  const std::string_view label = ui::ControlOf(field).label;
+  for (const auto& control : lang.layout->controls) {
+    if (!label.empty() && control.name == label) return Text(control.caption).trimmed();
   }
   return Text(Def(field).name);
 }

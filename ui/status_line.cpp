@@ -1,5 +1,6 @@
 #include "ui/status_line.h"
 
+#include "link/com_ports.h"
 #include "params/presets.h"
 
 namespace vorlan::ui {

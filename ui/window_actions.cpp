@@ -4,9 +4,9 @@
 #include <variant>
 
 #include "check/configuration_check.h"
+#include "link/com_ports.h"
 #include "link/reply.h"
 #include "link/requests.h"
-#include "link/serial_port/port_control.h"
 #include "link/value_forms.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
@@ -85,14 +85,27 @@ void WindowActions::sendInstruction() {
   sendOrRefuse(InstructionRequest(view_.sendFields(), view_.parameters().text(Field::Callsign)));
 }
 
+// The picked entry's port is opened; a port open on another number is closed first, and the open
+// port picked again stays open. A text that is no entry selects nothing.
+std::optional<LinkFailure> WindowActions::openPicked(const QString& text) {
+  const auto n = PortNumber(text);
+  if (!n) return std::nullopt;
+  if (link_.portOpen()) {
+    if (link_.commPort() == *n) return std::nullopt;
+    if (!link_.setPortOpen(false)) return link_.lastFailure();
+  }
+  if (!link_.setCommPort(*n) || !link_.setPortOpen(true)) return link_.lastFailure();
+  return std::nullopt;
+}
+
 void WindowActions::selectPort(const QString& text) {
-  const auto failure = SelectPort(link_, text);
+  const auto failure = openPicked(text);
   status_.showPort();
   if (failure) view_.showMessage(FailureText(*failure, lang_));
 }
 
 void WindowActions::exit() {
-  ExitProgram(link_);
+  link_.setPortOpen(false);  // nothing happens to a port never opened
 }
 
 void WindowActions::receive() {

@@ -45,6 +45,7 @@ class WindowActions {
   std::function<QString(const ParameterSet& readBack)> backUpReadBack;
 
  private:
+  std::optional<LinkFailure> openPicked(const QString& text);
   void send(const Request& request);
   void sendOrRefuse(const OrRefusal<Request>& request);
   // The fields whose values are the user's: all of them until a device's values were shown, then

@@ -8,9 +8,9 @@
 #include <cmath>
 
 #include "ui/fonts.h"
-#include "ui/label_buddies.h"
 #include "ui/language_data.h"
 #include "ui/text_from_start.h"
+#include "ui/window_controls.h"
 #include "ui/wrapping_controls.h"
 
 namespace vorlan::ui {
@@ -76,7 +76,8 @@ QString AccessibleName(const ControlSpec& spec, const QHash<QString, QWidget*>& 
 }
 
 void NameBoxesAfterLabels(const QHash<QString, QWidget*>& controls) {
-  for (const auto& pair : LabelBuddies()) {
+  for (const auto& pair : FieldControls()) {
+    if (pair.label.empty()) continue;
     auto* label = qobject_cast<QLabel*>(controls.value(Text(pair.label)));
     QWidget* box = controls.value(Text(pair.box));
     if (!label || !box) continue;

@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <tuple>
 
-#include "params/presets.h"
+#include "link/com_ports.h"
+#include "params/utf8.h"
 
 namespace vorlan {
 namespace {
@@ -89,7 +90,7 @@ QString DevicePathForPort(int n, const QList<PresentPort>& present, const Enviro
 
 QList<MappedPort> PortMapping(const QList<PresentPort>& present, const EnvironmentLookup& env) {
   QList<MappedPort> mapping;
-  for (int n = 1; n <= PortList().size(); ++n) {
+  for (int n = 1; n <= kComPortCount; ++n) {
     MappedPort entry{n, DevicePathForPort(n, present, env), !env(PinVariable(n)).isEmpty()};
     if (entry.path.isEmpty()) continue;
     if (const PresentPort* port = PresentAt(entry.path, present)) {
@@ -127,7 +128,7 @@ QList<MappedPort> PortMapping() {
   // Windows names the ports itself: the port box's ports that are present.
   QList<MappedPort> mapping;
   const QList<PresentPort> present = PresentPorts();
-  for (int n = 1; n <= PortList().size(); ++n) {
+  for (int n = 1; n <= kComPortCount; ++n) {
     for (const auto& port : present) {
       if (port.name != PortText(n)) continue;
       const auto chip = port.usb ? UsbChipName(*port.usb) : std::nullopt;

@@ -4,10 +4,10 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include "link/com_ports.h"
 #include "link/serial_port/link_failures.h"
 #include "link/serial_port/port_holders.h"
 #include "link/serial_port/port_names.h"
-#include "params/presets.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/ioctl.h>

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "fake_view.h"
 #include "link/serial_port/link_failures.h"
 #include "link/serial_port/port_arrival.h"
-#include "link/serial_port/port_control.h"
 #include "link/serial_port/port_names.h"
 #include "link/serial_port/port_probe.h"
 #include "recording_link.h"
@@ -15,6 +15,7 @@
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
 #include "ui/messages.h"
+#include "ui/window_actions.h"
 
 namespace vorlan {
 namespace {
@@ -167,9 +168,11 @@ TEST(PortBox, OnlyAnEntryOpensAPortAndAFailedStepEndsThePick) {
     link.failAt = row.failAt;
     const LinkFailure failure{LinkFailure::Kind::Busy, "COM9", "/dev/ttyUSB0"};
     if (*row.failAt) link.failWith = failure;
-    const auto failed = SelectPort(link, row.picked);
+    test::FakeView view(EnglishLanguage());
+    ui::WindowActions(view, link, EnglishLanguage()).selectPort(row.picked);
     EXPECT_EQ(link.log, row.operations) << row.picked << " " << row.failAt;
-    EXPECT_EQ(failed, *row.failAt ? std::optional(failure) : std::nullopt);
+    EXPECT_EQ(view.messages,
+              *row.failAt ? QStringList{FailureText(failure, EnglishLanguage())} : QStringList{});
   }
 }
 

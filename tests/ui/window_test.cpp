@@ -78,5 +78,21 @@ TEST_P(WindowTest, TypedTextIsKeptUpToTheEntryLimit) {
 
 INSTANTIATE_TEST_SUITE_P(Builds, WindowTest, kBuilds, BuildName);
 
+// A layout that lacks a field's box is a fault of the build: a debug build stops at start.
+TEST(WindowLayoutFault, AMissingBoxStopsADebugBuild) {
+#ifdef QT_NO_DEBUG
+  GTEST_SKIP() << "checked in debug builds";
+#else
+  std::vector<ui::ControlSpec> controls;
+  for (const auto& c : ui::EnglishLayout().controls) {
+    if (c.name != "Text13") controls.push_back(c);
+  }
+  ui::WindowLayout layout = ui::EnglishLayout();
+  layout.controls = controls;
+  RecordingLink link;
+  EXPECT_DEATH(ui::MainWindow(link, EnglishLanguage(), layout), "Text13");
+#endif
+}
+
 }  // namespace
 }  // namespace vorlan::test

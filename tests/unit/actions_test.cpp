@@ -97,21 +97,6 @@ TEST(Actions, AWorkModeTextWithoutACodeIsNotWritten) {
   }
 }
 
-// The window takes a whole set of values in the order of its controls: Text1 .. Text34, Check1 ..
-// Check18, Combo9.
-TEST(Actions, ValuesAreShownInControlOrder) {
-  QStringList names;
-  for (Field f : ShowOrder()) names << QString::fromLatin1(Def(f).name);
-  EXPECT_EQ(names.join(' '),
-            "Callsign Password GroupCall DigiNumber Longitude Filter HisCallsign HisPassword "
-            "SymbolCode LoginPassword BeaconText Server1 Latitude Server2 TxDelay Path TimedTx "
-            "Channel1Freq Channel2Freq TxCtcss RxCtcss WifiSsid WifiPassword TxInterval "
-            "Instruction Message AlarmPhone MyPhone SendInterval Digipeater AdditionalReport "
-            "SmartBeacon Spare4 Spare5 CarMode OutputTrace PttTransmit SoundPrompt MicEFormat "
-            "Spare11 IsToBluetooth FixedPosition LoginServer RfToIs IsToRf Server1Enable "
-            "Server2Enable WorkMode");
-}
-
 // Without GB18030 every text would go out empty: nothing that carries text is sent, and the user
 // is told why; Read and About still work.
 TEST(Actions, WithoutTheTextCodecNothingThatCarriesTextIsSent) {

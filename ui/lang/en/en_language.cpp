@@ -1,46 +1,12 @@
 #include "ui/lang/en/en_language.h"
+#include "ui/lang/en/en_layout.h"
 
 #include "check/en/english_findings.h"
 
 #include <array>
 
 namespace vorlan {
-namespace {
-
-constexpr std::array kFieldLabels = {
-    FieldLabel{Field::Callsign, "Callsign"},
-    FieldLabel{Field::Password, "Password"},
-    FieldLabel{Field::GroupCall, "Group Call"},
-    FieldLabel{Field::DigiNumber, "Number"},
-    FieldLabel{Field::Longitude, "Longitude"},
-    FieldLabel{Field::Filter, "Filter"},
-    FieldLabel{Field::SymbolCode, "Symbol/"},
-    FieldLabel{Field::LoginPassword, "Login password"},
-    FieldLabel{Field::BeaconText, "Text"},
-    FieldLabel{Field::Server1, "APRS Server 1"},
-    FieldLabel{Field::Latitude, "Latitude"},
-    FieldLabel{Field::Server2, "APRS Server 2"},
-    FieldLabel{Field::TxDelay, "TX delay"},
-    FieldLabel{Field::Path, "Path"},
-    FieldLabel{Field::TimedTx, "Timed TX "},
-    FieldLabel{Field::Channel1Freq, "Channel 1"},
-    FieldLabel{Field::Channel2Freq, "Channel 2"},
-    FieldLabel{Field::TxCtcss, "TX CTCSS"},
-    FieldLabel{Field::RxCtcss, "RX CTCSS"},
-    FieldLabel{Field::WifiSsid, "WiFi SSID"},
-    FieldLabel{Field::WifiPassword, "WiFi password"},
-    FieldLabel{Field::TxInterval, "TX interval"},
-    FieldLabel{Field::AlarmPhone, "Alarm phone number"},
-    FieldLabel{Field::MyPhone, "My phone number"},
-    FieldLabel{Field::SendInterval, "send interval"},
-    FieldLabel{Field::WorkMode, "Work Mode"},
-    FieldLabel{Field::HisCallsign, "His Callsign"},
-    FieldLabel{Field::HisPassword, "His Password"},
-    FieldLabel{Field::Instruction, "Instruction"},
-    FieldLabel{Field::Message, "Massage"},
-};
-
-}  // namespace
+namespace {}  // namespace
 
 const LanguageData& EnglishLanguage() {
   static const LanguageData data{
@@ -85,7 +51,7 @@ const LanguageData& EnglishLanguage() {
       .noTextCodec =
           "This system cannot encode text for the device (no GB18030 codec in Qt): nothing that "
           "carries text can be sent. Install the ICU libraries that Qt was built with.",
-      .fieldLabels = kFieldLabels,
+      .layout = &ui::EnglishLayout(),
       .portUnmapped =
           "%1 has no device: no serial port is present for it. Plug the device in, or "
           "set the environment variable VORLAN_%1 to the device's path.",

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/window_controls.h"
+
 namespace vorlan::ui {
 namespace {
 
@@ -135,6 +137,7 @@ constexpr std::array kControls = {
     C{"Command8", Button, "Frame5", "Factory reset", {120, 720, 1095, 375}},
     C{"Command7", Button, "Frame5", "Read", {1440, 720, 1215, 375}},
 };
+static_assert(HoldsTheNamedControls(kControls));
 
 constexpr std::array kFonts = {
     FontRule{"Frame1", kSong10},           FontRule{"Frame2", kSong10},

@@ -1,42 +1,10 @@
 #include "ui/lang/zh/zh_language.h"
+#include "ui/lang/zh/zh_layout.h"
 
 #include <array>
 
 namespace vorlan {
 namespace {
-
-constexpr std::array kFieldLabels = {
-    FieldLabel{Field::Callsign, "呼号"},
-    FieldLabel{Field::Password, "密码"},
-    FieldLabel{Field::GroupCall, "群呼号"},
-    FieldLabel{Field::DigiNumber, "时隙"},
-    FieldLabel{Field::Longitude, "经度"},
-    FieldLabel{Field::Filter, "过滤"},
-    FieldLabel{Field::SymbolCode, "符号"},
-    FieldLabel{Field::LoginPassword, "服务器验证码"},
-    FieldLabel{Field::BeaconText, "文本"},
-    FieldLabel{Field::Server1, "APRS服务器1"},
-    FieldLabel{Field::Latitude, "纬度"},
-    FieldLabel{Field::Server2, "APRS服务器2"},
-    FieldLabel{Field::TxDelay, "发射延时"},
-    FieldLabel{Field::Path, "路径"},
-    FieldLabel{Field::TimedTx, "定时发送"},
-    FieldLabel{Field::Channel1Freq, "频道1"},
-    FieldLabel{Field::Channel2Freq, "频道2"},
-    FieldLabel{Field::TxCtcss, "发射哑音"},
-    FieldLabel{Field::RxCtcss, "接收哑音"},
-    FieldLabel{Field::WifiSsid, "WiFi名字"},
-    FieldLabel{Field::WifiPassword, "WiFi密码"},
-    FieldLabel{Field::TxInterval, "发送间隔"},
-    FieldLabel{Field::AlarmPhone, "报警号码"},
-    FieldLabel{Field::MyPhone, "本机号码"},
-    FieldLabel{Field::SendInterval, "网络发送间隔"},
-    FieldLabel{Field::WorkMode, "工作模式"},
-    FieldLabel{Field::HisCallsign, "对方呼号"},
-    FieldLabel{Field::HisPassword, "对方密码"},
-    FieldLabel{Field::Instruction, "指令"},
-    FieldLabel{Field::Message, "消息"},
-};
 
 using enum FindingId;
 constexpr auto kFindings = ByFinding({
@@ -110,7 +78,7 @@ const LanguageData& ChineseLanguage() {
       .noTextCodec =
           "本系统无法为设备编码文字 (Qt 中没有 GB18030 编码): 不能发送任何含文字的内容。"
           "请安装 Qt 所用的 ICU 库。",
-      .fieldLabels = kFieldLabels,
+      .layout = &ui::ChineseLayout(),
       .portUnmapped =
           "%1 没有对应的设备: 找不到这个串口。请插上设备, 或把环境变量 VORLAN_%1 "
           "设为设备的路径。",

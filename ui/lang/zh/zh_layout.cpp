@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/window_controls.h"
+
 namespace vorlan::ui {
 namespace {
 
@@ -139,6 +141,7 @@ constexpr std::array kControls = {
     C{"Command8", Button, "Frame5", "出厂配置", {120, 720, 1095, 375}},
     C{"Command7", Button, "Frame5", "读出配置", {1440, 720, 1215, 375}},
 };
+static_assert(HoldsTheNamedControls(kControls));
 
 constexpr std::array kFonts = {
     FontRule{"Frame1", kArial9},

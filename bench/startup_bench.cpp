@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <chrono>
 
 #include <algorithm>
 #include <cstdio>
@@ -24,10 +25,11 @@ struct Run {
   long peakRssKb = 0;
 };
 
+// The clock the program reports its first showing by.
 long long MonotonicNs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 bool RunOnce(const char* program, Run& run) {

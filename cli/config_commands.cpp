@@ -1,13 +1,14 @@
 // read, write, verify and diff: configurations between the device and files.
 
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <array>
 #include <memory>
+#include <optional>
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/try.h"
+#include "config/config_reader.h"
 #include "config/config_writer.h"
 #include "config/field_compare.h"
 #include "link/write_frame.h"
@@ -25,9 +26,9 @@ Failure Usage(const QString& text) {
   return {ExitCode::UsageOrFile, text};
 }
 
-// The --set overrides, checked as a file's values are.
+// The --set overrides, checked as a file's values are; a field set twice takes the last value.
 std::variant<OpenedConfiguration, Failure> ParseSets(const QStringList& sets) {
-  QJsonObject parameters;
+  std::array<std::optional<QJsonValue>, kParameterCount> given;
   for (const QString& set : sets) {
     const qsizetype equals = set.indexOf('=');
     const QString name = set.left(equals);
@@ -38,31 +39,34 @@ std::variant<OpenedConfiguration, Failure> ParseSets(const QStringList& sets) {
                                   "file spells it (Callsign, Path, WorkMode, ...).")
                        .arg(set));
     }
+    auto& slot = given[static_cast<std::size_t>(Index(*field))];
     switch (Def(*field).kind) {
       case FieldKind::Text:
-        parameters.insert(name, value);
+        slot = QJsonValue(value);
         break;
       case FieldKind::Flag:
         if (value != QLatin1String("true") && value != QLatin1String("false")) {
           return Usage(QStringLiteral("--set %1: a flag takes true or false.").arg(set));
         }
-        parameters.insert(name, value == QLatin1String("true"));
+        slot = QJsonValue(value == QLatin1String("true"));
         break;
       case FieldKind::WorkMode: {
         bool number = false;
         const int code = value.toInt(&number);
         if (!number)
           return Usage(QStringLiteral("--set %1: WorkMode takes a code 0 to 4.").arg(set));
-        parameters.insert(name, code);
+        slot = QJsonValue(code);
         break;
       }
     }
   }
-  const QJsonObject document{{"format", Utf8(kConfigFormatName)},
-                             {"version", kConfigFormatVersion},
-                             {"parameters", parameters}};
-  auto opened = ReadConfiguration(QJsonDocument(document).toJson(), QStringLiteral("--set"),
-                                  InitialParameters(kRotateServers));
+  std::vector<FieldValue> values;
+  for (const auto& f : ParameterTable()) {
+    if (const auto& value = given[static_cast<std::size_t>(Index(f.key))]) {
+      values.push_back({f.key, *value});
+    }
+  }
+  auto opened = ReadValues(values, QStringLiteral("--set"), InitialParameters(kRotateServers));
   if (auto* problem = std::get_if<ConfigProblem>(&opened)) return Usage(ProblemText(*problem));
   return std::get<OpenedConfiguration>(opened);
 }

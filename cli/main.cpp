@@ -6,6 +6,7 @@
 #include <map>
 
 #include "cli/commands.h"
+#include "cli_version.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ int Fail(const Failure& failure) {
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("vorlan_cli"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(VORLAN_VERSION));
+  QCoreApplication::setApplicationVersion(QString::fromUtf8(vorlan::cli::kVersion));
 
   auto parsed = vorlan::cli::ParseCommandLine(app);
   if (auto* failure = std::get_if<Failure>(&parsed)) return Fail(*failure);

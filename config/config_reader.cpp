@@ -137,12 +137,20 @@ class Reader {
       const auto field = FieldNamed(it.key().toStdString());
       if (!field || !IsParameter(*field)) opened_.unknownKeys << kParameters + '.' + it.key();
     }
-    ParameterSet probe = InitialParameters(kRotateServers);
+    std::vector<FieldValue> values;
     for (const auto& f : ParameterTable()) {
       const QJsonValue member = parameters.value(Utf8(f.name));
-      if (member.isUndefined()) continue;
-      if (Problem p = readParameter(f, member, probe)) return p;
-      opened_.fieldsSet.push_back(f.key);
+      if (!member.isUndefined()) values.push_back({f.key, member});
+    }
+    return readValues(values);
+  }
+
+ public:
+  Problem readValues(std::span<const FieldValue> values) {
+    ParameterSet probe = InitialParameters(kRotateServers);
+    for (const auto& [field, value] : values) {
+      if (Problem p = readParameter(Def(field), value, probe)) return p;
+      opened_.fieldsSet.push_back(field);
     }
     // A read-back's values are the device's own and go back as they came; the user's are judged.
     auto refusal = opened_.readBack ? std::nullopt : CheckForms(probe, opened_.fieldsSet);
@@ -156,6 +164,9 @@ class Reader {
     return std::nullopt;
   }
 
+  OpenedConfiguration& opened() { return opened_; }
+
+ private:
   // Puts one value into the result and into the probe the write check runs on.
   Problem readParameter(const FieldDef& f, const QJsonValue& value, ParameterSet& probe) {
     const QString key = kParameters + '.' + Utf8(f.name);
@@ -234,6 +245,14 @@ std::variant<OpenedConfiguration, ConfigProblem> ReadConfiguration(const QByteAr
                                                                    const QString& file,
                                                                    const ParameterSet& base) {
   return Reader(file, base).read(text);
+}
+
+std::variant<OpenedConfiguration, ConfigProblem> ReadValues(std::span<const FieldValue> values,
+                                                            const QString& source,
+                                                            const ParameterSet& base) {
+  Reader reader(source, base);
+  if (auto problem = reader.readValues(values)) return *problem;
+  return reader.opened();
 }
 
 std::variant<OpenedConfiguration, ConfigProblem> OpenConfiguration(const QString& path,

@@ -4,8 +4,10 @@
 // the place in it and what is wrong, and nothing is taken.
 
 #include <QByteArray>
+#include <QJsonValue>
 #include <QString>
 #include <QStringList>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -45,8 +47,22 @@ std::variant<OpenedConfiguration, ConfigProblem> ReadConfiguration(const QByteAr
                                                                    const QString& file,
                                                                    const ParameterSet& base);
 
-// The same, for the file at `path`: CannotRead when it cannot be read, NotRegularFile for anything
-// but a regular file (or a link to one), TooBig beyond kConfigFileLimit, all before reading it.
+// One parameter's value as a file holds it: a text (or text and hex), true or false, a work-mode
+// number or a device's one-byte code.
+struct FieldValue {
+  Field field;
+  QJsonValue value;
+};
+
+// Values given one by one (vorlan_cli's --set), each read and the whole checked by the rules of a
+// file's "parameters"; a problem names `source` and the key "parameters.<field>".
+std::variant<OpenedConfiguration, ConfigProblem> ReadValues(std::span<const FieldValue> values,
+                                                            const QString& source,
+                                                            const ParameterSet& base);
+
+// The same as ReadConfiguration, for the file at `path`: CannotRead when it cannot be read,
+// NotRegularFile for anything but a regular file (or a link to one), TooBig beyond
+// kConfigFileLimit, all before reading it.
 std::variant<OpenedConfiguration, ConfigProblem> OpenConfiguration(const QString& path,
                                                                    const ParameterSet& base);
 

@@ -1,39 +1,32 @@
 #pragma once
 // The device simulator as a child process on its own pseudo-terminal.
 
-#include <QProcess>
-
 #include "event_loop.h"
+#include "link/serial_port/simulated_device.h"
 
 namespace vorlan::test {
 
 class Simulator {
  public:
   explicit Simulator(const QStringList& options = {"--fast"}) {
-    process_.start(QStringLiteral(VORLAN_DEVICE_SIM), options);
-    if (process_.waitForStarted(5000) && WaitUntil([&] { return process_.canReadLine(); })) {
-      path_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-    }
+    device_.start(QStringLiteral(VORLAN_DEVICE_SIM), options);
   }
   ~Simulator() { stop(); }
 
   // Ends the device at once, as when its cable is pulled.
-  void stop() {
-    process_.kill();
-    process_.waitForFinished(5000);
-  }
+  void stop() { device_.kill(); }
 
   // The pty the tool opens; empty when the simulator did not start.
-  QString path() const { return path_; }
+  QString path() const { return device_.ptyPath(); }
 
   // From its log ("rx <kind> <hex> <text>", "tx <hex>"), whole lines only: the bytes of every
   // frame of a kind ("read", "write", "message", "noise", ...) received so far, or of every reply
   // sent (kind "tx").
   QList<QByteArray> received(const QByteArray& kind) {
-    log_ += process_.readAllStandardError();
+    const QByteArray& log = device_.log();
     const QByteArray lead = kind == "tx" ? kind + ' ' : "rx " + kind + ' ';
     QList<QByteArray> frames;
-    for (const QByteArray& line : log_.left(log_.lastIndexOf('\n')).split('\n')) {
+    for (const QByteArray& line : log.left(log.lastIndexOf('\n')).split('\n')) {
       if (line.startsWith(lead)) frames << QByteArray::fromHex(line.mid(lead.size()).split(' ')[0]);
     }
     return frames;
@@ -46,9 +39,7 @@ class Simulator {
   }
 
  private:
-  QProcess process_;
-  QString path_;
-  QByteArray log_;
+  SimulatedDevice device_;
 };
 
 }  // namespace vorlan::test

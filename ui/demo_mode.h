@@ -2,9 +2,9 @@
 // The demo: the device simulator on a pseudo-terminal stands in for the device on COM1, so that the
 // program can be tried without hardware. The simulator prints its pty's path as its first line.
 
-#include <QProcess>
 #include <QString>
 
+#include "link/serial_port/simulated_device.h"
 #include "ui/language_data.h"
 
 namespace vorlan::ui {
@@ -12,21 +12,17 @@ namespace vorlan::ui {
 // The simulator beside this program, else the one in PATH; empty when there is none.
 QString FindDeviceSimulator();
 
-// One running simulator; it ends with this object.
+// The demo's device: its log goes to the program's terminal.
 class DemoDevice {
  public:
-  DemoDevice() = default;
-  DemoDevice(const DemoDevice&) = delete;
-  DemoDevice& operator=(const DemoDevice&) = delete;
-  ~DemoDevice();
-
   // Starts `simulator` and waits for its pty path. Returns what went wrong, empty on success.
-  QString start(const QString& simulator, int waitMs = 5000);
-  QString ptyPath() const { return ptyPath_; }
+  QString start(const QString& simulator, int waitMs = 5000) {
+    return device_.start(simulator, {}, SimulatedDevice::Log::Forwarded, waitMs);
+  }
+  QString ptyPath() const { return device_.ptyPath(); }
 
  private:
-  QProcess process_;
-  QString ptyPath_;
+  SimulatedDevice device_;
 };
 
 // For --demo: starts the simulator, pins COM1 (VORLAN_COM1) to its pty and tells the user to pick

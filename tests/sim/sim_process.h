@@ -6,25 +6,21 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
-#include <QProcess>
+
+#include "link/serial_port/simulated_device.h"
 
 namespace vorlan::sim::test {
 
 class SimProcess {
  public:
   explicit SimProcess(const QStringList& options) {
-    process_.start(QStringLiteral(VORLAN_DEVICE_SIM), options);
-    QElapsedTimer clock;
-    clock.start();
-    while (!process_.canReadLine() && clock.elapsed() < 5000) process_.waitForReadyRead(100);
-    path_ = process_.readLine().trimmed();
-    process_.setReadChannel(QProcess::StandardError);  // the log, from here on
+    device_.start(QStringLiteral(VORLAN_DEVICE_SIM), options);
+    path_ = device_.ptyPath().toLocal8Bit();
     if (!path_.isEmpty()) fd_ = open(path_.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
   }
   ~SimProcess() {
     if (fd_ >= 0) close(fd_);
-    process_.kill();
-    process_.waitForFinished(5000);
+    device_.kill();
   }
 
   bool running() const { return fd_ >= 0; }
@@ -58,11 +54,11 @@ class SimProcess {
     QElapsedTimer clock;
     clock.start();
     for (;;) {
-      log_ += process_.readAllStandardError();
-      const qsizetype end = log_.lastIndexOf('\n');
-      const QList<QByteArray> lines = end < 0 ? QList<QByteArray>() : log_.left(end).split('\n');
+      const QByteArray& log = device_.log();
+      const qsizetype end = log.lastIndexOf('\n');
+      const QList<QByteArray> lines = end < 0 ? QList<QByteArray>() : log.left(end).split('\n');
       if (done(lines) || clock.elapsed() > timeoutMs) return lines;
-      process_.waitForReadyRead(50);
+      device_.waitForLog(50);
     }
   }
   QList<QByteArray> log(qsizetype count) {
@@ -73,9 +69,8 @@ class SimProcess {
   }
 
  private:
-  QProcess process_;
+  SimulatedDevice device_;
   QByteArray path_;
-  QByteArray log_;
   QByteArray bytes_;
   int fd_ = -1;
 };

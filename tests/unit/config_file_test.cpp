@@ -56,9 +56,8 @@ QByteArray DeviceReadBack(char filler) {
       {"Filter", "m/50"},
   };
   for (const auto& [field, text] : texts) {
-    const auto* span =
-        std::find_if(std::begin(test::kReadBackSpans), std::end(test::kReadBackSpans),
-                     [&](const test::ReadBackSpan& s) { return s.field == field; });
+    const auto span = std::find_if(std::begin(test::kReadBackSpans), std::end(test::kReadBackSpans),
+                                   [&](const test::ReadBackSpan& s) { return s.field == field; });
     r.set(field, test::Pad(text, span->width, filler));
   }
   r.set("WorkMode", "3").set("Server1Enable", "1").set("Server2Enable", "2");

@@ -105,12 +105,9 @@ TEST_P(MenuTest, TheMenuBarStandsAboveAClientAreaThatKeepsItsLayout) {
   EXPECT_EQ(action("actionOpen")->shortcut(), QKeySequence("Ctrl+O"));
   EXPECT_EQ(action("actionSaveAs")->shortcut(), QKeySequence("Ctrl+S"));
   if (english()) {
-    EXPECT_EQ(Text(t.menuOpen), "Open configuration...");
-    EXPECT_EQ(Text(t.fileFilter), "Configuration (*.json)");
+    EXPECT_EQ(action("actionOpen")->text(), "Open configuration...");
     EXPECT_EQ(menus[1]->text(), "&Port");
     EXPECT_EQ(action("actionFindTracker")->text(), "Find the tracker...");
-  } else {
-    EXPECT_EQ(Text(t.fileFilter), QString::fromUtf8("配置文件 (*.json)"));
   }
 }
 

@@ -1,4 +1,5 @@
-// The window's actions keep timers for the status line: the core tests run in a QCoreApplication.
+// The window's actions keep timers for the status line, and files use Qt's own: the tests run in a
+// QCoreApplication.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>

@@ -126,6 +126,19 @@ constexpr bool HoldsTheNamedControls(std::span<const ControlSpec> layout) {
   return once(kPortBox);
 }
 
+// Whether every name of the tab order is a control of the layout, once in the order.
+constexpr bool TabOrderNamesItsControls(std::span<const ControlSpec> layout,
+                                        std::span<const std::string_view> tabOrder) {
+  for (std::string_view name : tabOrder) {
+    if (std::count(tabOrder.begin(), tabOrder.end(), name) != 1) return false;
+    if (std::none_of(layout.begin(), layout.end(),
+                     [&](const ControlSpec& c) { return c.name == name; })) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // The order in which the window takes a whole set of values: the entry boxes in ascending control
 // number (send fields among them), then the check boxes Check1 to Check18, then the work-mode box.
 const std::vector<Field>& ShowOrder();

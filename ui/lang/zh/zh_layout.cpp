@@ -167,6 +167,7 @@ constexpr std::array<std::string_view, 56> kTabOrder = {
     "Check12", "Check10",  "Check4",   "Check2",   "Check1",   "Text26", "Command3", "Text8",
     "Text7",   "Check7",   "Check17",  "Check18",  "Text34",   "Text27", "Command2", "Check5",
 };
+static_assert(TabOrderNamesItsControls(kControls, kTabOrder));
 
 constexpr WindowLayout kLayout{
     .caption = "QX系列APRS无线电定位终端设置程序  V3.0",

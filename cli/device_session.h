@@ -12,7 +12,7 @@
 #include "cli/progress_bar.h"
 #include "link/reply.h"
 #include "link/request.h"
-#include "link/serial_port/qt_serial_link.h"
+#include "link/serial_port/system_serial_link.h"
 
 namespace vorlan::cli {
 
@@ -46,7 +46,7 @@ class DeviceSession {
   QString port_;
   int timeoutMs_;
   ExchangeLog& log_;
-  QtSerialLink link_;
+  SystemSerialLink link_;
   ProgressBar progress_;
   QByteArray received_;
 };

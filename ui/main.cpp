@@ -3,11 +3,12 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <ctime>
 
 #include "link/device_text.h"
-#include "link/serial_port/qt_serial_link.h"
+#include "link/serial_port/system_serial_link.h"
 #include "program_identity.h"
 #include "ui/build_data.h"
 #include "ui/command_line.h"
@@ -25,10 +26,18 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QString::fromUtf8(vorlan::identity::kCompanyName));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(vorlan::identity::kInternalName));
   vorlan::ui::InstallFontSubstitutes();
+  // Qt's own texts in the build's language, where the package ships them beside the program (the
+  // Windows package does).
+  QTranslator qtTexts;
+  if (!build.language.qtTranslation.empty() &&
+      qtTexts.load(vorlan::Text(build.language.qtTranslation),
+                   QApplication::applicationDirPath() + QStringLiteral("/translations"))) {
+    QApplication::installTranslator(&qtTexts);
+  }
 
   vorlan::ui::DemoDevice demo;  // declared before the link: the port closes before it ends
   if (command.demo && !vorlan::ui::StartDemo(demo, build.language)) return 1;
-  vorlan::QtSerialLink link;
+  vorlan::SystemSerialLink link;
   vorlan::ui::MainWindow window(link, build.language, build.layout);
   // A port that fails under the program (device unplugged) is reported like any other failure.
   link.onFailure = [&window](const vorlan::LinkFailure& failure) {

@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#ifndef Q_OS_WIN
 #include <QSerialPortInfo>
+#endif
 #include <algorithm>
 #include <tuple>
 
@@ -76,6 +78,7 @@ QStringList PortMappingLines(const QList<PresentPort>& present, const Environmen
   return lines;
 }
 
+#ifndef Q_OS_WIN  // on Windows the system's port list (win_ports.cpp)
 QList<PresentPort> PresentPorts() {
   QList<PresentPort> ports;
   for (const auto& info : QSerialPortInfo::availablePorts()) {
@@ -83,6 +86,7 @@ QList<PresentPort> PresentPorts() {
   }
   return ports;
 }
+#endif
 
 QString DevicePathForPort(int n) {
 #ifdef Q_OS_WIN
@@ -95,13 +99,13 @@ QString DevicePathForPort(int n) {
 QStringList PortMappingLines() {
 #ifdef Q_OS_WIN
   // Windows names the ports itself: list the port box's ports that are present.
+  const QList<PresentPort> present = PresentPorts();
   QStringList lines;
   for (int n = 1; n <= PortList().size(); ++n) {
-    for (const auto& port : PresentPorts()) {
+    for (const auto& port : present) {
       if (port.name != PortList()[n - 1]) continue;
-      lines << port.name + QStringLiteral(": ") + port.name +
-                   (port.description.isEmpty() ? QString()
-                                               : QStringLiteral(", ") + port.description);
+      lines << (port.description.isEmpty() ? port.name
+                                           : port.name + QStringLiteral(": ") + port.description);
     }
   }
   return lines;

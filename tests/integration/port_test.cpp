@@ -1,7 +1,13 @@
 // Port names, the port box and the failure messages, without a port.
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include "link/serial_port/win_link_failures.h"
+#else
 #include "link/serial_port/link_failures.h"
+#endif
 #include "link/serial_port/port_control.h"
 #include "link/serial_port/port_names.h"
 #include "recording_link.h"
@@ -75,6 +81,19 @@ TEST(PortBox, OnlyAnEntryOpensAPortAndAFailedStepEndsThePick) {
   }
 }
 
+#ifdef Q_OS_WIN
+TEST(PortFailures, OpenErrorsMapToTheirKind) {
+  using K = LinkFailure::Kind;
+  EXPECT_EQ(OpenFailureKind(ERROR_FILE_NOT_FOUND), K::Missing);
+  EXPECT_EQ(OpenFailureKind(ERROR_PATH_NOT_FOUND), K::Missing);
+  EXPECT_EQ(OpenFailureKind(ERROR_ACCESS_DENIED), K::Busy);  // another program has the port
+  EXPECT_EQ(OpenFailureKind(ERROR_SHARING_VIOLATION), K::Busy);
+  EXPECT_EQ(OpenFailureKind(ERROR_INVALID_PARAMETER), K::OpenFailed);
+  EXPECT_TRUE(DeviceGone(ERROR_DEVICE_NOT_CONNECTED));
+  EXPECT_FALSE(DeviceGone(ERROR_INVALID_PARAMETER));
+  EXPECT_FALSE(SystemErrorText(ERROR_FILE_NOT_FOUND).isEmpty());
+}
+#else
 TEST(PortFailures, OpenErrorsMapToTheirKind) {
   using K = LinkFailure::Kind;
   EXPECT_EQ(OpenFailureKind(QSerialPort::DeviceNotFoundError, true), K::Missing);
@@ -82,6 +101,7 @@ TEST(PortFailures, OpenErrorsMapToTheirKind) {
   EXPECT_EQ(OpenFailureKind(QSerialPort::PermissionError, true), K::Busy);
   EXPECT_EQ(OpenFailureKind(QSerialPort::UnsupportedOperationError, true), K::OpenFailed);
 }
+#endif
 
 // Every failure names the port, the device and the remedy, in each build's words.
 TEST(PortFailures, MessagesInBothBuilds) {

@@ -1,6 +1,7 @@
 #include "ui/status_line.h"
 
 #include "params/presets.h"
+#include "ui/messages.h"
 
 namespace vorlan::ui {
 namespace {
@@ -34,7 +35,9 @@ void StatusLine::showPort() {
     view_.showStatus(Text(lang_.statusNoPort), {});
     return;
   }
-  view_.showStatus(Text(lang_.statusOpen).arg(portName(), link_.devicePath()), {});
+  const QString path = link_.devicePath();
+  view_.showStatus(NamePortOnce(Text(lang_.statusOpen).arg(portName(), path), portName(), path),
+                   {});
 }
 
 void StatusLine::awaiting(int replyLength) {
@@ -55,9 +58,10 @@ void StatusLine::showNoAnswer() {
   late_ = true;
   const QString path = link_.devicePath();
   view_.showStatus(Text(lang_.statusNoAnswer).arg(portName()),
-                   Text(lang_.statusNoAnswerDetail)
-                       .arg(portName(), path)
-                       .arg(noAnswerDelayMs_ / 1000.0, 0, 'f', 1));
+                   NamePortOnce(Text(lang_.statusNoAnswerDetail)
+                                    .arg(portName(), path)
+                                    .arg(noAnswerDelayMs_ / 1000.0, 0, 'f', 1),
+                                portName(), path));
 }
 
 void StatusLine::outcome(const QString& message) {

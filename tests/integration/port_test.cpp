@@ -124,6 +124,13 @@ TEST(PortFailures, MessagesInBothBuilds) {
        {K::Busy, "COM4", "/dev/ttyUSB0"},
        "Cannot open COM4 (/dev/ttyUSB0): another program is using the port. Close it and pick "
        "the port again."},
+      // On Windows the port is its own device: named once.
+      {EnglishLanguage(),
+       {K::Busy, "COM5", "COM5"},
+       "Cannot open COM5: another program is using the port. Close it and pick the port again."},
+      {ChineseLanguage(),
+       {K::HungUp, "COM5", "COM5"},
+       "COM5 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。"},
       {EnglishLanguage(),
        {K::OpenFailed, "COM4", "/dev/ttyS0", "Unsupported operation"},
        "Cannot open COM4 (/dev/ttyS0): Unsupported operation"},

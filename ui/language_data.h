@@ -111,6 +111,10 @@ struct LanguageData {
   std::string_view demoFailed;       // %1 what went wrong
 
   ConfigTexts config;
+
+  // Qt's own texts (the buttons of standard boxes, the edit menu of a box) in this language, as
+  // the base name of Qt's translation file shipped beside the program; empty: Qt's English.
+  std::string_view qtTranslation = {};
 };
 
 // The title of every message box, the same in both builds.

@@ -136,6 +136,7 @@ const LanguageData& ChineseLanguage() {
                   "找不到任何串口。请插上设备, 或把环境变量 VORLAN_COM<n> 设为设备的路径。",
               .aboutProgram = "vorlan_setup %1\nQX系列APRS终端设置程序。\n许可证: GPL-3.0-or-later",
           },
+      .qtTranslation = "qtbase_zh_CN",
   };
   return data;
 }

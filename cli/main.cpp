@@ -7,6 +7,10 @@
 
 #include "cli/commands.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 using vorlan::cli::Context;
@@ -33,6 +37,15 @@ int Fail(const Failure& failure) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+  // Everything is written as UTF-8: the console shows it so, whatever its code page was.
+  const unsigned previousCodePage = GetConsoleOutputCP();
+  SetConsoleOutputCP(CP_UTF8);
+  struct RestoreCodePage {
+    unsigned codePage;
+    ~RestoreCodePage() { SetConsoleOutputCP(codePage); }
+  } restore{previousCodePage};
+#endif
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("vorlan_cli"));
   QCoreApplication::setApplicationVersion(QStringLiteral(VORLAN_VERSION));

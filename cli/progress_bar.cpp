@@ -33,7 +33,7 @@ void ProgressBar::show(int done) {
   const QString bar = QString(filled, '#') + QString(kWidth - filled, '.');
   const QString line =
       QStringLiteral("\r%1  [%2]  %3/%4 bytes").arg(label_, bar).arg(done).arg(total_);
-  std::fputs(line.toLocal8Bit().constData(), stderr);
+  std::fputs(line.toUtf8().constData(), stderr);  // as every other line
   std::fflush(stderr);
   drawn_ = true;
 }

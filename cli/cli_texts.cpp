@@ -18,9 +18,32 @@ QString TypeText(ValueType type) {
     case ValueType::Flag:
       return QStringLiteral("true or false");
     case ValueType::WorkModeCode:
-      return QStringLiteral("the work-mode code, a whole number 0 to 4");
+      return QStringLiteral(
+          "the work-mode code, a whole number 0 to 4, or the device's own code as a text of one "
+          "byte");
     case ValueType::Text:
       return QStringLiteral("a text: a string or {\"text\": ..., \"hex\": ...}");
+    case ValueType::EnableCode:
+      return QStringLiteral("true or false, or the device's own code as a text of one byte");
+  }
+  return {};
+}
+
+// What a value of the form looks like, as a refusal says it.
+QString FormText(TextForm form) {
+  switch (form) {
+    case TextForm::Free:
+      break;
+    case TextForm::Number:
+      return QStringLiteral("digits 0-9 only");
+    case TextForm::Latitude:
+      return QStringLiteral(
+          "DDMM.mm followed by N or S, degrees 0-90 and minutes below 60, as in 2300.00N");
+    case TextForm::Longitude:
+      return QStringLiteral(
+          "DDDMM.mm followed by E or W, degrees 0-180 and minutes below 60, as in 11300.00E");
+    case TextForm::Frequency:
+      return QStringLiteral("a frequency in MHz of the form ddd.ddd, as in 144.640");
   }
   return {};
 }
@@ -37,6 +60,16 @@ QString ProblemText(const ConfigProblem& problem) {
   switch (problem.kind) {
     case Kind::CannotRead:
       return QStringLiteral("Cannot read %1: %2").arg(problem.file, problem.detail);
+    case Kind::NotRegularFile:
+      return QStringLiteral("%1 is not a regular file (a device, a pipe or a folder)")
+          .arg(problem.file);
+    case Kind::TooBig:
+      return QStringLiteral("%1 has %2 bytes; a configuration file has at most %3")
+          .arg(problem.file)
+          .arg(problem.found)
+          .arg(problem.limit);
+    case Kind::DuplicateKey:
+      return QStringLiteral("%1: the key stands twice; give each value once").arg(where);
     case Kind::NotJson:
       return QStringLiteral("%1 is not JSON: %2 at byte %3")
           .arg(problem.file, problem.detail)
@@ -54,8 +87,14 @@ QString ProblemText(const ConfigProblem& problem) {
     case Kind::BadHex:
       return QStringLiteral("%1: \"%2\" is not hex (two digits 0-9, a-f for each byte)")
           .arg(where, problem.detail);
+    case Kind::NotText:
+      return QStringLiteral(
+                 "%1: character %2 is half of a UTF-16 surrogate pair, no character; bytes that "
+                 "are not text belong in \"hex\"")
+          .arg(where)
+          .arg(problem.found + 1);
     case Kind::TooLong:
-      return QStringLiteral("%1: the text has %2 characters, its entry takes at most %3")
+      return QStringLiteral("%1: the text takes %2 bytes on the line, its field at most %3")
           .arg(where)
           .arg(problem.found)
           .arg(problem.limit);
@@ -67,7 +106,8 @@ QString ProblemText(const ConfigProblem& problem) {
     case Kind::CannotSave:
       return QStringLiteral("Cannot save %1: %2").arg(problem.file, problem.detail);
     case Kind::CannotMakeFolder:
-      return QStringLiteral("Cannot make the folder %1").arg(problem.file);
+      return QStringLiteral("Cannot make the folder %1 for you alone: %2")
+          .arg(problem.file, problem.detail);
     case Kind::CannotRemove:
       return QStringLiteral("Cannot remove the old backup %1: %2")
           .arg(problem.file, problem.detail);
@@ -115,6 +155,12 @@ QString FailureText(const LinkFailure& failure, const QString& where) {
           .arg(failure.bytes);
     case Kind::HungUp:
       return QStringLiteral("%1 was closed: the device was unplugged or hung up.").arg(where);
+    case Kind::NotDrained:
+      return QStringLiteral(
+                 "%1: %2 bytes were still waiting to be sent when the time-out ran out; the device "
+                 "may not have received all of them.")
+          .arg(where)
+          .arg(failure.bytes);
   }
   return {};
 }
@@ -141,6 +187,14 @@ QString RefusalText(const Refusal& refusal) {
       return QStringLiteral(
           "this system cannot encode text for the device (no GB18030 codec in Qt); install the "
           "ICU libraries that Qt was built with");
+    case Refusal::Rule::WrongForm:
+      return QStringLiteral("%1 must be %2, not \"%3\"")
+          .arg(name, FormText(Def(refusal.field).form), refusal.offending);
+    case Refusal::Rule::TooManyBytes:
+      return QStringLiteral("%1 takes at most %2 bytes on the line, it takes %3")
+          .arg(name)
+          .arg(refusal.needed)
+          .arg(refusal.found);
   }
   return {};
 }

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "cli/cli_texts.h"
@@ -13,9 +15,26 @@
 namespace vorlan::cli {
 namespace {
 
-void Write(std::FILE* stream, const QString& text) {
-  std::fputs((text + '\n').toUtf8().constData(), stream);
-  std::fflush(stream);
+// Writes the bytes whole, NUL bytes included; the system's reason when they did not all go out.
+QString Write(std::FILE* stream, const QByteArray& bytes) {
+  errno = 0;
+  const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()),
+                                   stream) == static_cast<std::size_t>(bytes.size()) &&
+                       std::fflush(stream) == 0;
+  if (written) return {};
+  return QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
+}
+
+QString BackupLabel(ReadPurpose purpose) {
+  switch (purpose) {
+    case ReadPurpose::Read:
+      return QStringLiteral("Backup");
+    case ReadPurpose::BeforeWrite:
+      return QStringLiteral("Backup before the write");
+    case ReadPurpose::AfterWrite:
+      return QStringLiteral("Backup after the write");
+  }
+  return {};
 }
 
 }  // namespace
@@ -23,15 +42,20 @@ void Write(std::FILE* stream, const QString& text) {
 Context::Context(const Options& opts) : options(opts), build(EnglishLanguage().values) {}
 
 void Context::print(const QString& text) const {
-  Write(stdout, text);
+  output((text + '\n').toUtf8());
+}
+
+void Context::output(const QByteArray& bytes) const {
+  const QString failure = Write(stdout, bytes);
+  if (outputFailure_.isEmpty()) outputFailure_ = failure;
 }
 
 void Context::note(const QString& text) const {
-  Write(notesToStderr ? stderr : stdout, text);
+  Write(notesToStderr ? stderr : stdout, (text + '\n').toUtf8());
 }
 
 void Context::warn(const QString& text) const {
-  Write(stderr, text);
+  Write(stderr, (text + '\n').toUtf8());
 }
 
 SaveInfo Context::saveInfo(const std::optional<ReadOrigin>& read) const {
@@ -45,7 +69,8 @@ std::variant<std::unique_ptr<DeviceSession>, Failure> Context::openDevice() {
   return session;
 }
 
-std::variant<DeviceConfiguration, Failure> Context::readDevice(DeviceSession& session) const {
+std::variant<DeviceConfiguration, Failure> Context::readDevice(DeviceSession& session,
+                                                               ReadPurpose purpose) const {
   auto reply = session.exchange(ReadRequest(), QStringLiteral("Reading"));
   if (auto* failure = std::get_if<Failure>(&reply)) return *failure;
   const Reply& read = std::get<Reply>(reply);
@@ -53,14 +78,22 @@ std::variant<DeviceConfiguration, Failure> Context::readDevice(DeviceSession& se
     return Unexpected(session, read, "the read request");
 
   DeviceConfiguration device{
-      InitialParameters(build),
+      ReadBackParameters(read.readBack, build),
       read.readBack,
       {session.port(), session.devicePath(), QDateTime::currentDateTimeUtc()}};
-  ApplyReadBack(read.readBack, device.params, build);
   if (!options.backup) return device;
-  const BackupOutcome backup = SaveBackup(device.params, build, saveInfo(device.origin));
-  if (!backup.path.isEmpty()) note(QStringLiteral("Backup: %1").arg(backup.path));
-  if (backup.problem) warn(QStringLiteral("Backup: %1").arg(ProblemText(*backup.problem)));
+  const BackupKind kind =
+      purpose == ReadPurpose::BeforeWrite ? BackupKind::BeforeWrite : BackupKind::Read;
+  const BackupOutcome backup = SaveBackup(device.params, build, saveInfo(device.origin), kind);
+  const QString label = BackupLabel(purpose);
+  if (!backup.path.isEmpty()) note(QStringLiteral("%1: %2").arg(label, backup.path));
+  if (backup.problem && backup.path.isEmpty() && purpose == ReadPurpose::BeforeWrite) {
+    return Failure{ExitCode::UsageOrFile,
+                   QStringLiteral("Nothing was written: the backup before the write failed: %1. "
+                                  "Give --no-backup to write without one.")
+                       .arg(ProblemText(*backup.problem))};
+  }
+  if (backup.problem) warn(QStringLiteral("%1: %2").arg(label, ProblemText(*backup.problem)));
   return device;
 }
 
@@ -77,9 +110,11 @@ std::variant<OpenedConfiguration, Failure> Context::openFile(const QString& path
 }
 
 Failure Unexpected(const DeviceSession& session, const Reply& reply, const QString& request) {
-  return {ExitCode::DeviceRefusal, QStringLiteral("%1 answered %2 with %3 (it sent: %4).")
-                                       .arg(session.where(), request, OutcomeText(reply.outcome),
-                                            ExchangeLog::Line(session.received().left(24)))};
+  const ExitCode code =
+      reply.outcome == Reply::Outcome::NoLead ? ExitCode::Garbled : ExitCode::DeviceRefusal;
+  return {code, QStringLiteral("%1 answered %2 with %3 (it sent: %4).")
+                    .arg(session.where(), request, OutcomeText(reply.outcome),
+                         ExchangeLog::Line(session.received().left(24)))};
 }
 
 }  // namespace vorlan::cli

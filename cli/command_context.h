@@ -18,9 +18,16 @@
 namespace vorlan::cli {
 
 struct DeviceConfiguration {
-  ParameterSet params;  // the English build's initial values with the read-back applied
+  ParameterSet params;  // the read-back's values, codes outside their tables kept as they came
   ReadBack readBack;
   ReadOrigin origin;
+};
+
+// Why the device is read: it names the backup ("Backup before the write: ...").
+enum class ReadPurpose {
+  Read,
+  BeforeWrite,  // its backup is the way back from the write: without one, nothing is written
+  AfterWrite,
 };
 
 class Context {
@@ -32,21 +39,31 @@ class Context {
   ExchangeLog log;
   bool notesToStderr = false;  // when standard output carries the command's data
 
-  void print(const QString& text) const;  // a result, on standard output
-  void note(const QString& text) const;   // a step done, on standard output or standard error
-  void warn(const QString& text) const;   // on standard error
+  void print(const QString& text) const;       // a result and a line end, on standard output
+  void output(const QByteArray& bytes) const;  // a result's bytes, whole, on standard output
+  void note(const QString& text) const;        // a step done, on standard output or standard error
+  void warn(const QString& text) const;        // on standard error
+  // Why a result could not be written to standard output (the system's words); empty when all
+  // went out.
+  const QString& outputFailure() const { return outputFailure_; }
 
   SaveInfo saveInfo(const std::optional<ReadOrigin>& read = std::nullopt) const;
 
   // Opens the port with the options' time-out and log.
   std::variant<std::unique_ptr<DeviceSession>, Failure> openDevice();
   // Reads the whole configuration; saves its backup unless --no-backup (says where, or why not).
-  std::variant<DeviceConfiguration, Failure> readDevice(DeviceSession& session) const;
+  // Before a write, a backup that cannot be saved ends the command before anything is sent.
+  std::variant<DeviceConfiguration, Failure> readDevice(
+      DeviceSession& session, ReadPurpose purpose = ReadPurpose::Read) const;
   // Opens a file over the English build's initial values.
   std::variant<OpenedConfiguration, Failure> openFile(const QString& path) const;
+
+ private:
+  mutable QString outputFailure_;
 };
 
-// A reply of another outcome than the request awaits.
+// A reply of another outcome than the request awaits: a device refusal, or garbled bytes (noise, a
+// wrong lead) that are no reply at all.
 Failure Unexpected(const DeviceSession& session, const Reply& reply, const QString& request);
 
 }  // namespace vorlan::cli

@@ -19,11 +19,11 @@ baud, 8N1), with the same core as the window programs.
 
 Commands:
   ports                        list COM1..COM30 as this machine maps them
-  read --port PORT [-o FILE]   read the configuration into FILE, or print it
+  read --port PORT [-o FILE]   read the configuration into FILE, or print it (also for -o -)
   write --port PORT FILE [--set FIELD=VALUE]... [--no-verify] [--no-backup]
-                               read the device and back it up (the path is printed), write
-                               FILE's fields with the overrides, wait for "$4", read back and
-                               compare every field
+                               read the device and back it up (the path is printed; nothing is
+                               written when that fails), write FILE's fields with the overrides,
+                               wait for "$4", read back and compare every field
   verify --port PORT FILE      read the device and compare the fields FILE sets
   diff A B                     compare two files; "device" for a fresh read (needs --port)
   about --port PORT            print the device's about text
@@ -36,16 +36,21 @@ Commands:
 PORT is COM1 to COM30, mapped as in the window (VORLAN_COM<n>=PATH, else the n-th serial port
 present), or a device path. FIELD is a parameter's name as a file spells it (Callsign, Path,
 Digipeater, WorkMode, ...); a flag takes true or false, WorkMode a code 0 to 4, a text its text.
-Every complete read-back is backed up (the newest %2 are kept) to
+Every complete read-back is backed up, readable by you alone, to
   %1
+The newest %2 backups are kept, and apart from them the newest %2 taken before a write.
 
 Exit codes:
   0  done
-  1  usage error; a file that cannot be read, opened or saved; a value refused before sending
+  1  usage error; a file that cannot be read, opened or saved; a value refused before sending;
+     the backup before a write that cannot be saved; standard output that cannot be written
   2  port error: the port cannot be opened, or fails
   3  no answer from the device within the time-out
   4  device refusal: "$5", or a reply of a kind the request does not expect
-  5  mismatch: write or verify found a field that differs; diff found a difference)";
+  5  mismatch: write or verify found a field that differs; diff found a difference
+  6  garbled answer: bytes that do not start with "$" (noise on the line, or not this device))";
+
+constexpr int kTimeoutCapSeconds = 3600;
 
 struct CommandRule {
   const char* name;
@@ -111,11 +116,11 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
   parser.addVersionOption();
   parser.addOptions({
       {"port", "The device's port: COM1 to COM30, or a device path.", "PORT"},
-      {{"o", "output"}, "read: the file to write (default: print it).", "FILE"},
+      {{"o", "output"}, "read: the file to write (default, or -: print it).", "FILE"},
       {"set", "write: put VALUE into FIELD over the file's value (repeatable).", "FIELD=VALUE"},
       {"no-verify", "write: do not read back and compare."},
       {"no-backup", "Do not save a backup of what is read."},
-      {"timeout", "Seconds to wait for each reply (default 3).", "SECONDS", "3"},
+      {"timeout", "Seconds to wait for each reply (default 3, at most 3600).", "SECONDS", "3"},
       {"log", "Append the serial exchange to FILE (time, direction, hex, text).", "FILE"},
       {"his-callsign", "instruction, message: the other station (default NOCALL).", "CALL"},
       {"his-password", "instruction: the other station's password (default 407KQZ).", "PW"},
@@ -157,8 +162,10 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
   }
   bool number = false;
   const double seconds = parser.value("timeout").toDouble(&number);
-  if (!number || !(seconds > 0) || seconds > 3600) {
+  if (!number || !(seconds > 0))
     return Usage(QStringLiteral("--timeout takes seconds, more than 0."));
+  if (seconds > kTimeoutCapSeconds) {
+    return Usage(QStringLiteral("--timeout takes at most %1 seconds.").arg(kTimeoutCapSeconds));
   }
   options.timeoutMs = std::max(1, static_cast<int>(std::lround(seconds * 1000)));
   options.output = parser.value("output");

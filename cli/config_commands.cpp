@@ -1,5 +1,6 @@
 // read, write, verify and diff: configurations between the device and files.
 
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "cli/try.h"
 #include "config/config_writer.h"
 #include "config/field_compare.h"
+#include "link/value_forms.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
 
@@ -16,13 +18,14 @@ namespace vorlan::cli {
 namespace {
 
 void CopyFields(const OpenedConfiguration& from, ParameterSet& to) {
-  for (Field f : from.fieldsSet) {
-    if (Def(f).kind == FieldKind::Flag) {
-      to.setFlag(f, from.params.flag(f));
-    } else {
-      to.setText(f, from.params.text(f));
-    }
-  }
+  for (Field f : from.fieldsSet) to.copyValue(f, from.params);
+}
+
+// The user's own values in a write: the overrides, and the file's unless it holds a read-back.
+std::vector<Field> UserFields(const OpenedConfiguration& file, const OpenedConfiguration& sets) {
+  std::vector<Field> fields = sets.fieldsSet;
+  if (!file.readBack) fields.insert(fields.end(), file.fieldsSet.begin(), file.fieldsSet.end());
+  return fields;
 }
 
 Failure Usage(const QString& text) {
@@ -103,14 +106,19 @@ struct Side {
 
 std::optional<Failure> RunRead(Context& context) {
   const QString& output = context.options.output;
-  context.notesToStderr = output.isEmpty();
+  const bool toStandardOutput = output.isEmpty() || output == QLatin1String("-");
+  context.notesToStderr = toStandardOutput;
+  // Said before the device is asked; saving says it again should the file change meanwhile.
+  if (const QFileInfo target(output); !toStandardOutput && target.exists() && !target.isFile()) {
+    return Usage(ProblemText({ConfigProblem::Kind::NotRegularFile, output}));
+  }
   VORLAN_TRY(session, context.openDevice());
   VORLAN_TRY(device, context.readDevice(*session));
   const SaveInfo info = context.saveInfo(device.origin);
-  if (output.isEmpty()) {
+  if (toStandardOutput) {
     auto text = ConfigurationText(device.params, context.build, info, QStringLiteral("-"));
     if (auto* problem = std::get_if<ConfigProblem>(&text)) return Usage(ProblemText(*problem));
-    context.print(QString::fromUtf8(std::get<QByteArray>(text)).chopped(1));
+    context.output(std::get<QByteArray>(text));
     return std::nullopt;
   }
   if (auto problem = SaveConfiguration(output, device.params, context.build, info)) {
@@ -125,8 +133,9 @@ std::optional<Failure> RunWrite(Context& context) {
   VORLAN_TRY(file, context.openFile(path));
   VORLAN_TRY(sets, ParseSets(context.options.sets, context.build));
   VORLAN_TRY(session, context.openDevice());
-  VORLAN_TRY(before, context.readDevice(*session));
+  VORLAN_TRY(before, context.readDevice(*session, ReadPurpose::BeforeWrite));
 
+  // The device's own values wherever the file and the overrides say nothing, codes and all.
   ParameterSet target = before.params;
   CopyFields(file, target);
   CopyFields(sets, target);
@@ -134,13 +143,18 @@ std::optional<Failure> RunWrite(Context& context) {
   if (auto* refusal = std::get_if<Refusal>(&request)) {
     return Usage(QStringLiteral("Not written: ") + RefusalText(*refusal) + '.');
   }
+  for (Field f : FrequenciesOutsideBands(target, UserFields(file, sets))) {
+    context.warn(QStringLiteral("%1: %2 MHz lies outside 136.000-174.000 and 400.000-480.000 MHz; "
+                                "written as given.")
+                     .arg(Utf8(Def(f).name), target.text(f)));
+  }
   VORLAN_TRY(reply, session->exchange(std::get<Request>(request), QStringLiteral("Writing")));
   if (reply.outcome != Reply::Outcome::WriteDone) return Unexpected(*session, reply, "the write");
   context.note(
       QStringLiteral("Wrote %1 to %2: the device answered \"$4\".").arg(path, session->where()));
 
   if (!context.options.verify) return std::nullopt;
-  VORLAN_TRY(after, context.readDevice(*session));
+  VORLAN_TRY(after, context.readDevice(*session, ReadPurpose::AfterWrite));
   return ReportMismatches(context, after, target, AllParameters());
 }
 

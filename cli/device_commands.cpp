@@ -12,23 +12,13 @@
 namespace vorlan::cli {
 namespace {
 
-// A send field or the callsign from the command line, held to its entry's limit as the window
-// holds it.
-std::optional<Failure> CheckLength(const QString& option, Field field, const QString& text) {
-  if (text.size() <= MaxLength(field)) return std::nullopt;
-  return Failure{ExitCode::UsageOrFile,
-                 QStringLiteral("%1: the text has %2 characters, its entry takes at most %3.")
-                     .arg(option)
-                     .arg(text.size())
-                     .arg(MaxLength(field))};
-}
-
 Failure Refused(const Refusal& refusal) {
   return {ExitCode::UsageOrFile, QStringLiteral("Not sent: ") + RefusalText(refusal) + '.'};
 }
 
-// The send fields as the window starts with them, with what the command line gives.
-std::variant<SendFields, Failure> SendFieldsOf(const Options& options) {
+// The send fields as the window starts with them, with what the command line gives. The core
+// holds them to their limits, in bytes on the line, as the window's are.
+SendFields SendFieldsOf(const Options& options) {
   SendFields send = InitialSendFields();
   if (options.hisCallsign) send.HisCallsign = *options.hisCallsign;
   if (options.hisPassword) send.HisPassword = *options.hisPassword;
@@ -38,15 +28,24 @@ std::variant<SendFields, Failure> SendFieldsOf(const Options& options) {
   } else {
     send.Instruction = text;
   }
-  const std::pair<const char*, Field> checks[] = {{"--his-callsign", Field::HisCallsign},
-                                                  {"--his-password", Field::HisPassword},
-                                                  {"the instruction", Field::Instruction},
-                                                  {"the message", Field::Message}};
-  for (const auto& [option, field] : checks) {
-    if (auto failure = CheckLength(QString::fromLatin1(option), field, send.text(field)))
-      return *failure;
-  }
   return send;
+}
+
+// The device's text for a terminal: its characters as UTF-8, and the bytes that are no text (NUL
+// included) as they came, so that nothing of it is lost or cut.
+QByteArray TerminalBytes(const QByteArray& deviceText) {
+  const QString text = DecodeDeviceText(deviceText);
+  QByteArray bytes;
+  qsizetype runStart = 0;
+  for (qsizetype i = 0; i <= text.size(); ++i) {
+    const bool standIn = i < text.size() && text[i].unicode() >= 0xDC80 &&
+                         text[i].unicode() <= 0xDCFF && !(i > 0 && text[i - 1].isHighSurrogate());
+    if (i < text.size() && !standIn) continue;
+    bytes += QStringView(text).mid(runStart, i - runStart).toUtf8();
+    if (standIn) bytes += static_cast<char>(text[i].unicode() - 0xDC00);
+    runStart = i + 1;
+  }
+  return bytes;
 }
 
 }  // namespace
@@ -68,18 +67,17 @@ std::optional<Failure> RunAbout(Context& context) {
   VORLAN_TRY(reply, session->exchange(AboutRequest(), QStringLiteral("Asking")));
   if (reply.outcome != Reply::Outcome::DeviceText)
     return Unexpected(*session, reply, "the about request");
-  context.print(DecodeDeviceText(reply.deviceText));
+  context.output(TerminalBytes(reply.deviceText) + '\n');
   return std::nullopt;
 }
 
 std::optional<Failure> RunInstruction(Context& context) {
-  VORLAN_TRY(send, SendFieldsOf(context.options));
-  if (context.options.callsign) {
-    if (auto failure = CheckLength("--callsign", Field::Callsign, *context.options.callsign))
-      return failure;
-  }
-  VORLAN_TRY(session, context.openDevice());
+  const SendFields send = SendFieldsOf(context.options);
   QString callsign = context.options.callsign.value_or(QString());
+  // The user's texts are judged before the port is touched; the device's callsign once it is read.
+  if (const auto early = InstructionRequest(send, callsign); std::holds_alternative<Refusal>(early))
+    return Refused(std::get<Refusal>(early));
+  VORLAN_TRY(session, context.openDevice());
   if (!context.options.callsign) {
     VORLAN_TRY(device, context.readDevice(*session));
     callsign = device.params.text(Field::Callsign);
@@ -102,10 +100,11 @@ std::optional<Failure> RunInstruction(Context& context) {
 }
 
 std::optional<Failure> RunMessage(Context& context) {
-  VORLAN_TRY(send, SendFieldsOf(context.options));
+  const SendFields send = SendFieldsOf(context.options);
   const auto request = MessageRequest(send);
   if (auto* refusal = std::get_if<Refusal>(&request)) return Refused(*refusal);
   VORLAN_TRY(session, context.openDevice());
+  // Returns once the frame has left the port: the device ends it by the quiet that follows.
   if (auto failure = session->send(std::get<Request>(request))) return failure;
   context.print(QStringLiteral("Sent the message to %1 through %2; the device does not answer it.")
                     .arg(send.HisCallsign, session->where()));

@@ -1,6 +1,7 @@
 #include "cli/device_session.h"
 
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 
@@ -32,6 +33,10 @@ DeviceSession::DeviceSession(const QString& port, int timeoutMs, ExchangeLog& lo
   link_.onReceived = [this](int waiting) { progress_.show(waiting); };
 }
 
+DeviceSession::~DeviceSession() {
+  if (link_.portOpen()) link_.drain(timeoutMs_);
+}
+
 QString DeviceSession::where() const {
   return PortWhere(port_, link_.devicePath());
 }
@@ -48,6 +53,7 @@ std::optional<Failure> DeviceSession::open() {
   }
   if (!link_.setPortOpen(true)) return portFailure(link_.lastFailure());
   log_.note(QStringLiteral("opened %1").arg(where()));
+  quietUntil_ = QDeadlineTimer(kQuietAfterFrameMs, Qt::PreciseTimer);
   return std::nullopt;
 }
 
@@ -65,10 +71,20 @@ Failure DeviceSession::noAnswer(int expected) const {
               .arg(came)};
 }
 
+std::optional<LinkFailure> DeviceSession::sendAfterQuiet(const Request& request) {
+  if (!quietUntil_.hasExpired())
+    QThread::msleep(static_cast<unsigned long>(quietUntil_.remainingTime()));
+  log_.sent(request.bytes);
+  if (auto failure = SendRequest(link_, request)) return failure;
+  if (request.bytes.endsWith('#')) return std::nullopt;
+  if (!link_.drain(timeoutMs_)) return link_.lastFailure();
+  quietUntil_ = QDeadlineTimer(kQuietAfterFrameMs, Qt::PreciseTimer);
+  return std::nullopt;
+}
+
 std::variant<Reply, Failure> DeviceSession::exchange(const Request& request, const QString& what) {
   received_.clear();
-  log_.sent(request.bytes);
-  if (const auto failure = SendRequest(link_, request)) return portFailure(*failure);
+  if (const auto failure = sendAfterQuiet(request)) return portFailure(*failure);
 
   std::optional<Reply> reply;
   std::optional<LinkFailure> lost;
@@ -101,8 +117,7 @@ std::variant<Reply, Failure> DeviceSession::exchange(const Request& request, con
 
 std::optional<Failure> DeviceSession::send(const Request& request) {
   received_.clear();
-  log_.sent(request.bytes);
-  if (const auto failure = SendRequest(link_, request)) return portFailure(*failure);
+  if (const auto failure = sendAfterQuiet(request)) return portFailure(*failure);
   return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 // no longer than the time-out, logs the exchange and shows a progress bar while a reply arrives.
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QString>
 #include <optional>
 #include <variant>
@@ -20,16 +21,24 @@ namespace vorlan::cli {
 // that looks like a COM port but is none of those is a usage error.
 std::optional<Failure> CheckPortName(const QString& port);
 
+// The device tells where a frame without an end mark (an instruction, a message) ends only by the
+// quiet after it: no request follows one within this time, whoever sent it.
+inline constexpr int kQuietAfterFrameMs = 100;
+
 class DeviceSession {
  public:
   DeviceSession(const QString& port, int timeoutMs, ExchangeLog& log);
+  // Lets what is still queued leave the port before it closes.
+  ~DeviceSession();
 
+  // Opens the port, then keeps the line quiet for kQuietAfterFrameMs before the first request: a
+  // frame another program sent just before may still be waiting for its quiet.
   std::optional<Failure> open();
 
   // Sends a request that awaits a reply and waits for it: the reply, or a port failure, or no
   // answer within the time-out. `what` names the wait on the progress bar ("Reading").
   std::variant<Reply, Failure> exchange(const Request& request, const QString& what);
-  // Sends a request that awaits nothing.
+  // Sends a request that awaits nothing and returns once its bytes have left the port.
   std::optional<Failure> send(const Request& request);
 
   const QString& port() const { return port_; }
@@ -42,6 +51,9 @@ class DeviceSession {
  private:
   Failure portFailure(const LinkFailure& failure) const;
   Failure noAnswer(int expected) const;
+  // Sends the bytes after the quiet a frame before them needs; a frame without an end mark is
+  // drained and followed by its own quiet.
+  std::optional<LinkFailure> sendAfterQuiet(const Request& request);
 
   QString port_;
   int timeoutMs_;
@@ -49,6 +61,7 @@ class DeviceSession {
   SystemSerialLink link_;
   ProgressBar progress_;
   QByteArray received_;
+  QDeadlineTimer quietUntil_{0};  // no frame before the port is open
 };
 
 }  // namespace vorlan::cli

@@ -60,6 +60,15 @@ int main(int argc, char* argv[]) {
         {ExitCode::UsageOrFile,
          QStringLiteral("Cannot open the log %1: %2").arg(options.log, context.log.error())});
   }
-  if (auto failure = kCommands.at(options.command)(context)) return Fail(*failure);
+  const auto failure = kCommands.at(options.command)(context);
+  if (!context.outputFailure().isEmpty()) {
+    const Failure unwritten{
+        ExitCode::UsageOrFile,
+        QStringLiteral("Cannot write to standard output: %1").arg(context.outputFailure())};
+    // The command's own failure says more; a success whose result did not reach the user is none.
+    if (failure) Fail(unwritten);
+    return Fail(failure.value_or(unwritten));
+  }
+  if (failure) return Fail(*failure);
   return static_cast<int>(ExitCode::Ok);
 }

@@ -16,19 +16,25 @@ enum class ValueType {
   String,        // "..."
   Version,       // a whole number, 1 or more
   Flag,          // true or false
-  WorkModeCode,  // a whole number 0 to 4
+  WorkModeCode,  // a whole number 0 to 4, or the device's own code: a text of one byte
   Text,          // "..." or {"text": "...", "hex": "..."}
+  EnableCode,    // true or false, or the device's own code: a text of one byte
 };
 
 struct ConfigProblem {
   enum class Kind {
     CannotRead,        // the file could not be read: `detail` is the system's reason
+    NotRegularFile,    // `file` exists but is no regular file (a device, a FIFO, a folder)
+    TooBig,            // the file has `found` bytes, more than the `limit` a configuration needs
     NotJson,           // `detail` is the parser's reason, `found` the byte offset
+    DuplicateKey,      // `key` stands twice in one object
     NotConfiguration,  // not an object, or "format" is missing or another (`detail`: what it says)
     NewerVersion,      // `found` is the file's version, `limit` the newest this program reads
     WrongType,         // the value at `key` is not `expected`
     BadHex,            // the "hex" at `key` is not an even run of hex digits (`detail`)
-    TooLong,           // the text at `key` has `found` characters, its entry takes `limit`
+    NotText,           // the text at `key` holds a lone surrogate (`found`: its index): no
+                       // character, so it would reach the device as other bytes
+    TooLong,           // the text at `key` takes `found` bytes on the line, its field `limit`
     NoWorkModeCode,    // the work mode has no code: `detail` is the file's number or the window's
                        // text
     WriteRefusal,      // the write would refuse the value at `key`: `refusal` says why

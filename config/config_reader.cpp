@@ -1,6 +1,7 @@
 #include "config/config_reader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
@@ -8,7 +9,11 @@
 #include <optional>
 
 #include "config/config_format.h"
+#include "config/json_keys.h"
 #include "config/text_value.h"
+#include "link/device_text.h"
+#include "link/protocol.h"
+#include "link/value_forms.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
 
@@ -66,6 +71,9 @@ class Reader {
       return p;
     }
     if (!document.isObject()) return problem(ConfigProblem::Kind::NotConfiguration);
+    if (const auto key = FirstDuplicateKey(text)) {
+      return problem(ConfigProblem::Kind::DuplicateKey, *key);
+    }
     const QJsonObject top = document.object();
     if (Problem p = readFormat(top)) return p;
     for (auto it = top.begin(); it != top.end(); ++it) {
@@ -75,6 +83,7 @@ class Reader {
     }
     if (Problem p = readOrigin(top, kSavedBy, kSavedByMembers)) return p;
     if (Problem p = readOrigin(top, kReadFrom, kReadFromMembers)) return p;
+    opened_.readBack = top.contains(kReadFrom);
     return readParameters(top);
   }
 
@@ -135,7 +144,10 @@ class Reader {
       if (Problem p = readParameter(f, member, probe)) return p;
       opened_.fieldsSet.push_back(f.key);
     }
-    if (const auto refusal = CheckWriteFrame(probe, build_)) {
+    // A read-back's values are the device's own and go back as they came; the user's are judged.
+    auto refusal = opened_.readBack ? std::nullopt : CheckForms(probe, opened_.fieldsSet);
+    if (!refusal) refusal = CheckWriteFrame(probe, build_);
+    if (refusal) {
       ConfigProblem p = problem(ConfigProblem::Kind::WriteRefusal,
                                 kParameters + '.' + Utf8(Def(refusal->field).name), refusal->field);
       p.refusal = refusal;
@@ -147,6 +159,11 @@ class Reader {
   // Puts one value into the result and into the probe the write check runs on.
   Problem readParameter(const FieldDef& f, const QJsonValue& value, ParameterSet& probe) {
     const QString key = kParameters + '.' + Utf8(f.name);
+    auto set = [&](auto&& apply) {
+      apply(opened_.params);
+      apply(probe);
+      return Problem();
+    };
     switch (f.kind) {
       case FieldKind::Text: {
         auto text = ReadTextValue(value, key, file_, opened_.unknownKeys);
@@ -155,23 +172,37 @@ class Reader {
           return *p;
         }
         const QString& read = std::get<QString>(text);
-        if (read.size() > f.maxLength) {
+        // Counted as the device counts: bytes on the line.
+        const qint64 bytes = EncodeDeviceText(read).size();
+        if (bytes > f.maxLength) {
           ConfigProblem p = problem(ConfigProblem::Kind::TooLong, key, f.key);
-          p.found = read.size();
+          p.found = bytes;
           p.limit = f.maxLength;
           return p;
         }
-        opened_.params.setText(f.key, read);
-        probe.setText(f.key, read);
-        return std::nullopt;
+        return set([&](ParameterSet& s) { s.setText(f.key, read); });
       }
-      case FieldKind::Flag:
-        if (!value.isBool()) return wrongType(key, ValueType::Flag, f.key);
-        opened_.params.setFlag(f.key, value.toBool());
-        probe.setFlag(f.key, value.toBool());
-        return std::nullopt;
+      case FieldKind::Flag: {
+        if (value.isBool()) return set([&](ParameterSet& s) { s.setFlag(f.key, value.toBool()); });
+        if (DecodingOf(f.key) != ReadBackDecoding::EnableCode) {
+          return wrongType(key, ValueType::Flag, f.key);
+        }
+        const auto code = deviceCode(value, key);
+        if (!code) return wrongType(key, ValueType::EnableCode, f.key);
+        if (*code == '0' || *code == '1' || *code == '2') {
+          return set([&](ParameterSet& s) { s.setFlag(f.key, *code != '0'); });
+        }
+        return set([&](ParameterSet& s) { s.keepCode(f.key, *code); });
+      }
       case FieldKind::WorkMode: {
-        if (!value.isDouble()) return wrongType(key, ValueType::WorkModeCode, f.key);
+        if (!value.isDouble()) {
+          const auto code = deviceCode(value, key);
+          if (!code) return wrongType(key, ValueType::WorkModeCode, f.key);
+          if (const auto text = WorkModeText(*code - '0', build_)) {
+            return set([&](ParameterSet& s) { s.setText(f.key, *text); });
+          }
+          return set([&](ParameterSet& s) { s.keepCode(f.key, *code); });
+        }
         const double code = value.toDouble();
         const auto text = code == std::floor(code) && code >= 0 && code < 10
                               ? WorkModeText(static_cast<int>(code), build_)
@@ -181,12 +212,21 @@ class Reader {
           p.detail = QString::number(code);
           return p;
         }
-        opened_.params.setText(f.key, *text);
-        probe.setText(f.key, *text);
-        return std::nullopt;
+        return set([&](ParameterSet& s) { s.setText(f.key, *text); });
       }
     }
     return std::nullopt;
+  }
+
+  // The device's own code as a file keeps it: a text (or text and hex) of exactly one byte.
+  std::optional<char> deviceCode(const QJsonValue& value, const QString& key) {
+    if (!value.isString() && !value.isObject()) return std::nullopt;
+    QStringList ignored;
+    const auto text = ReadTextValue(value, key, file_, ignored);
+    if (!std::holds_alternative<QString>(text)) return std::nullopt;
+    const QByteArray bytes = EncodeDeviceText(std::get<QString>(text));
+    if (bytes.size() != 1) return std::nullopt;
+    return bytes[0];
   }
 
   QString file_;
@@ -206,14 +246,27 @@ std::variant<OpenedConfiguration, ConfigProblem> ReadConfiguration(const QByteAr
 std::variant<OpenedConfiguration, ConfigProblem> OpenConfiguration(const QString& path,
                                                                    const ParameterSet& base,
                                                                    const BuildValues& build) {
+  // Looked at before opening: opening a FIFO waits for a writer, and a device never ends.
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) {
+    return ConfigProblem{ConfigProblem::Kind::NotRegularFile, path};
+  }
+  auto tooBig = [&](qint64 size) {
+    ConfigProblem p{ConfigProblem::Kind::TooBig, path};
+    p.found = size;
+    p.limit = kConfigFileLimit;
+    return p;
+  };
+  if (info.size() > kConfigFileLimit) return tooBig(info.size());
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     return ConfigProblem{ConfigProblem::Kind::CannotRead, path, {}, {}, file.errorString()};
   }
-  const QByteArray text = file.readAll();
+  const QByteArray text = file.read(kConfigFileLimit + 1);  // the file may grow meanwhile
   if (file.error() != QFileDevice::NoError) {
     return ConfigProblem{ConfigProblem::Kind::CannotRead, path, {}, {}, file.errorString()};
   }
+  if (text.size() > kConfigFileLimit) return tooBig(text.size());
   return ReadConfiguration(text, path, base, build);
 }
 

@@ -1,9 +1,11 @@
 #include "config/config_writer.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
 
 #include "config/text_value.h"
+#include "link/device_text.h"
 #include "params/field_table.h"
 
 namespace vorlan {
@@ -29,6 +31,9 @@ QString Object(const QList<std::pair<QString, QString>>& members, int indent) {
 }  // namespace
 
 QString ParameterValueJson(const ParameterSet& params, Field field, const BuildValues& build) {
+  if (const auto code = params.keptCode(field)) {
+    return TextValueJson(DecodeDeviceText(QByteArray(1, *code)));
+  }
   switch (Def(field).kind) {
     case FieldKind::Text:
       return TextValueJson(params.text(field));
@@ -46,7 +51,7 @@ std::variant<QByteArray, ConfigProblem> ConfigurationText(const ParameterSet& pa
                                                           const BuildValues& build,
                                                           const SaveInfo& info,
                                                           const QString& file) {
-  if (!WorkModeCodeOf(params.text(Field::WorkMode), build)) {
+  if (!params.keptCode(Field::WorkMode) && !WorkModeCodeOf(params.text(Field::WorkMode), build)) {
     return ConfigProblem{ConfigProblem::Kind::NoWorkModeCode, file,
                          QStringLiteral("parameters.WorkMode"), Field::WorkMode,
                          params.text(Field::WorkMode)};
@@ -77,14 +82,21 @@ std::variant<QByteArray, ConfigProblem> ConfigurationText(const ParameterSet& pa
 }
 
 std::optional<ConfigProblem> SaveConfiguration(const QString& path, const ParameterSet& params,
-                                               const BuildValues& build, const SaveInfo& info) {
+                                               const BuildValues& build, const SaveInfo& info,
+                                               FileAccess access) {
   auto text = ConfigurationText(params, build, info, path);
   if (auto* problem = std::get_if<ConfigProblem>(&text)) return *problem;
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(std::get<QByteArray>(text)) >= 0 &&
-      file.commit()) {
-    return std::nullopt;
+  // A device node, a FIFO or a folder is never replaced by a file (a link to a file is followed).
+  const QFileInfo target(path);
+  if (target.exists() && !target.isFile()) {
+    return ConfigProblem{ConfigProblem::Kind::NotRegularFile, path};
   }
+  QSaveFile file(path);
+  const bool written = file.open(QIODevice::WriteOnly) &&
+                       (access == FileAccess::Umask ||
+                        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) &&
+                       file.write(std::get<QByteArray>(text)) >= 0;
+  if (written && file.commit()) return std::nullopt;
   return ConfigProblem{ConfigProblem::Kind::CannotSave, path, {}, {}, file.errorString()};
 }
 

@@ -3,6 +3,7 @@
 #include "config/text_value.h"
 #include "link/device_text.h"
 #include "link/protocol.h"
+#include "link/write_frame.h"
 #include "params/field_table.h"
 
 namespace vorlan {
@@ -14,14 +15,6 @@ QByteArray WithoutFiller(QByteArray bytes) {
     bytes.chop(1);
   }
   return bytes;
-}
-
-// The decoding the read-back applies to a parameter.
-ReadBackDecoding DecodingOf(Field field) {
-  for (const auto& row : ReadBackLayout()) {
-    if (row.decoding != ReadBackDecoding::Reserved && row.field == field) return row.decoding;
-  }
-  return ReadBackDecoding::Reserved;
 }
 
 // The value of a one-digit code, or -1.
@@ -54,20 +47,15 @@ std::vector<Field> DifferingFields(const ParameterSet& a, const ParameterSet& b,
                                    const BuildValues& build, std::span<const Field> fields) {
   std::vector<Field> differing;
   for (Field f : fields) {
-    bool same = true;
-    switch (Def(f).kind) {
-      case FieldKind::Text:
-        same = SameDeviceText(EncodeDeviceText(a.text(f)), EncodeDeviceText(b.text(f)));
-        break;
-      case FieldKind::Flag:
-        same = a.flag(f) == b.flag(f);
-        break;
-      case FieldKind::WorkMode: {
-        const auto codeA = WorkModeCodeOf(a.text(f), build);
-        const auto codeB = WorkModeCodeOf(b.text(f), build);
-        same = codeA || codeB ? codeA == codeB : a.text(f) == b.text(f);
-        break;
-      }
+    // What each would send the device, a kept code as it came.
+    const QByteArray bytesA = FieldBytes(a, f, build);
+    const QByteArray bytesB = FieldBytes(b, f, build);
+    bool same = bytesA == bytesB;
+    if (Def(f).kind == FieldKind::Text) {
+      same =
+          SameDeviceText(bytesA, bytesB) && EncodesExactly(a.text(f)) && EncodesExactly(b.text(f));
+    } else if (Def(f).kind == FieldKind::WorkMode && bytesA.isEmpty() && bytesB.isEmpty()) {
+      same = a.text(f) == b.text(f);  // two texts without a code
     }
     if (!same) differing.push_back(f);
   }
@@ -80,9 +68,15 @@ std::vector<Field> MismatchedFields(const ReadBack& readBack, const ParameterSet
   for (const auto& f : ParameterTable()) {
     const QByteArray& bytes = readBack.at(f.key);
     bool same = true;
+    if (const auto code = written.keptCode(f.key)) {
+      if (bytes != QByteArray(1, *code)) mismatched.push_back(f.key);
+      continue;
+    }
     switch (f.kind) {
       case FieldKind::Text:
-        same = SameDeviceText(bytes, EncodeDeviceText(written.text(f.key)));
+        // On the device's bytes: a text that cannot go on the line as itself never matches.
+        same = EncodesExactly(written.text(f.key)) &&
+               SameDeviceText(bytes, EncodeDeviceText(written.text(f.key)));
         break;
       case FieldKind::Flag:
         same = ReadBackFlag(bytes, DecodingOf(f.key)) == written.flag(f.key);

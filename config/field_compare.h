@@ -18,14 +18,16 @@ namespace vorlan {
 // "BG7ABC-9" and four filler bytes come back.
 bool SameDeviceText(const QByteArray& a, const QByteArray& b);
 
-// The fields among `fields` whose values differ: texts by SameDeviceText of their device bytes,
-// flags by value, the work mode by its code (a text without a code by its text).
+// The fields among `fields` whose values differ: texts by SameDeviceText of their device bytes
+// (a text that cannot go on the line as itself differs from everything), flags and the work mode
+// by the byte they send, a kept code as it came (a work-mode text without a code by its text).
 std::vector<Field> DifferingFields(const ParameterSet& a, const ParameterSet& b,
                                    const BuildValues& build, std::span<const Field> fields);
 
-// The parameters whose read-back bytes do not hold what was written: texts by SameDeviceText, a
-// flag by "1" for on and anything else for off, an enable code by 0 for off and 1 or 2 for on
-// (anything else never matches), the work mode by its digit.
+// The parameters whose read-back bytes do not hold what was written: texts by SameDeviceText (a
+// text that cannot go on the line as itself never matches), a flag by "1" for on and anything else
+// for off, an enable code by 0 for off and 1 or 2 for on (anything else never matches), the work
+// mode by its digit, a kept code by its byte.
 std::vector<Field> MismatchedFields(const ReadBack& readBack, const ParameterSet& written,
                                     const BuildValues& build);
 

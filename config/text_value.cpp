@@ -44,6 +44,19 @@ qsizetype PlainPrefixLength(const QString& text) {
   return i;
 }
 
+// The index of the first UTF-16 unit that is half of no pair, or -1. JSON can spell one
+// ("\ud800"), but it is no character: the device's encoding would drop it or put another byte.
+qsizetype FirstLoneSurrogate(const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      ++i;
+    } else if (text[i].isSurrogate()) {
+      return i;
+    }
+  }
+  return -1;
+}
+
 bool IsHex(const QString& hex) {
   static const QRegularExpression pairs(QStringLiteral("^(?:[0-9A-Fa-f]{2})*$"));
   return pairs.match(hex).hasMatch();
@@ -75,7 +88,17 @@ std::variant<QString, ConfigProblem> ReadTextValue(const QJsonValue& value, cons
     problem.expected = expected;
     return problem;
   };
-  if (value.isString()) return value.toString();
+  auto notText = [&](const QString& at, const QString& text) -> std::optional<ConfigProblem> {
+    const qsizetype lone = FirstLoneSurrogate(text);
+    if (lone < 0) return std::nullopt;
+    ConfigProblem problem{ConfigProblem::Kind::NotText, file, at};
+    problem.found = lone;
+    return problem;
+  };
+  if (value.isString()) {
+    if (auto problem = notText(key, value.toString())) return *problem;
+    return value.toString();
+  }
   if (!value.isObject()) return wrongType(key, ValueType::Text);
 
   const QJsonObject object = value.toObject();
@@ -88,6 +111,8 @@ std::variant<QString, ConfigProblem> ReadTextValue(const QJsonValue& value, cons
     return wrongType(key + '.' + kTextKey, ValueType::String);
   if (!hex.isUndefined() && !hex.isString())
     return wrongType(key + '.' + kHexKey, ValueType::String);
+  // Checked apart from the hex part: a high surrogate at its end would pair with a byte stand-in.
+  if (auto problem = notText(key + '.' + kTextKey, text.toString())) return *problem;
   if (!IsHex(hex.toString())) {
     return ConfigProblem{
         ConfigProblem::Kind::BadHex, file, key + '.' + kHexKey, {}, hex.toString()};

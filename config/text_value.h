@@ -26,7 +26,9 @@ QString TextValueJson(const QString& text);
 
 // The text a file's value stands for, as the window holds it (bytes that are not text as the lone
 // surrogates U+DC80..U+DCFF). `key` and `file` name the value in a problem; keys of the object
-// other than "text" and "hex" are added to `unknownKeys` as "<key>.<name>".
+// other than "text" and "hex" are added to `unknownKeys` as "<key>.<name>". A string or "text"
+// part that holds a surrogate which is half of no pair is refused (NotText): bytes that are not
+// text belong in "hex".
 std::variant<QString, ConfigProblem> ReadTextValue(const QJsonValue& value, const QString& key,
                                                    const QString& file, QStringList& unknownKeys);
 

@@ -8,6 +8,7 @@
 
 #include "config/config_reader.h"
 #include "config/config_writer.h"
+#include "link/device_text.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
 #include "ui/lang/en/en_language.h"
@@ -43,13 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Check(opened.params.text(f.key) == base.text(f.key) &&
             opened.params.flag(f.key) == base.flag(f.key));
     } else if (f.kind == FieldKind::Text) {
-      Check(opened.params.text(f.key).size() <= f.maxLength);
+      Check(EncodeDeviceText(opened.params.text(f.key)).size() <= f.maxLength);
     }
   }
   Check(!CheckWriteFrame(opened.params, english));
 
   // Saved and opened again over another base, in the other build: the same frame.
-  const auto saved = ConfigurationText(opened.params, english, {"fuzz", "0", {}}, "again.json");
+  // A read-back's values stay the device's own when saved again.
+  SaveInfo info{"fuzz", "0", {}};
+  if (opened.readBack) info.read = ReadOrigin{"COM1", {}, {}};
+  const auto saved = ConfigurationText(opened.params, english, info, "again.json");
   Check(std::holds_alternative<QByteArray>(saved));
   const BuildValues& chinese = ChineseLanguage().values;
   const auto again = ReadConfiguration(std::get<QByteArray>(saved), "again.json",

@@ -92,6 +92,10 @@ QByteArray EncodeDeviceText(const QString& text) {
   return bytes;
 }
 
+bool EncodesExactly(const QString& text) {
+  return DecodeDeviceText(EncodeDeviceText(text)) == text;
+}
+
 std::optional<QString> CharacterEncodingAny(const QString& text, std::string_view bytes) {
   for (qsizetype i = 0; i < text.size();) {
     const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;

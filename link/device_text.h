@@ -18,6 +18,10 @@ bool DeviceTextAvailable();
 QByteArray EncodeDeviceText(const QString& text);
 QString DecodeDeviceText(const QByteArray& bytes);
 
+// Whether the text goes on the line as itself: its bytes decode back to the same text. Not so for
+// a lone surrogate outside U+DC80..U+DCFF, which the encoder drops or replaces.
+bool EncodesExactly(const QString& text);
+
 // The first character of the text whose encoding holds one of the given bytes (a frame delimiter),
 // or nullopt. A Chinese character can carry "@" or "|" as its second byte, so this looks at bytes.
 std::optional<QString> CharacterEncodingAny(const QString& text, std::string_view bytes);

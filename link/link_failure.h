@@ -17,6 +17,7 @@ struct LinkFailure {
     WriteFailed,   // handing the bytes to the port failed; `reason` says why
     OutputFull,    // `bytes` do not fit in the room left of the 512-byte output buffer
     HungUp,        // the device went away while the port was open; the port is closed now
+    NotDrained,    // `bytes` were still waiting to be sent when the time to send them ran out
   };
 
   Kind kind;

@@ -269,4 +269,12 @@ inline constexpr std::span<const ReadBackField> ReadBackLayout() {
   return protocol_detail::kReadBack;
 }
 
+// How the read-back decodes a parameter.
+constexpr ReadBackDecoding DecodingOf(Field field) {
+  for (const auto& row : protocol_detail::kReadBack) {
+    if (row.decoding != ReadBackDecoding::Reserved && row.field == field) return row.decoding;
+  }
+  return ReadBackDecoding::Reserved;
+}
+
 }  // namespace vorlan

@@ -16,6 +16,8 @@ struct Refusal {
     NoWorkModeCode,  // `offending` (the work-mode text) is none of the list texts
     Delimiter,       // `offending` (one character) encodes to a byte the frame uses as delimiter
     NoTextCodec,     // this system cannot encode texts for the device at all
+    WrongForm,       // `offending` (the value) is not of the field's form (field_table.h)
+    TooManyBytes,    // a send field may take at most `needed` bytes on the line; it takes `found`
   };
 
   Field field;

@@ -91,18 +91,33 @@ void ApplyReadBack(const ReadBack& readBack, ParameterSet& params, const BuildVa
         params.setText(row.field, DecodeDeviceText(bytes));
         break;
       case ReadBackDecoding::WorkMode:
-        if (auto text = WorkModeText(DigitValue(bytes), build)) params.setText(row.field, *text);
+        if (auto text = WorkModeText(DigitValue(bytes), build)) {
+          params.setText(row.field, *text);
+        } else if (bytes.size() == 1) {
+          params.keepCode(row.field, bytes[0]);
+        }
         break;
       case ReadBackDecoding::EnableCode: {
         const int code = DigitValue(bytes);
-        if (code == 0) params.setFlag(row.field, false);
-        if (code == 1 || code == 2) params.setFlag(row.field, true);
+        if (code == 0) {
+          params.setFlag(row.field, false);
+        } else if (code == 1 || code == 2) {
+          params.setFlag(row.field, true);
+        } else if (bytes.size() == 1) {
+          params.keepCode(row.field, bytes[0]);
+        }
         break;
       }
       case ReadBackDecoding::Reserved:
         break;
     }
   }
+}
+
+ParameterSet ReadBackParameters(const ReadBack& readBack, const BuildValues& build) {
+  ParameterSet params = InitialParameters(build);
+  ApplyReadBack(readBack, params, build);
+  return params;
 }
 
 }  // namespace vorlan

@@ -70,7 +70,12 @@ std::optional<Reply> TakeReply(SerialLink& link);
 
 // Puts a read-back's values into the set: a flag is on only for "1"; an enable code 0 clears, 1 or
 // 2 tick, any other leaves the flag as it was; a work-mode digit outside the build's list (or a
-// non-digit) leaves the work mode as it was; a text takes all its bytes, decoded reversibly.
+// non-digit) leaves the work mode as it was; a text takes all its bytes, decoded reversibly. A code
+// outside its table is kept as the device's byte (ParameterSet::keptCode), so the set holds every
+// value as it came; the window shows only what its controls can.
 void ApplyReadBack(const ReadBack& readBack, ParameterSet& params, const BuildValues& build);
+
+// The read-back's values alone, whatever a window showed before: what a backup keeps.
+ParameterSet ReadBackParameters(const ReadBack& readBack, const BuildValues& build);
 
 }  // namespace vorlan

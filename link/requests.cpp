@@ -5,19 +5,29 @@
 
 #include "link/device_text.h"
 #include "link/protocol.h"
+#include "params/field_table.h"
 
 namespace vorlan {
 namespace {
 
-// The first of the fields that carries the separator, as a refusal naming it.
-std::optional<Refusal> RefuseSeparator(std::initializer_list<std::pair<Field, QString>> fields,
-                                       char separator) {
+// Bytes that mark frames on the line: "*" and "@" lead and separate the instruction and message
+// frames, "$" starts a request and "#" ends one. In any part of a frame the device would take one
+// for a boundary, and the frames have no end mark that would tell it otherwise.
+constexpr std::string_view kSendDelimiters = "@*#$";
+
+// The first field, in frame order, that the device would misread: one carrying a delimiter, or
+// longer on the line than its entry's limit.
+std::optional<Refusal> CheckSendFields(std::initializer_list<std::pair<Field, QString>> fields) {
   if (!DeviceTextAvailable()) {
     return Refusal{fields.begin()->first, Refusal::Rule::NoTextCodec, 0, 0, {}};
   }
   for (const auto& [field, text] : fields) {
-    if (auto bad = CharacterEncodingAny(text, std::string_view(&separator, 1))) {
+    if (auto bad = CharacterEncodingAny(text, kSendDelimiters)) {
       return Refusal{field, Refusal::Rule::Delimiter, 0, 0, *bad};
+    }
+    const int bytes = static_cast<int>(EncodeDeviceText(text).size());
+    if (bytes > MaxLength(field)) {
+      return Refusal{field, Refusal::Rule::TooManyBytes, MaxLength(field), bytes, {}};
     }
   }
   return std::nullopt;
@@ -46,10 +56,10 @@ Request AboutRequest() {
 }
 
 OrRefusal<Request> InstructionRequest(const SendFields& send, const QString& callsign) {
-  if (auto refusal = RefuseSeparator({{Field::HisCallsign, send.HisCallsign},
+  if (auto refusal = CheckSendFields({{Field::HisCallsign, send.HisCallsign},
                                       {Field::HisPassword, send.HisPassword},
-                                      {Field::Callsign, callsign}},
-                                     kInstructionSeparator)) {
+                                      {Field::Callsign, callsign},
+                                      {Field::Instruction, send.Instruction}})) {
     return *refusal;
   }
   return Request{
@@ -58,7 +68,8 @@ OrRefusal<Request> InstructionRequest(const SendFields& send, const QString& cal
 }
 
 OrRefusal<Request> MessageRequest(const SendFields& send) {
-  if (auto refusal = RefuseSeparator({{Field::HisCallsign, send.HisCallsign}}, kMessageSeparator)) {
+  if (auto refusal = CheckSendFields(
+          {{Field::HisCallsign, send.HisCallsign}, {Field::Message, send.Message}})) {
     return *refusal;
   }
   return Request{BuildMessageFrame(send.HisCallsign, send.Message), 0};

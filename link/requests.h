@@ -18,9 +18,10 @@ QByteArray BuildMessageFrame(const QString& hisCallsign, const QString& message)
 
 Request ReadRequest();   // "$2#", arms 412
 Request AboutRequest();  // "$3#", arms 102
-// Arms 5. Refused when a field that the frame separates with "@" carries that byte.
+// Arms 5. Refused when any of its four texts carries a frame mark ("@", "*", "#", "$") or takes
+// more bytes on the line than its entry's limit.
 OrRefusal<Request> InstructionRequest(const SendFields& send, const QString& callsign);
-// Clears and arms nothing. Refused when HisCallsign carries the "*" that ends it.
+// Clears and arms nothing. Refused as the instruction is, for HisCallsign and Message.
 OrRefusal<Request> MessageRequest(const SendFields& send);
 
 }  // namespace vorlan

@@ -10,6 +10,9 @@ namespace {
 constexpr std::string_view kFrameDelimiters = "&|#";
 
 QByteArray RenderField(const WriteFrameField& f, const ParameterSet& p, const BuildValues& build) {
+  if (f.item != WriteItem::Fixed) {
+    if (const auto code = p.keptCode(f.field)) return QByteArray(1, *code);
+  }
   switch (f.item) {
     case WriteItem::Fixed:
       return Bytes(f.fixed);
@@ -27,6 +30,12 @@ enum class Section { Head, Tail };
 
 std::optional<Refusal> CheckField(const WriteFrameField& f, Section section, const ParameterSet& p,
                                   const BuildValues& build) {
+  if (f.item == WriteItem::Fixed) return std::nullopt;
+  if (const auto code = p.keptCode(f.field)) {
+    // The device's own code goes back as it came, unless it would cut the frame.
+    if (kFrameDelimiters.find(*code) == std::string_view::npos) return std::nullopt;
+    return Refusal{f.field, Refusal::Rule::Delimiter, 0, 0, QString(QChar::fromLatin1(*code))};
+  }
   if (f.item == WriteItem::WorkMode && WorkModeCode(p.text(Field::WorkMode), build).isEmpty()) {
     return Refusal{f.field, Refusal::Rule::NoWorkModeCode, 0, 0, p.text(Field::WorkMode)};
   }
@@ -51,6 +60,15 @@ std::optional<Refusal> CheckField(const WriteFrameField& f, Section section, con
 QString WorkModeCode(const QString& workMode, const BuildValues& build) {
   const auto code = WorkModeCodeOf(workMode, build);
   return code ? QString::number(*code) : QString();
+}
+
+QByteArray FieldBytes(const ParameterSet& params, Field field, const BuildValues& build) {
+  for (const auto& section : {WriteFrameHead(), WriteFrameTail()}) {
+    for (const auto& f : section) {
+      if (f.item != WriteItem::Fixed && f.field == field) return RenderField(f, params, build);
+    }
+  }
+  return {};
 }
 
 QByteArray BuildWriteFrame(const ParameterSet& params, const BuildValues& build) {

@@ -19,43 +19,54 @@ enum class FieldKind {
   WorkMode,  // editable drop-down whose list texts stand for the codes "0" to "4"
 };
 
+// What a text field holds, beyond its length: the form a value the user sends must have.
+enum class TextForm {
+  Free,       // any text
+  Number,     // decimal digits, with leading zeros: "030"
+  Latitude,   // DDMM.mm and N or S: "2300.00N"
+  Longitude,  // DDDMM.mm and E or W: "11300.00E"
+  Frequency,  // MHz with three decimals, ddd.ddd: "144.640"
+};
+
 struct FieldDef {
   Field key;
   std::string_view name;     // as files and the command line spell it, e.g. "Callsign"
   std::string_view control;  // the window control, e.g. "Text1"
   FieldKind kind;
   int maxLength;  // entry limit in characters, equal to its width on the line; 0 without one
+  TextForm form = TextForm::Free;
 };
 
 namespace field_table_detail {
 using enum Field;
 using K = FieldKind;
+using F = TextForm;
 inline constexpr std::array<FieldDef, kFieldCount> kFields = {{
     {Callsign, "Callsign", "Text1", K::Text, 12},
     {Password, "Password", "Text2", K::Text, 6},
     {GroupCall, "GroupCall", "Text3", K::Text, 6},
-    {DigiNumber, "DigiNumber", "Text4", K::Text, 3},
-    {Longitude, "Longitude", "Text5", K::Text, 9},
+    {DigiNumber, "DigiNumber", "Text4", K::Text, 3, F::Number},
+    {Longitude, "Longitude", "Text5", K::Text, 9, F::Longitude},
     {Filter, "Filter", "Text6", K::Text, 48},
     {SymbolCode, "SymbolCode", "Text9", K::Text, 1},
     {LoginPassword, "LoginPassword", "Text10", K::Text, 5},
     {BeaconText, "BeaconText", "Text11", K::Text, 64},
     {Server1, "Server1", "Text12", K::Text, 32},
-    {Latitude, "Latitude", "Text13", K::Text, 8},
+    {Latitude, "Latitude", "Text13", K::Text, 8, F::Latitude},
     {Server2, "Server2", "Text15", K::Text, 32},
-    {TxDelay, "TxDelay", "Text16", K::Text, 2},
+    {TxDelay, "TxDelay", "Text16", K::Text, 2, F::Number},
     {Path, "Path", "Text17", K::Text, 20},
-    {TimedTx, "TimedTx", "Text18", K::Text, 2},
-    {Channel1Freq, "Channel1Freq", "Text19", K::Text, 7},
-    {Channel2Freq, "Channel2Freq", "Text20", K::Text, 7},
-    {TxCtcss, "TxCtcss", "Text21", K::Text, 2},
-    {RxCtcss, "RxCtcss", "Text22", K::Text, 2},
+    {TimedTx, "TimedTx", "Text18", K::Text, 2, F::Number},
+    {Channel1Freq, "Channel1Freq", "Text19", K::Text, 7, F::Frequency},
+    {Channel2Freq, "Channel2Freq", "Text20", K::Text, 7, F::Frequency},
+    {TxCtcss, "TxCtcss", "Text21", K::Text, 2, F::Number},
+    {RxCtcss, "RxCtcss", "Text22", K::Text, 2, F::Number},
     {WifiSsid, "WifiSsid", "Text23", K::Text, 16},
     {WifiPassword, "WifiPassword", "Text24", K::Text, 16},
-    {TxInterval, "TxInterval", "Text25", K::Text, 2},
+    {TxInterval, "TxInterval", "Text25", K::Text, 2, F::Number},
     {AlarmPhone, "AlarmPhone", "Text29", K::Text, 16},
     {MyPhone, "MyPhone", "Text30", K::Text, 16},
-    {SendInterval, "SendInterval", "Text34", K::Text, 2},
+    {SendInterval, "SendInterval", "Text34", K::Text, 2, F::Number},
     {Digipeater, "Digipeater", "Check1", K::Flag, 0},
     {AdditionalReport, "AdditionalReport", "Check2", K::Flag, 0},
     {SmartBeacon, "SmartBeacon", "Check3", K::Flag, 0},

@@ -19,6 +19,14 @@ QString SendFields::*Member(Field f) {
 
 }  // namespace
 
+bool ParameterSet::operator==(const ParameterSet& other) const {
+  for (std::size_t i = 0; i < codes_.size(); ++i) {
+    if (codes_[i] != other.codes_[i]) return false;
+    if (!codes_[i] && (texts_[i] != other.texts_[i] || flags_[i] != other.flags_[i])) return false;
+  }
+  return true;
+}
+
 const QString& SendFields::text(Field f) const {
   return this->*Member(f);
 }

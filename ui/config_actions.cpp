@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDir>
 #include <QUrl>
 
 #include "config/backups.h"
@@ -31,6 +30,7 @@ void ConfigActions::open(const QString& path) {
   }
   const auto& configuration = std::get<OpenedConfiguration>(opened);
   view_.showParameters(configuration.params);
+  if (configuration.readBack && deviceValuesShown) deviceValuesShown();
   view_.showMessage(OpenedText(path, configuration, lang_));
 }
 
@@ -44,7 +44,8 @@ void ConfigActions::saveAs(const QString& path) {
 QString ConfigActions::backUp(const ParameterSet& params) {
   const ReadOrigin read{PortText(link_.commPort()), link_.devicePath(),
                         QDateTime::currentDateTimeUtc()};
-  const BackupOutcome outcome = SaveBackup(params, lang_.values, ThisProgram(read), backupFolder_);
+  const BackupOutcome outcome =
+      SaveBackup(params, lang_.values, ThisProgram(read), BackupKind::Read, backupFolder_);
   return outcome.problem ? BackupProblemText(*outcome.problem, lang_) : QString();
 }
 
@@ -60,7 +61,7 @@ void ConfigActions::showAbout() {
 }
 
 void ConfigActions::openBackupsFolder() {
-  if (!QDir().mkpath(backupFolder_) ||
+  if (MakeBackupFolder(backupFolder_) ||
       !QDesktopServices::openUrl(QUrl::fromLocalFile(backupFolder_))) {
     view_.showMessage(Text(lang_.config.backupsFolderNotShown).arg(backupFolder_));
   }

@@ -4,6 +4,7 @@
 // window only; nothing is sent until the user presses Write.
 
 #include <QString>
+#include <functional>
 
 #include "link/serial_link.h"
 #include "ui/language_data.h"
@@ -22,8 +23,8 @@ class ConfigActions {
   void open(const QString& path);
   // Saves the window's values; says nothing unless that fails.
   void saveAs(const QString& path);
-  // Saves the backup of a read-back that the window now shows; the message for a failure, or an
-  // empty text.
+  // Saves the backup of a read-back, given its values as the device sent them; the message for a
+  // failure, or an empty text.
   QString backUp(const ParameterSet& params);
 
   void showPortMapping();
@@ -32,6 +33,9 @@ class ConfigActions {
   void openBackupsFolder();
 
   const QString& backupFolder() const { return backupFolder_; }
+
+  // Told when an opened file holds a read-back: the window now shows a device's own values.
+  std::function<void()> deviceValuesShown;
 
  private:
   WindowView& view_;

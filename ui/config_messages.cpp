@@ -22,6 +22,12 @@ QString OpenDetail(const ConfigProblem& problem, const LanguageData& lang) {
   switch (problem.kind) {
     case Kind::CannotRead:
       return Text(t.cannotRead).arg(problem.detail);
+    case Kind::NotRegularFile:
+      return Text(t.notRegularFile);
+    case Kind::TooBig:
+      return Text(t.tooBig).arg(Number(problem.found), Number(problem.limit));
+    case Kind::DuplicateKey:
+      return Text(t.duplicateKey).arg(problem.key);
     case Kind::NotJson:
       return Text(t.notJson).arg(problem.detail, Number(problem.found));
     case Kind::NotConfiguration:
@@ -33,6 +39,8 @@ QString OpenDetail(const ConfigProblem& problem, const LanguageData& lang) {
           .arg(name, Text(t.valueTypes[static_cast<std::size_t>(problem.expected)]));
     case Kind::BadHex:
       return Text(t.badHex).arg(name, problem.detail);
+    case Kind::NotText:
+      return Text(t.notText).arg(name, Number(problem.found + 1));
     case Kind::TooLong:
       return Text(t.tooLong).arg(name, Number(problem.found), Number(problem.limit));
     case Kind::NoWorkModeCode:
@@ -69,7 +77,10 @@ QString SaveProblemText(const ConfigProblem& problem, const LanguageData& lang) 
     return Text(lang.config.workModeNotSaved)
         .arg(FieldLabelText(lang, Field::WorkMode), problem.detail);
   }
-  return Text(lang.config.notSaved).arg(problem.file, problem.detail);
+  const QString why = problem.kind == ConfigProblem::Kind::NotRegularFile
+                          ? Text(lang.config.notRegularFile)
+                          : problem.detail;
+  return Text(lang.config.notSaved).arg(problem.file, why);
 }
 
 QString BackupProblemText(const ConfigProblem& problem, const LanguageData& lang) {

@@ -37,10 +37,14 @@ struct ConfigTexts {
   std::string_view newerVersion;      // %1 the file's version, %2 the newest this program reads
   std::string_view valueName;         // %1 the field's label, %2 its key ("parameters.Callsign")
   std::string_view wrongType;         // %2 what the value must be (one of valueTypes)
-  std::array<std::string_view, 6> valueTypes;  // by ValueType: object, string, version, flag,
-                                               // work-mode code, text
+  std::array<std::string_view, 7> valueTypes;  // by ValueType: object, string, version, flag,
+                                               // work-mode code, text, enable code
   std::string_view badHex;                     // %3 the "hex" value
-  std::string_view tooLong;                    // %3 characters it has, %4 the box's limit
+  std::string_view notText;                    // %3 the place of the lone surrogate (from 1)
+  std::string_view tooLong;                    // %3 bytes it takes, %4 the field's limit
+  std::string_view notRegularFile;             // a device, a FIFO, a folder
+  std::string_view tooBig;                     // %1 bytes the file has, %2 the limit
+  std::string_view duplicateKey;               // %1 the key that stands twice
   std::string_view noWorkModeCode;             // %3 the file's number
   std::string_view writeRefusal;               // followed by the refusal Write would show
 
@@ -72,11 +76,16 @@ struct LanguageData {
   std::string_view receptionError;     // lead is not "$"
 
   // Refusals of a request the device would misread. %1 is the field's label.
-  std::string_view refuseHeadWidth;    // %2 width needed, %3 bytes it has
-  std::string_view refuseNoWorkMode;   // %2 the text that has no code
-  std::string_view refuseTailTooLong;  // %2 most bytes that fit, %3 bytes it has
-  std::string_view refuseCharacter;    // %2 the character that is not allowed
-  std::string_view noTextCodec;        // this system cannot encode texts for the device
+  std::string_view refuseHeadWidth;       // %2 width needed, %3 bytes it has
+  std::string_view refuseNoWorkMode;      // %2 the text that has no code
+  std::string_view refuseTailTooLong;     // %2 most bytes that fit, %3 bytes it has
+  std::string_view refuseCharacter;       // %2 the character that is not allowed
+  std::string_view refuseTooManyBytes;    // a send field: %2 most bytes that fit, %3 bytes it has
+  std::string_view refuseForm;            // %2 the form (one of `forms`), %3 the value
+  std::array<std::string_view, 5> forms;  // by TextForm: free (unused), number, latitude,
+                                          // longitude, frequency
+  std::string_view frequencyWarning;      // %2 the frequency: outside the bands, written anyway
+  std::string_view noTextCodec;           // this system cannot encode texts for the device
 
   // The label caption of each field, used to name a field in a message.
   std::span<const FieldLabel> fieldLabels;
@@ -93,6 +102,7 @@ struct LanguageData {
   std::string_view portWriteFailed;       // %3 the system's reason
   std::string_view portClearFailed;       // %3 the system's reason
   std::string_view portOutputFull;        // %3 bytes that do not fit the output buffer
+  std::string_view portNotDrained;        // %3 bytes still queued when the time ran out
 
   // The status line. %1 is the port ("COM3"), %2 its device path.
   std::string_view statusNoPort;          // no port is open

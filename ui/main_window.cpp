@@ -184,7 +184,10 @@ void MainWindow::connectHandlers() {
             [this, port] { actions_.selectPort(port->currentText()); });
   }
   link_.onComm = [this] { actions_.receive(); };
-  actions_.backUpReadBack = [this](const ParameterSet& shown) { return config_.backUp(shown); };
+  actions_.backUpReadBack = [this](const ParameterSet& readBack) {
+    return config_.backUp(readBack);
+  };
+  config_.deviceValuesShown = [this] { actions_.takeShownAsDeviceValues(); };
 }
 
 void MainWindow::exitProgram() {

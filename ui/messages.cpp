@@ -25,6 +25,12 @@ QString RefusalText(const Refusal& refusal, const LanguageData& lang) {
       return Text(lang.refuseCharacter).arg(label, refusal.offending);
     case Refusal::Rule::NoTextCodec:
       return Text(lang.noTextCodec);
+    case Refusal::Rule::WrongForm:
+      return Text(lang.refuseForm)
+          .arg(label, Text(lang.forms[static_cast<std::size_t>(Def(refusal.field).form)]),
+               refusal.offending);
+    case Refusal::Rule::TooManyBytes:
+      return Text(lang.refuseTooManyBytes).arg(label).arg(refusal.needed).arg(refusal.found);
   }
   return {};
 }
@@ -59,6 +65,8 @@ QString PortFailureText(const LinkFailure& failure, const LanguageData& lang) {
       return Text(lang.portOutputFull).arg(port, path, QString::number(failure.bytes));
     case Kind::HungUp:
       return Text(lang.portHungUp).arg(port, path);
+    case Kind::NotDrained:
+      return Text(lang.portNotDrained).arg(port, path, QString::number(failure.bytes));
   }
   return {};
 }
@@ -73,6 +81,10 @@ QString NamePortOnce(const QString& text, const QString& port, const QString& pa
 
 QString FailureText(const LinkFailure& failure, const LanguageData& lang) {
   return NamePortOnce(PortFailureText(failure, lang), failure.port, failure.path);
+}
+
+QString FrequencyWarningText(Field field, const QString& frequency, const LanguageData& lang) {
+  return Text(lang.frequencyWarning).arg(FieldLabelText(lang, field), frequency);
 }
 
 QString ReplyText(const Reply& reply, const QString& callsign, const QString& hisCallsign,

@@ -15,6 +15,8 @@ namespace vorlan {
 QString FieldLabelText(const LanguageData& lang, Field field);
 
 QString RefusalText(const Refusal& refusal, const LanguageData& lang);
+// A frequency outside the radio's bands: written as given, with a word of warning.
+QString FrequencyWarningText(Field field, const QString& frequency, const LanguageData& lang);
 QString FailureText(const LinkFailure& failure, const LanguageData& lang);
 
 // A text that names the port and then its device in brackets, "COM5 (/dev/ttyUSB0)", names it

@@ -5,7 +5,9 @@
 #include "link/reply.h"
 #include "link/requests.h"
 #include "link/serial_port/port_control.h"
+#include "link/value_forms.h"
 #include "link/write_frame.h"
+#include "params/field_table.h"
 #include "ui/messages.h"
 
 namespace vorlan::ui {
@@ -28,8 +30,27 @@ void WindowActions::sendOrRefuse(const OrRefusal<Request>& request) {
   send(std::get<Request>(request));
 }
 
+std::vector<Field> WindowActions::fieldsTheUserGave(const ParameterSet& params) const {
+  if (deviceValues_) return ChangedFields(params, *deviceValues_);
+  std::vector<Field> all;
+  for (const auto& f : ParameterTable()) all.push_back(f.key);
+  return all;
+}
+
 void WindowActions::write() {
-  sendOrRefuse(WriteRequest(view_.parameters(), lang_.values));
+  const ParameterSet params = view_.parameters();
+  const std::vector<Field> typed = fieldsTheUserGave(params);
+  if (auto refusal = CheckForms(params, typed)) {
+    view_.showMessage(RefusalText(*refusal, lang_));
+    return;
+  }
+  const auto request = WriteRequest(params, lang_.values);
+  if (std::holds_alternative<Request>(request)) {
+    for (Field f : FrequenciesOutsideBands(params, typed)) {
+      view_.showMessage(FrequencyWarningText(f, params.text(f), lang_));
+    }
+  }
+  sendOrRefuse(request);
 }
 
 void WindowActions::read() {
@@ -71,13 +92,20 @@ void WindowActions::receive() {
   if (reply->outcome == Reply::Outcome::ReadBack) {
     ApplyReadBack(reply->readBack, params, lang_.values);
     view_.showParameters(params);
-    if (backUpReadBack) backupProblem = backUpReadBack(params);
+    takeShownAsDeviceValues();
+    if (backUpReadBack) {
+      backupProblem = backUpReadBack(ReadBackParameters(reply->readBack, lang_.values));
+    }
   }
   const QString message =
       ReplyText(*reply, params.text(Field::Callsign), view_.sendFields().HisCallsign, lang_);
   status_.outcome(message);
   view_.showMessage(message);
   if (!backupProblem.isEmpty()) view_.showMessage(backupProblem);
+}
+
+void WindowActions::takeShownAsDeviceValues() {
+  deviceValues_ = view_.parameters();
 }
 
 void WindowActions::reportFailure(const LinkFailure& failure) {

@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "link/refusal.h"
 #include "link/serial_link.h"
@@ -31,21 +33,30 @@ class WindowActions {
 
   // A failure the link met on its own (device unplugged).
   void reportFailure(const LinkFailure& failure);
+  // The window now shows a device's own values (a file that holds a read-back was opened): like
+  // a read-back's, they are sent as they are until the user changes them.
+  void takeShownAsDeviceValues();
 
   StatusLine& status() { return status_; }
 
-  // Keeps a backup of each complete read-back once the window shows it; returns the message for a
-  // failure (shown once, after the read message), or an empty text.
-  std::function<QString(const ParameterSet& shown)> backUpReadBack;
+  // Keeps a backup of each complete read-back, given its values as the device sent them; returns
+  // the message for a failure (shown once, after the read message), or an empty text.
+  std::function<QString(const ParameterSet& readBack)> backUpReadBack;
 
  private:
   void send(const Request& request);
   void sendOrRefuse(const OrRefusal<Request>& request);
+  // The fields whose values are the user's: all of them until a device's values were shown, then
+  // those changed since.
+  std::vector<Field> fieldsTheUserGave(const ParameterSet& params) const;
 
   WindowView& view_;
   SerialLink& link_;
   const LanguageData& lang_;
   StatusLine status_;
+  // What the window showed when it last took a device's values: a field that still holds its
+  // value then is the device's, not the user's, and is not judged by its form.
+  std::optional<ParameterSet> deviceValues_;
 };
 
 }  // namespace vorlan::ui

@@ -1,11 +1,14 @@
 #include "link/serial_port/qt_serial_link.h"
 
+#include <QDeadlineTimer>
 #include <QMetaObject>
+#include <QThread>
 
 #include "link/serial_port/link_failures.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 #endif
 
@@ -128,6 +131,25 @@ bool QtSerialLink::output(const QByteArray& bytes) {
   const QSerialPort::SerialPortError error = port_.error();
   if (queued && (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)) return true;
   return failOnPortError(LinkFailure::Kind::WriteFailed);
+}
+
+bool QtSerialLink::drain(int timeoutMs) {
+  if (!port_.isOpen()) return fail(LinkFailure::Kind::NotOpen);
+  const QDeadlineTimer deadline(timeoutMs);
+  // Qt's own queue first, then the driver's: polled, so that a stuck line cannot hold us past the
+  // deadline.
+  while (port_.bytesToWrite() > 0 && !deadline.hasExpired()) {
+    if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) break;
+  }
+  while (pendingOutput() > 0 && !deadline.hasExpired()) QThread::msleep(2);
+  if (const int left = pendingOutput(); left > 0) {
+    return fail(LinkFailure::Kind::NotDrained, {}, left);
+  }
+#ifdef Q_OS_UNIX
+  // The driver's queue is empty; this waits for the last bytes in the adapter to go out.
+  ::tcdrain(port_.handle());
+#endif
+  return true;
 }
 
 void QtSerialLink::receive() {

@@ -26,6 +26,7 @@ class QtSerialLink : public ThresholdLink {
   bool clearOutBuffer() override;
   bool clearInBuffer() override;
   bool output(const QByteArray& bytes) override;
+  bool drain(int timeoutMs) override;
 
  private:
   void receive();

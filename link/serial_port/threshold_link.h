@@ -42,6 +42,11 @@ class ThresholdLink : public QObject, public SerialLink {
   int commEvent() const override { return commEvent_; }
   LinkFailure lastFailure() const override { return lastFailure_; }
 
+  // Waits until every byte handed to output() has left the port, or `timeoutMs` has passed
+  // (false, NotDrained with the bytes still queued). A frame without an end mark is only
+  // whole once its last byte is on the line, and closing a port can drop what is still queued.
+  virtual bool drain(int timeoutMs) = 0;
+
   // Opens this device path from now on instead of the device the port number stands for; empty
   // goes back to the port number. For a front end that is given a path (the window never is).
   void pinDevicePath(const QString& path) { pinnedPath_ = path; }

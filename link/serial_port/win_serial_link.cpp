@@ -164,7 +164,10 @@ bool WinSerialLink::setPortOpen(bool open) {
 
 void WinSerialLink::closePort(bool letOutputGo) {
   if (!portOpen()) return;
-  if (letOutputGo) drainOutput();
+  if (letOutputGo) {
+    DWORD error = 0;
+    waitForOutput(QDeadlineTimer(SendingTimeMs(kOutBufferSize)), &error);
+  }
   io_->read.cancel(io_->port);
   io_->write.cancel(io_->port);
   CloseHandle(io_->port);
@@ -173,16 +176,39 @@ void WinSerialLink::closePort(bool letOutputGo) {
   closed();
 }
 
-void WinSerialLink::drainOutput() {
-  QDeadlineTimer deadline(SendingTimeMs(kOutBufferSize));
+bool WinSerialLink::waitForOutput(const QDeadlineTimer& deadline, unsigned long* error) {
+  *error = 0;
   while (io_->write.pending && !deadline.hasExpired()) {
     const DWORD waited =
         WaitForSingleObject(io_->write.overlapped.hEvent, DWORD(deadline.remainingTime()));
-    if (waited != WAIT_OBJECT_0) return;
-    DWORD error = 0;
-    if (!io_->write.collect(io_->port, false, &error)) return;
-    if (!outQueue_.isEmpty() && startWrite() != 0) return;
+    if (waited != WAIT_OBJECT_0) return true;  // still under way at the deadline
+    DWORD failed = 0;
+    if (!io_->write.collect(io_->port, false, &failed)) {
+      if (failed == ERROR_IO_INCOMPLETE) continue;
+      *error = failed;
+      return false;
+    }
+    io_->write.buffer.clear();
+    if (outQueue_.isEmpty()) break;
+    if (const DWORD failed = startWrite()) {
+      *error = failed;
+      return false;
+    }
   }
+  return true;
+}
+
+bool WinSerialLink::drain(int timeoutMs) {
+  if (!portOpen()) return fail(LinkFailure::Kind::NotOpen);
+  // A write completes once the driver has sent its bytes.
+  DWORD error = 0;
+  if (!waitForOutput(QDeadlineTimer(timeoutMs), &error)) {
+    return failOnError(LinkFailure::Kind::WriteFailed, error);
+  }
+  if (const int left = pendingOutput(); left > 0) {
+    return fail(LinkFailure::Kind::NotDrained, {}, left);
+  }
+  return true;
 }
 
 void WinSerialLink::startRead() {

@@ -10,6 +10,7 @@
 // arrives whole), for as long as it takes at 9600 baud.
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <memory>
 
 #include "link/serial_port/threshold_link.h"
@@ -28,6 +29,7 @@ class WinSerialLink : public ThresholdLink {
   bool clearOutBuffer() override;
   bool clearInBuffer() override;
   bool output(const QByteArray& bytes) override;
+  bool drain(int timeoutMs) override;
 
  private:
   struct Io;
@@ -37,7 +39,8 @@ class WinSerialLink : public ThresholdLink {
   // Hands the queued bytes to the system; 0, or the error that refused them.
   unsigned long startWrite();
   void writeDone();
-  void drainOutput();
+  // Waits for the writes in flight and queued until the deadline; false when the port failed.
+  bool waitForOutput(const QDeadlineTimer& deadline, unsigned long* error);
   // Lets what is being sent go out first unless the device is gone.
   void closePort(bool letOutputGo = true);
   // The open port failed under the program: close it and say so once.

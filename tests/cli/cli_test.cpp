@@ -1,9 +1,11 @@
 // vorlan_cli as a user runs it, against the device simulator on a pseudo-terminal: a read written
-// back byte for byte with every filler, a file of the Chinese build, a planted mismatch, a silent
-// device, backups, the exit codes and the exchange log.
+// back byte for byte with every filler and with codes outside the tool's tables, a file of the
+// Chinese build, a planted mismatch, a silent device, backups and their failure, output that
+// cannot be written, two commands back to back, the exit codes and the exchange log.
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -16,6 +18,7 @@
 #include "link/reply.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
+#include "read_back.h"
 #include "simulator.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
@@ -30,12 +33,14 @@ struct CliRun {
 
 class CliTest : public testing::Test {
  protected:
-  // Runs vorlan_cli with its data folder (and so its backups) in the test's own folder.
-  CliRun cli(const QStringList& arguments) {
+  // Runs vorlan_cli with its data folder (and so its backups) in the test's own folder; its
+  // standard output goes to `out` unless a file is given for it.
+  CliRun cli(const QStringList& arguments, const QString& standardOutput = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", home.path());
     process.setProcessEnvironment(environment);
+    if (!standardOutput.isEmpty()) process.setStandardOutputFile(standardOutput);
     process.start(QStringLiteral(VORLAN_CLI), arguments);
     WaitUntil([&] { return process.state() == QProcess::NotRunning; }, 60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -48,6 +53,10 @@ class CliTest : public testing::Test {
     out.write(text);
   }
   QString backups() const { return home.filePath("vorlan_setup/backups"); }
+  QString backupText(const QString& name) const {
+    QFile backup(QDir(backups()).filePath(name));
+    return backup.open(QIODevice::ReadOnly) ? QString::fromUtf8(backup.readAll()) : QString();
+  }
   QStringList backupNames() const {
     return QDir(backups()).entryList({"*.json"}, QDir::Files, QDir::Name);
   }
@@ -56,7 +65,7 @@ class CliTest : public testing::Test {
 };
 
 // The read-back a reply holds.
-ReadBack ReadBackOf(const QByteArray& reply) {
+vorlan::ReadBack ReadBackOf(const QByteArray& reply) {
   BufferSource source(reply);
   return ParseReply(source).readBack;
 }
@@ -81,7 +90,7 @@ TEST_F(CliTest, AReadWrittenBackSendsTheDeviceTheBytesItReadWithEveryFiller) {
     EXPECT_EQ(replies[0], replies[1]);
     EXPECT_EQ(replies[0], replies[3]);
     // The frame carries every text of the read-back as its bytes, filler and all.
-    const ReadBack device = ReadBackOf(replies[0]);
+    const vorlan::ReadBack device = ReadBackOf(replies[0]);
     const QByteArray frame = sim.received("write").value(0);
     for (Field f :
          {Field::Callsign, Field::Path, Field::BeaconText, Field::Server2, Field::Filter}) {
@@ -178,6 +187,7 @@ TEST_F(CliTest, ExitCodesTellWhatWentWrong) {
     int exitCode;
     QString message;  // the start of standard error
   };
+  ASSERT_EQ(::mkfifo(file("fifo").toLocal8Bit().constData(), 0600), 0);
   const Row rows[] = {
       {{"read"}, 1, "\"read\" needs --port PORT."},
       {{"read", "--port", "COM31"}, 1, "--port must be COM1 to COM30 or a device path"},
@@ -192,6 +202,26 @@ TEST_F(CliTest, ExitCodesTellWhatWentWrong) {
       {{"message", "--port", sim.path(), "--his-callsign", "A*B", "hi"},
        1,
        "Not sent: HisCallsign must not contain the character \"*\"."},
+      {{"instruction", "--port", sim.path(), "--callsign", "AB", "@C"},
+       1,
+       "Not sent: Instruction must not contain the character \"@\"."},
+      {{"message", "--port", sim.path(), QString::fromUtf8("😀").repeated(150)},
+       1,
+       "Not sent: Message takes at most 150 bytes on the line, it takes 600."},
+      {{"write", "--port", sim.path(), file("t.json"), "--set", "Latitude=9999.99Z"},
+       1,
+       "--set: parameters.Latitude: the write would refuse it: Latitude must be DDMM.mm followed "
+       "by N or S, degrees 0-90 and minutes below 60, as in 2300.00N, not \"9999.99Z\""},
+      {{"write", "--port", sim.path(), file("t.json"), "--set", "TxDelay=zz"},
+       1,
+       "--set: parameters.TxDelay: the write would refuse it: TxDelay must be digits 0-9 only"},
+      {{"read", "--port", sim.path(), "--timeout", "3601"},
+       1,
+       "--timeout takes at most 3600 seconds."},
+      {{"read", "--port", sim.path(), "-o", file("fifo")},
+       1,
+       file("fifo") + " is not a regular file"},
+      {{"diff", file("t.json"), "/dev/zero"}, 1, "/dev/zero is not a regular file"},
       {{"read", "--port", "/dev/no-such-port"},
        2,
        "Cannot open /dev/no-such-port: the device is not there."},
@@ -210,15 +240,142 @@ TEST_F(CliTest, ExitCodesTellWhatWentWrong) {
   // Nothing refused before sending reached the device: only the reads went out.
   EXPECT_TRUE(sim.received("write").isEmpty());
   EXPECT_TRUE(sim.received("message").isEmpty());
+  EXPECT_TRUE(sim.received("instruction").isEmpty());
+  EXPECT_FALSE(QFileInfo(file("fifo")).isFile());  // not replaced
 }
 
-TEST_F(CliTest, ADeviceRefusalIsExitFour) {
+TEST_F(CliTest, ARefusalAndGarbledBytesHaveExitCodesOfTheirOwn) {
   Simulator refusing({"--fast", "--wrong-kind", "5"});
   const CliRun read = cli({"read", "--port", refusing.path()});
   EXPECT_EQ(read.exitCode, 4);
   EXPECT_TRUE(read.err.startsWith(refusing.path() + " answered the read request with \"$5\""))
       << read.err.toStdString();
   EXPECT_EQ(cli({"about", "--port", refusing.path()}).exitCode, 4);
+
+  for (const QStringList& garbling : {QStringList{"--noise", "4"}, QStringList{"--wrong-lead"}}) {
+    Simulator garbled(QStringList{"--fast"} + garbling);
+    const CliRun run = cli({"read", "--port", garbled.path()});
+    EXPECT_EQ(run.exitCode, 6) << garbling.join(' ').toStdString();
+    EXPECT_TRUE(run.err.contains("with bytes that do not start with \"$\""))
+        << run.err.toStdString();
+  }
+}
+
+// A device that holds a work mode "7" and a Server1Enable "9", which the tool has no entry for.
+QByteArray ReadBackWithCodesOutsideTheTables() {
+  ReadBack r;
+  for (const auto& span : kReadBackSpans) {
+    r.set(span.field, Pad("", span.width, span.width == 1 ? '0' : ' '), span.position);
+  }
+  const std::pair<std::string_view, QByteArray> values[] = {
+      {"GroupCall", "NOGROU"},     {"Password", "480271"},     {"DigiNumber", "000"},
+      {"TimedTx", "00"},           {"TxInterval", "40"},       {"TxDelay", "30"},
+      {"Latitude", "2300.00N"},    {"Longitude", "11300.00E"}, {"Channel1Freq", "144.640"},
+      {"Channel2Freq", "144.390"}, {"TxCtcss", "00"},          {"RxCtcss", "00"},
+      {"SymbolCode", "["},         {"SendInterval", "20"},     {"LoginPassword", "50713"},
+      {"WorkMode", "7"},           {"Server1Enable", "9"},     {"Server2Enable", "2"},
+  };
+  for (const auto& [field, value] : values) r.set(field, value);
+  r.set("Callsign", Pad("CODES-7", 12)).set("Filter", Pad("m/50", 48));
+  return r.bytes() + QByteArray(10, ' ');
+}
+
+TEST_F(CliTest, CodesOutsideTheTablesReachFilesBackupsDiffAndTheWireAsTheyCame) {
+  // The simulator as a device refuses such codes in a frame; this one takes them back ("$4").
+  const QByteArray send = "send " + ReadBackWithCodesOutsideTheTables().toHex(' ') + '\n';
+  const QByteArray written = "expect write\nsend \"$4\" 3*\" \"\n";
+  writeFile("codes.script", "expect read\n" + send +                // read
+                                "expect read\n" + send + written +  // write
+                                "expect read\n" + send +            // its verify
+                                "expect read\n" + send +            // diff
+                                "expect read\n" + send + written);  // the template
+  writeFile("template.json", R"({"format": "vorlan_setup configuration", "version": 1,
+                                 "parameters": {"Callsign": "BG7ABC-9"}})");
+  Simulator sim({"--fast", "--script", file("codes.script")});
+
+  ASSERT_EQ(cli({"read", "--port", sim.path(), "-o", file("codes.json")}).exitCode, 0);
+  const CliRun write = cli({"write", "--port", sim.path(), file("codes.json")});
+  EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
+  EXPECT_TRUE(write.out.contains("Verified: all 44 fields match."));
+  const CliRun diff = cli({"diff", file("codes.json"), "device", "--port", sim.path()});
+  EXPECT_EQ(diff.exitCode, 0) << diff.out.toStdString() << diff.err.toStdString();
+  EXPECT_TRUE(diff.out.contains("hold the same settings (44 fields compared)"));
+  EXPECT_EQ(cli({"write", "--port", sim.path(), file("template.json"), "--no-verify"}).exitCode, 0);
+
+  // Both writes put "7" and "9" back in their columns (59 and 64); Server2Enable "2" is on.
+  ASSERT_TRUE(sim.waitFor("write", 2));
+  for (const QByteArray& frame : sim.received("write")) {
+    EXPECT_EQ(frame.mid(58, 7), "7[xxx92") << frame.toStdString();
+  }
+  EXPECT_TRUE(sim.received("write").value(1).contains("&BG7ABC-9|"));
+
+  // The backups hold the codes; the one before each write is named apart.
+  const QStringList names = backupNames();
+  ASSERT_FALSE(names.isEmpty());
+  for (const QString& name : names) {
+    EXPECT_TRUE(backupText(name).contains("\"WorkMode\": \"7\"\n")) << name.toStdString();
+    EXPECT_TRUE(backupText(name).contains("\"Server1Enable\": \"9\",")) << name.toStdString();
+  }
+  EXPECT_EQ(names.filter(".before-write.json").size(), 2);
+  EXPECT_TRUE(write.out.contains("Backup before the write: " + backups()));
+  EXPECT_TRUE(write.out.contains("Backup after the write: " + backups()));
+}
+
+// The backup is the way back from a write: without it nothing is written, and the system says why.
+TEST_F(CliTest, AWriteStopsBeforeSendingWhenItsBackupCannotBeSaved) {
+  writeFile("t.json", R"({"format": "vorlan_setup configuration", "version": 1,
+                          "parameters": {"Callsign": "BG7ABC-9"}})");
+  QFile blocker(home.filePath("vorlan_setup"));  // a file where the data folder belongs
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  Simulator sim;
+
+  const CliRun write = cli({"write", "--port", sim.path(), file("t.json")});
+  EXPECT_EQ(write.exitCode, 1);
+  EXPECT_TRUE(
+      write.err.startsWith("Nothing was written: the backup before the write failed: "
+                           "Cannot make the folder " +
+                           backups() + " for you alone: "))
+      << write.err.toStdString();
+  EXPECT_TRUE(write.err.contains("--no-backup"));
+  EXPECT_TRUE(sim.received("write").isEmpty());
+
+  EXPECT_EQ(cli({"write", "--port", sim.path(), file("t.json"), "--no-backup"}).exitCode, 0);
+  EXPECT_EQ(sim.received("write").size(), 1);
+}
+
+TEST_F(CliTest, ResultsGoOutWholeOrTheCommandFails) {
+  writeFile("about.script", "expect about\nsend \"$6\" \"ABC\" 3*00 94*\"x\"\n");
+  Simulator scripted({"--fast", "--script", file("about.script")});
+  const CliRun about = cli({"about", "--port", scripted.path()});
+  EXPECT_EQ(about.exitCode, 0);
+  EXPECT_EQ(about.out.toUtf8(), QByteArray("ABC\0\0\0", 6) + QByteArray(94, 'x') + '\n');
+
+  Simulator sim;
+  for (const char* command : {"about", "read"}) {
+    const CliRun run = cli({command, "--port", sim.path()}, "/dev/full");
+    EXPECT_EQ(run.exitCode, 1) << command;
+    EXPECT_TRUE(
+        run.err.trimmed().endsWith("Cannot write to standard output: No space left on device"))
+        << run.err.toStdString();
+  }
+  const CliRun dash = cli({"read", "--port", sim.path(), "-o", "-"});
+  EXPECT_EQ(dash.exitCode, 0);
+  EXPECT_TRUE(dash.out.startsWith("{\n  \"format\": \"vorlan_setup configuration\","));
+  EXPECT_FALSE(QFileInfo::exists("-"));
+}
+
+// The message frame has no end mark: the device ends it at the quiet after it. A read run straight
+// after it must reach the device as a request of its own.
+TEST_F(CliTest, TwoCommandsBackToBackReachTheDeviceAsTwoRequests) {
+  Simulator sim;
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(cli({"message", "--port", sim.path(), "hello there"}).exitCode, 0);
+    const CliRun read = cli({"read", "--port", sim.path()});
+    EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
+  }
+  EXPECT_EQ(sim.received("message"), QList<QByteArray>(3, "*@NOCALL*hello there"));
+  EXPECT_EQ(sim.received("read").size(), 3);
 }
 
 TEST_F(CliTest, TheLogHoldsTheExchange) {

@@ -11,6 +11,7 @@
 #include "config/backups.h"
 #include "config/config_reader.h"
 #include "config/config_writer.h"
+#include "link/reply.h"
 #include "read_back.h"
 #include "ui/window_builder.h"
 #include "window_fixture.h"
@@ -142,7 +143,7 @@ TEST_P(MenuTest, ABadFileChangesNothingAndSaysWhyInOneMessage) {
        "It was saved by a newer program (format version 2; this program reads up to version 1)."},
       {R"({"format": "vorlan_setup configuration", "version": 1,
            "parameters": {"Callsign": "BG7ABC-9", "TxDelay": "300"}})",
-       "\"TX delay\" (parameters.TxDelay) has 3 characters; its box takes at most 2."},
+       "\"TX delay\" (parameters.TxDelay) takes 3 bytes on the line; its field takes at most 2."},
       {R"({"format": "vorlan_setup configuration", "version": 1,
            "parameters": {"Callsign": "BG7ABC-9", "GroupCall": "AB"}})",
        "'Write' would refuse it:\nNothing was written: \"Group Call\" must take exactly 6 bytes on "
@@ -189,16 +190,18 @@ TEST_P(MenuTest, SavingWritesWhatTheWindowShows) {
 }
 
 // A whole read-back: "SIM1-7" and blanks in Callsign, the other fields left as the builder has
-// them.
-void ReadAndAnswer(RecordingLink& link, ui::MainWindow& window) {
+// them ("?": enable codes the window cannot show).
+QByteArray ReadAndAnswer(RecordingLink& link, ui::MainWindow& window) {
   window.actions().read();
-  link.feed(ReadBack().set("Callsign", Pad("SIM1-7", 12)).set("WorkMode", "2").bytes() +
-            QByteArray(10, ' '));
+  const QByteArray reply =
+      ReadBack().set("Callsign", Pad("SIM1-7", 12)).set("WorkMode", "2").bytes();
+  link.feed(reply + QByteArray(10, ' '));
   link.deliver();
+  return reply;
 }
 
 TEST_P(MenuTest, EachReadBackIsBackedUpWithoutAWord) {
-  ReadAndAnswer(link, *window);
+  BufferSource reply(ReadAndAnswer(link, *window));
   ASSERT_EQ(messages.size(), 1);
   EXPECT_EQ(messages[0], "SIM1-7      " + Text(lang().readCorrect));
   const QStringList backups = QDir(DefaultBackupFolder()).entryList(QDir::Files);
@@ -206,7 +209,11 @@ TEST_P(MenuTest, EachReadBackIsBackedUpWithoutAWord) {
   EXPECT_TRUE(backups[0].endsWith("Z_SIM1-7.json"));
   auto opened =
       OpenConfiguration(QDir(DefaultBackupFolder()).filePath(backups[0]), {}, lang().values);
-  EXPECT_EQ(std::get<OpenedConfiguration>(opened).params, window->parameters());
+  // The backup is the read-back itself, not what the window could show of it.
+  const ParameterSet& backup = std::get<OpenedConfiguration>(opened).params;
+  EXPECT_EQ(backup, ReadBackParameters(ParseReply(reply).readBack, lang().values));
+  EXPECT_EQ(backup.keptCode(Field::Server1Enable), '?');
+  EXPECT_EQ(backup.text(Field::Callsign), window->parameters().text(Field::Callsign));
 }
 
 TEST_P(MenuTest, ABackupThatCannotBeSavedIsSaidOnceAfterTheReadMessage) {

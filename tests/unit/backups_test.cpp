@@ -1,7 +1,10 @@
-// Backups: names that sort by time, the newest 100 kept, nothing but backups removed; and the
-// field-for-field comparison that verify and diff use.
+// Backups: names that sort by time, the newest 100 kept, nothing but backups removed, the one just
+// saved never, those before a write counted apart, all for the user alone; and the field-for-field
+// comparison that verify and diff use.
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +12,7 @@
 
 #include "config/backups.h"
 #include "config/config_reader.h"
+#include "config/config_writer.h"
 #include "config/field_compare.h"
 #include "link/device_text.h"
 #include "params/field_table.h"
@@ -52,7 +56,7 @@ TEST(Backups, TheNewestAreKeptAndOnlyBackupsGo) {
   QTemporaryDir dir;
   const QString folder = dir.filePath("deep/backups");
   ParameterSet params = InitialParameters(English());
-  BackupOutcome first = SaveBackup(params, English(), ReadAt(kTime), folder, 100);
+  BackupOutcome first = SaveBackup(params, English(), ReadAt(kTime), BackupKind::Read, folder, 100);
   ASSERT_FALSE(first.problem);
   QFile notes(QDir(folder).filePath("notes.json"));
   ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
@@ -62,7 +66,7 @@ TEST(Backups, TheNewestAreKeptAndOnlyBackupsGo) {
   for (int i = 1; i <= 100; ++i) {
     params.setText(Field::Callsign, QStringLiteral("N%1").arg(i));
     const BackupOutcome outcome =
-        SaveBackup(params, English(), ReadAt(kTime.addSecs(i)), folder, 100);
+        SaveBackup(params, English(), ReadAt(kTime.addSecs(i)), BackupKind::Read, folder, 100);
     ASSERT_FALSE(outcome.problem);
     saved << QFileInfo(outcome.path).fileName();
   }
@@ -82,8 +86,10 @@ TEST(Backups, TheNewestAreKeptAndOnlyBackupsGo) {
 TEST(Backups, TwoReadsInOneMillisecondKeepTwoFiles) {
   QTemporaryDir dir;
   const ParameterSet params = InitialParameters(English());
-  const BackupOutcome a = SaveBackup(params, English(), ReadAt(kTime), dir.path());
-  const BackupOutcome b = SaveBackup(params, English(), ReadAt(kTime), dir.path());
+  const BackupOutcome a =
+      SaveBackup(params, English(), ReadAt(kTime), BackupKind::Read, dir.path());
+  const BackupOutcome b =
+      SaveBackup(params, English(), ReadAt(kTime), BackupKind::Read, dir.path());
   EXPECT_NE(a.path, b.path);
   EXPECT_LT(a.path, b.path);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
@@ -95,11 +101,63 @@ TEST(Backups, AFailureIsAValue) {
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
   const BackupOutcome outcome = SaveBackup(InitialParameters(English()), English(), ReadAt(kTime),
-                                           dir.filePath("file/backups"));
+                                           BackupKind::Read, dir.filePath("file/backups"));
   EXPECT_TRUE(outcome.path.isEmpty());
   ASSERT_TRUE(outcome.problem);
   EXPECT_EQ(outcome.problem->kind, ConfigProblem::Kind::CannotMakeFolder);
   EXPECT_EQ(outcome.problem->file, dir.filePath("file/backups"));
+  EXPECT_FALSE(outcome.problem->detail.isEmpty());  // the system's reason
+}
+
+// Later stamps (the clock went back, files from another machine) push out older backups, never
+// the one just saved; reads never push out the backups taken before a write.
+TEST(Backups, TheOneJustSavedStaysAndThoseBeforeAWriteAreCountedApart) {
+  QTemporaryDir dir;
+  const ParameterSet params = InitialParameters(English());
+  auto save = [&](BackupKind kind, const QDateTime& time) {
+    const BackupOutcome outcome = SaveBackup(params, English(), ReadAt(time), kind, dir.path(), 5);
+    EXPECT_FALSE(outcome.problem);
+    return QFileInfo(outcome.path).fileName();
+  };
+  auto present = [&](const QString& pattern) {
+    return QDir(dir.path()).entryList({pattern}, QDir::Files, QDir::Name);
+  };
+  const QString beforeWrite = save(BackupKind::BeforeWrite, kTime);
+  EXPECT_EQ(beforeWrite, "20261207T031500.250Z_NOCALL-9.before-write.json");
+  for (int i = 0; i < 5; ++i) save(BackupKind::Read, kTime.addYears(10).addSecs(i));
+
+  const QString read = save(BackupKind::Read, kTime.addSecs(1));
+  EXPECT_TRUE(present("*").contains(read));
+  EXPECT_EQ(present("2036*").size(), 4);  // the oldest of the later ones went
+  for (int i = 0; i < 20; ++i) save(BackupKind::Read, kTime.addSecs(2 + i));
+  EXPECT_EQ(present("*.before-write.json"), QStringList{beforeWrite});
+  EXPECT_EQ(present("*").size(), 6);
+}
+
+// Backups hold passwords: the folder and each file are the user's alone, however the folder was
+// made before. A file the user saves is as open as the user's umask makes it.
+TEST(Backups, AreForTheUserAlone) {
+  QTemporaryDir dir;
+  auto mode = [](const QString& path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(path.toLocal8Bit().constData(), &st), 0) << path.toStdString();
+    return st.st_mode & 0777;
+  };
+  const QString folder = dir.filePath("backups");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  ASSERT_EQ(::chmod(folder.toLocal8Bit().constData(), 0755), 0);
+  const BackupOutcome outcome =
+      SaveBackup(InitialParameters(English()), English(), ReadAt(kTime), BackupKind::Read, folder);
+  ASSERT_FALSE(outcome.problem);
+  EXPECT_EQ(mode(folder), 0700u);
+  EXPECT_EQ(mode(outcome.path), 0600u);
+
+  const mode_t before = ::umask(027);
+  const auto saved = SaveConfiguration(dir.filePath("mine.json"), InitialParameters(English()),
+                                       English(), ReadAt(kTime));
+  ::umask(before);
+  ASSERT_FALSE(saved);
+  EXPECT_EQ(mode(dir.filePath("mine.json")), 0640u);
 }
 
 TEST(FieldCompare, FillerAtTheEndIsNoDifference) {

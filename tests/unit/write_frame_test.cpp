@@ -87,11 +87,10 @@ TEST(Requests, FixedRequestsInstructionAndMessageFrames) {
     EXPECT_EQ(row.frame, row.expected);
     EXPECT_EQ(row.frame.size(), row.size);
   }
-  // The other frame's separator and empty fields are sound; a message awaits no reply.
-  const SendFields other{"BH4*BC", "", "", ""};
-  EXPECT_TRUE(std::holds_alternative<Request>(InstructionRequest(other, "")));
-  EXPECT_EQ(std::get<Request>(MessageRequest({"BH4@BC", "", "", "hi"})),
-            (Request{"*@BH4@BC*hi", 0}));
+  // Empty fields are sound; a message awaits no reply.
+  EXPECT_TRUE(std::holds_alternative<Request>(InstructionRequest({"", "", "", ""}, "")));
+  EXPECT_EQ(std::get<Request>(MessageRequest({"BH4ABC", "", "", "hi"})),
+            (Request{"*@BH4ABC*hi", 0}));
 }
 
 enum class Kind { Write, Instruction, Message };
@@ -229,8 +228,10 @@ TEST(Requests, RefusedAsValuesAndWordedInBothBuilds) {
     const QString en = RefusalText(refusal, EnglishLanguage());
     const QString zh = RefusalText(refusal, ChineseLanguage());
     const bool whole = QString(row.english).startsWith("Nothing");
-    EXPECT_TRUE(whole ? en == row.english : en.contains("\"" + QString(row.english) + "\"")) << en.toStdString();
-    EXPECT_TRUE(whole ? zh == row.chinese : zh.contains("“" + QString(row.chinese) + "”")) << zh.toStdString();
+    EXPECT_TRUE(whole ? en == row.english : en.contains("\"" + QString(row.english) + "\""))
+        << en.toStdString();
+    EXPECT_TRUE(whole ? zh == row.chinese : zh.contains("“" + QString(row.chinese) + "”"))
+        << zh.toStdString();
   }
 }
 

@@ -69,6 +69,17 @@ const LanguageData& EnglishLanguage() {
           "Nothing was written: \"%1\" takes at most %2 bytes on the line, it takes %3 (a Chinese "
           "character takes 2).",
       .refuseCharacter = "Nothing was sent: \"%1\" must not contain the character \"%2\".",
+      .refuseTooManyBytes =
+          "Nothing was sent: \"%1\" takes at most %2 bytes on the line, it takes %3 (a Chinese "
+          "character takes 2).",
+      .refuseForm = "Nothing was written: \"%1\" must be %2, not \"%3\".",
+      .forms = {"", "digits 0-9 only",
+                "DDMM.mm followed by N or S, degrees 0-90 and minutes below 60, as in 2300.00N",
+                "DDDMM.mm followed by E or W, degrees 0-180 and minutes below 60, as in 11300.00E",
+                "a frequency in MHz of the form ddd.ddd, as in 144.640"},
+      .frequencyWarning =
+          "\"%1\" is %2 MHz, outside 136.000-174.000 MHz and 400.000-480.000 MHz. It is written "
+          "as given: check that the device's radio covers it.",
       .noTextCodec =
           "This system cannot encode text for the device (no GB18030 codec in Qt): nothing that "
           "carries text can be sent. Install the ICU libraries that Qt was built with.",
@@ -97,6 +108,9 @@ const LanguageData& EnglishLanguage() {
       .portOutputFull =
           "Nothing was sent to %1 (%2): %3 bytes do not fit in the 512-byte output "
           "buffer.",
+      .portNotDrained =
+          "%1 (%2): %3 bytes were still waiting to be sent when the time ran out; the device may "
+          "not have received all of them.",
       .statusNoPort = "Pick a COM port, then press Read.",
       .statusOpen = "%1 is open (%2): press Read.",
       .statusWaiting = "%1: waiting for the device's answer, %2 of %3 bytes",
@@ -146,10 +160,18 @@ const LanguageData& EnglishLanguage() {
               .valueName = "\"%1\" (%2)",
               .wrongType = "%1 must be %2.",
               .valueTypes = {"an object {...}", "a text in quotes", "a whole number, 1 or more",
-                             "true or false", "a work-mode code, a whole number 0 to 4",
-                             "a text in quotes, or {\"text\": ..., \"hex\": ...}"},
+                             "true or false",
+                             "a work-mode code, a whole number 0 to 4, or the device's own code "
+                             "as a text of one byte",
+                             "a text in quotes, or {\"text\": ..., \"hex\": ...}",
+                             "true or false, or the device's own code as a text of one byte"},
               .badHex = "%1: \"%2\" is not hex, two digits 0-9 or a-f for each byte.",
-              .tooLong = "%1 has %2 characters; its box takes at most %3.",
+              .notText = "%1: character %2 is half of a surrogate pair, no character; bytes that "
+                         "are not text belong in \"hex\".",
+              .tooLong = "%1 takes %2 bytes on the line; its field takes at most %3.",
+              .notRegularFile = "It is not a regular file, but a device, a pipe or a folder.",
+              .tooBig = "It has %1 bytes; a configuration file has at most %2.",
+              .duplicateKey = "The key %1 stands twice: give each value once.",
               .noWorkModeCode = "%1 is %2, which is no work-mode code (0 to 4).",
               .writeRefusal = "'Write' would refuse it:",
               .notSaved = "%1 was not saved: %2",

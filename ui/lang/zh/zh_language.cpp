@@ -58,6 +58,14 @@ const LanguageData& ChineseLanguage() {
       .refuseNoWorkMode = "未写入: “%1”必须是列表中的一项, 不能是“%2”。",
       .refuseTailTooLong = "未写入: “%1”最多%2个字节, 现在是%3个。",
       .refuseCharacter = "未发送: “%1”不能含有字符“%2”。",
+      .refuseTooManyBytes = "未发送: “%1”最多%2个字节, 现在是%3个 (一个汉字占2个字节)。",
+      .refuseForm = "未写入: “%1”必须是%2, 不能是“%3”。",
+      .forms = {"", "只含数字 0-9", "DDMM.mm 加 N 或 S, 度 0-90, 分小于 60, 例如 2300.00N",
+                "DDDMM.mm 加 E 或 W, 度 0-180, 分小于 60, 例如 11300.00E",
+                "以 MHz 为单位、形如 ddd.ddd 的频率, 例如 144.640"},
+      .frequencyWarning =
+          "“%1”是 %2 MHz, 不在 136.000-174.000 MHz 或 400.000-480.000 MHz 范围内。"
+          "仍按原值写入: 请确认设备的电台支持该频率。",
       .noTextCodec =
           "本系统无法为设备编码文字 (Qt 中没有 GB18030 编码): 不能发送任何含文字的内容。"
           "请安装 Qt 所用的 ICU 库。",
@@ -79,6 +87,7 @@ const LanguageData& ChineseLanguage() {
       .portWriteFailed = "未能发送到 %1 (%2): %3",
       .portClearFailed = "未发送到 %1 (%2): 清空串口缓冲区失败: %3",
       .portOutputFull = "未发送到 %1 (%2): %3 个字节超出 512 字节的输出缓冲区。",
+      .portNotDrained = "%1 (%2): 时间已到, 仍有 %3 个字节等待发送; 设备可能没有全部收到。",
       .statusNoPort = "先选择串口, 再按“读出配置”。",
       .statusOpen = "%1 已打开 (%2)。",
       .statusWaiting = "%1: 等待设备应答, 已收到 %2/%3 字节",
@@ -119,10 +128,16 @@ const LanguageData& ChineseLanguage() {
               .valueName = "“%1” (%2)",
               .wrongType = "%1 必须是%2。",
               .valueTypes = {"对象 {...}", "带引号的文字", "不小于 1 的整数", "true 或 false",
-                             "工作模式代码, 即 0 到 4 的整数",
-                             "带引号的文字, 或 {\"text\": ..., \"hex\": ...}"},
+                             "工作模式代码, 即 0 到 4 的整数, 或设备自己的代码 (一个字节的文字)",
+                             "带引号的文字, 或 {\"text\": ..., \"hex\": ...}",
+                             "true 或 false, 或设备自己的代码 (一个字节的文字)"},
               .badHex = "%1: “%2”不是十六进制数, 每个字节应为两位 0-9 或 a-f。",
-              .tooLong = "%1 有 %2 个字符, 输入框最多只能容纳 %3 个。",
+              .notText =
+                  "%1: 第 %2 个字符是半个代理对, 不是字符; 不是文字的字节应写在 \"hex\" 中。",
+              .tooLong = "%1 在线路上占 %2 个字节, 该参数最多 %3 个。",
+              .notRegularFile = "它不是普通文件, 而是设备、管道或文件夹。",
+              .tooBig = "它有 %1 个字节, 配置文件最多 %2 个字节。",
+              .duplicateKey = "键 %1 出现了两次: 每个值只能给一次。",
               .noWorkModeCode = "%1 是 %2, 不是工作模式代码 (0 到 4)。",
               .writeRefusal = "“写入配置”会拒绝该文件:",
               .notSaved = "%1 未保存: %2",

@@ -1,6 +1,10 @@
 #include "cli/cli_texts.h"
 
+#include <algorithm>
+
+#include "cli/exchange_log.h"
 #include "config/config_format.h"
+#include "link/device_text.h"
 #include "params/field_table.h"
 #include "params/presets.h"
 
@@ -46,6 +50,59 @@ QString FormText(TextForm form) {
       return QStringLiteral("a frequency in MHz of the form ddd.ddd, as in 144.640");
   }
   return {};
+}
+
+bool Named(const QList<PortHolder>& programs, const char* name) {
+  return std::any_of(programs.begin(), programs.end(),
+                     [&](const PortHolder& p) { return p.program == QLatin1String(name); });
+}
+
+QString Holders(const QList<PortHolder>& holders) {
+  QStringList names;
+  for (const PortHolder& h : holders)
+    names << QStringLiteral("%1 (process %2)").arg(h.program).arg(h.pid);
+  return names.join(QStringLiteral(", "));
+}
+
+// The known remedy when a service that takes serial ports holds this one, or may.
+QString TakerRemedies(const LinkFailure& failure) {
+  const bool unseen = failure.holders.isEmpty();
+  QString remedies;
+  if (failure.kind == LinkFailure::Kind::Busy &&
+      (Named(failure.holders, "ModemManager") ||
+       (unseen && failure.path.contains(QLatin1String("ttyACM"))))) {
+    remedies += QStringLiteral(
+        " ModemManager takes new serial ports for a few seconds to look for a modem: wait a "
+        "moment, or stop it (sudo systemctl stop ModemManager).");
+  }
+  if (Named(failure.holders, "brltty") || (unseen && Named(failure.takers, "brltty"))) {
+    remedies += QStringLiteral(
+        " brltty, the Braille display service, takes USB-serial adapters with a CH340 or CH341 "
+        "chip: if you use no Braille display, remove it (sudo apt remove brltty) and plug the "
+        "adapter in again.");
+  }
+  return remedies;
+}
+
+QString NoPermission(const LinkFailure& failure, const QString& where) {
+  if (failure.group.isEmpty()) {
+    return QStringLiteral(
+               "Cannot open %1: permission denied. On Linux the user must be in the \"dialout\" "
+               "group (\"uucp\" on Arch Linux): run \"sudo usermod -aG dialout $USER\", then log "
+               "in again.")
+        .arg(where);
+  }
+  if (failure.newLoginNeeded) {
+    return QStringLiteral(
+               "Cannot open %1: permission denied. You have joined the group \"%2\", but this "
+               "login began before that: log out and in again.")
+        .arg(where, failure.group);
+  }
+  return QStringLiteral(
+             "Cannot open %1: permission denied. The port belongs to the group \"%2\": run "
+             "\"sudo usermod -aG %2 $USER\", then log out and in again (a new terminal is not "
+             "enough).")
+      .arg(where, failure.group);
 }
 
 QString Where(const ConfigProblem& problem) {
@@ -128,17 +185,20 @@ QString FailureText(const LinkFailure& failure, const QString& where) {
                  "%1 has no device: no serial port is present for it. Plug the device in, set "
                  "VORLAN_%1 to the device's path, or give the path itself (--port /dev/ttyUSB0); "
                  "\"vorlan_cli ports\" shows the mapping.")
-          .arg(failure.port);
+                 .arg(failure.port) +
+             TakerRemedies(failure);
     case Kind::Missing:
       return QStringLiteral("Cannot open %1: the device is not there. Check that it is plugged in.")
-          .arg(where);
+                 .arg(where) +
+             TakerRemedies(failure);
     case Kind::Busy:
-      return QStringLiteral("Cannot open %1: another program is using the port.").arg(where);
+      return (failure.holders.isEmpty()
+                  ? QStringLiteral("Cannot open %1: another program is using the port.").arg(where)
+                  : QStringLiteral("Cannot open %1: it is open in %2.")
+                        .arg(where, Holders(failure.holders))) +
+             TakerRemedies(failure);
     case Kind::NoPermission:
-      return QStringLiteral(
-                 "Cannot open %1: permission denied. On Linux the user must be in the \"dialout\" "
-                 "group: run \"sudo usermod -aG dialout $USER\", then log in again.")
-          .arg(where);
+      return NoPermission(failure, where);
     case Kind::OpenFailed:
       return QStringLiteral("Cannot open %1: %2").arg(where, failure.reason);
     case Kind::NotOpen:
@@ -163,6 +223,48 @@ QString FailureText(const LinkFailure& failure, const QString& where) {
           .arg(failure.bytes);
   }
   return {};
+}
+
+QString PortLineText(const MappedPort& port) {
+  return PortLine(port, QStringLiteral("USB-serial"));
+}
+
+QString ProbeResultText(const ProbeResult& result, int waitMs) {
+  using Outcome = ProbeResult::Outcome;
+  const QString port = PortLineText(result.port);
+  switch (result.outcome) {
+    case Outcome::Answered:
+      return QStringLiteral("%1: answered \"%2\"")
+          .arg(port, DecodeDeviceText(result.aboutText).trimmed());
+    case Outcome::Silent:
+      return QStringLiteral("%1: no answer within %2 s").arg(port).arg(waitMs / 1000.0);
+    case Outcome::Other:
+      return QStringLiteral("%1: answered, but not as the device does: %2")
+          .arg(port, ExchangeLog::Line(result.received.left(24)));
+    case Outcome::Held:
+      return QStringLiteral("%1: open in %2, not asked").arg(port, Holders(result.holders));
+    case Outcome::NotOpened:
+      return QStringLiteral("%1: %2").arg(
+          port, result.failure ? FailureText(*result.failure,
+                                             PortWhere(result.failure->port, result.port.path))
+                               : QString());
+  }
+  return {};
+}
+
+QString NoSingleDeviceText(const QList<ProbeResult>& results, int waitMs) {
+  if (results.isEmpty()) {
+    return QStringLiteral(
+        "There is no USB-serial port to ask. Plug the device in and switch it on (a cable that "
+        "only charges makes no port), or set VORLAN_COM<n> to its device path.");
+  }
+  QStringList lines = {Answering(results).isEmpty()
+                           ? QStringLiteral("No port answered as the device does. Asked:")
+                           : QStringLiteral("Several ports answered as the device does; give one "
+                                            "with --port. Asked:")};
+  for (const ProbeResult& result : results)
+    lines << QStringLiteral("  ") + ProbeResultText(result, waitMs);
+  return lines.join('\n');
 }
 
 QString RefusalText(const Refusal& refusal) {

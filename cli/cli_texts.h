@@ -8,6 +8,8 @@
 #include "link/link_failure.h"
 #include "link/refusal.h"
 #include "link/reply.h"
+#include "link/serial_port/port_names.h"
+#include "link/serial_port/port_probe.h"
 
 namespace vorlan::cli {
 
@@ -19,6 +21,16 @@ QString PortWhere(const QString& port, const QString& path);
 
 // `where` is PortWhere(...).
 QString FailureText(const LinkFailure& failure, const QString& where);
+
+// "COM1 -> /dev/ttyUSB0, CH340 USB-serial (1a86:7523)".
+QString PortLineText(const MappedPort& port);
+
+// What one port did when it was asked: "COM2 -> /dev/pts/4 (VORLAN_COM2): no answer within 1.5 s".
+QString ProbeResultText(const ProbeResult& result, int waitMs);
+
+// Why the asking found no single device: none answered, several did, or there was none to ask.
+// Followed by one line for each port asked.
+QString NoSingleDeviceText(const QList<ProbeResult>& results, int waitMs);
 
 // Why the tool will not send a value: "GroupCall must take exactly 6 bytes on the line, it takes
 // 2".

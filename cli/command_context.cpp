@@ -63,7 +63,30 @@ SaveInfo Context::saveInfo(const std::optional<ReadOrigin>& read) const {
           QDateTime::currentDateTimeUtc(), read};
 }
 
+int Context::probeWaitMs() const {
+  return options.timeoutGiven ? options.timeoutMs : PortProbe::kWaitMs;
+}
+
+QList<ProbeResult> Context::probePorts() const {
+  return ProbePorts(PortsToAsk(PortMapping()), probeWaitMs(), [this](const MappedPort& port) {
+    warn(QStringLiteral("Asking %1 ...").arg(PortLineText(port)));
+  });
+}
+
 std::variant<std::unique_ptr<DeviceSession>, Failure> Context::openDevice() {
+  if (options.port == QLatin1String("auto")) {
+    const QList<ProbeResult> results = probePorts();
+    const QList<ProbeResult> answering = Answering(results);
+    if (answering.size() != 1) {
+      return Failure{ExitCode::Port, NoSingleDeviceText(results, probeWaitMs())};
+    }
+    const MappedPort& found = answering.first().port;
+    note(QStringLiteral("The device answered on %1.").arg(PortLineText(found)));
+    auto session =
+        std::make_unique<DeviceSession>(PortText(found.number), options.timeoutMs, log, found.path);
+    if (auto failure = session->open()) return *failure;
+    return session;
+  }
   auto session = std::make_unique<DeviceSession>(options.port, options.timeoutMs, log);
   if (auto failure = session->open()) return *failure;
   return session;

@@ -12,6 +12,7 @@
 #include "config/config_format.h"
 #include "config/config_reader.h"
 #include "link/reply.h"
+#include "link/serial_port/port_probe.h"
 #include "params/parameter_set.h"
 #include "params/presets.h"
 
@@ -49,8 +50,13 @@ class Context {
 
   SaveInfo saveInfo(const std::optional<ReadOrigin>& read = std::nullopt) const;
 
-  // Opens the port with the options' time-out and log.
+  // Opens the port with the options' time-out and log; for "--port auto" the one port that answers
+  // as the device does, else the port failure with what each port did.
   std::variant<std::unique_ptr<DeviceSession>, Failure> openDevice();
+  // Each port's time to answer when ports are asked: --timeout when given, else the finder's own.
+  int probeWaitMs() const;
+  // Asks the ports the finder may ask, saying on standard error which one it asks.
+  QList<ProbeResult> probePorts() const;
   // Reads the whole configuration; saves its backup unless --no-backup (says where, or why not).
   // Before a write, a backup that cannot be saved ends the command before anything is sent.
   std::variant<DeviceConfiguration, Failure> readDevice(

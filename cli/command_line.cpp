@@ -18,14 +18,26 @@ Reads, writes and checks the configuration of a QX series APRS terminal over a s
 baud, 8N1), with the same core as the window programs.
 
 Commands:
-  ports                        list COM1..COM30 as this machine maps them
+  ports [--probe | --wait]     list COM1..COM30 as this machine maps them, with each USB-serial
+                               adapter's chip; --probe asks each USB-serial port that no program
+                               holds (and each VORLAN_COM<n> port) for the device's about text;
+                               --wait prints the next port to appear (unplug the device, start
+                               this, plug it in)
   read --port PORT [-o FILE]   read the configuration into FILE, or print it (also for -o -)
-  write --port PORT FILE [--set FIELD=VALUE]... [--no-verify] [--no-backup]
+  write --port PORT FILE [--set FIELD=VALUE]... [--strict] [--no-verify] [--no-backup]
                                read the device and back it up (the path is printed; nothing is
-                               written when that fails), write FILE's fields with the overrides,
+                               written when that fails), print what the APRS check finds in what
+                               is to be written (--strict: write nothing when it warns), write
+                               FILE's fields with the overrides,
                                wait for "$4", read back and compare every field
   verify --port PORT FILE      read the device and compare the fields FILE sets
   diff A B                     compare two files; "device" for a fresh read (needs --port)
+  check FILE [--json]          print what the APRS check finds: callsign, path, login password
+                               against the APRS-IS passcode, servers, filter, position,
+                               frequencies, WiFi, phone numbers, symbol; "device" for a fresh
+                               read (needs --port)
+  passcode CALLSIGN            print the APRS-IS passcode of CALLSIGN, as "Login password" takes
+                               it (five digits)
   about --port PORT            print the device's about text
   instruction --port PORT [--his-callsign CALL] [--his-password PW] [--callsign CALL] [TEXT]
                                send a remote instruction; without --callsign the device's own
@@ -34,7 +46,8 @@ Commands:
                                send a text message
 
 PORT is COM1 to COM30, mapped as in the window (VORLAN_COM<n>=PATH, else the n-th serial port
-present), or a device path. FIELD is a parameter's name as a file spells it (Callsign, Path,
+present), a device path, or "auto": the one port that answers as the device does when asked as
+"ports --probe" asks. FIELD is a parameter's name as a file spells it (Callsign, Path,
 Digipeater, WorkMode, ...); a flag takes true or false, WorkMode a code 0 to 4, a text its text.
 Every complete read-back is backed up, readable by you alone, to
   %1
@@ -44,11 +57,13 @@ Exit codes:
   0  done
   1  usage error; a file that cannot be read, opened or saved; a value refused before sending;
      the backup before a write that cannot be saved; standard output that cannot be written
-  2  port error: the port cannot be opened, or fails
-  3  no answer from the device within the time-out
+  2  port error: the port cannot be opened, or fails; "--port auto" and "ports --probe" found
+     no device or several
+  3  no answer from the device within the time-out; "ports --wait": no port appeared
   4  device refusal: "$5", or a reply of a kind the request does not expect
   5  mismatch: write or verify found a field that differs; diff found a difference
-  6  garbled answer: bytes that do not start with "$" (noise on the line, or not this device))";
+  6  garbled answer: bytes that do not start with "$" (noise on the line, or not this device)
+  7  warnings: check found some; write --strict wrote nothing because of them)";
 
 constexpr int kTimeoutCapSeconds = 3600;
 
@@ -58,13 +73,15 @@ struct CommandRule {
   QStringList options;  // the options it takes besides --timeout and --log
 };
 
-const std::array<CommandRule, 8>& Rules() {
-  static const std::array<CommandRule, 8> rules = {{
-      {"ports", 0, 0, {}},
+const std::array<CommandRule, 10>& Rules() {
+  static const std::array<CommandRule, 10> rules = {{
+      {"ports", 0, 0, {"probe", "wait"}},
       {"read", 0, 0, {"port", "output", "no-backup"}},
-      {"write", 1, 1, {"port", "set", "no-verify", "no-backup"}},
+      {"write", 1, 1, {"port", "set", "strict", "no-verify", "no-backup"}},
       {"verify", 1, 1, {"port", "no-backup"}},
       {"diff", 2, 2, {"port", "no-backup"}},
+      {"check", 1, 1, {"port", "json", "no-backup"}},
+      {"passcode", 1, 1, {}},
       {"about", 0, 0, {"port"}},
       {"instruction", 0, 1, {"port", "his-callsign", "his-password", "callsign", "no-backup"}},
       {"message", 1, 1, {"port", "his-callsign"}},
@@ -81,8 +98,10 @@ std::optional<QString> Optional(const QCommandLineParser& parser, const QString&
 }
 
 bool NeedsPort(const QString& command, const QStringList& arguments) {
-  if (command == QLatin1String("ports")) return false;
-  if (command == QLatin1String("diff")) return arguments.contains(QStringLiteral("device"));
+  if (command == QLatin1String("ports") || command == QLatin1String("passcode")) return false;
+  if (command == QLatin1String("diff") || command == QLatin1String("check")) {
+    return arguments.contains(QStringLiteral("device"));
+  }
   return true;
 }
 
@@ -115,19 +134,27 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addOptions({
-      {"port", "The device's port: COM1 to COM30, or a device path.", "PORT"},
+      {"port", "The device's port: COM1 to COM30, a device path, or auto.", "PORT"},
+      {"probe", "ports: ask each USB-serial port for the device's about text."},
+      {"wait", "ports: print the next port to appear."},
       {{"o", "output"}, "read: the file to write (default, or -: print it).", "FILE"},
       {"set", "write: put VALUE into FIELD over the file's value (repeatable).", "FIELD=VALUE"},
+      {"strict", "write: write nothing when the APRS check warns."},
+      {"json", "check: print the findings as JSON."},
       {"no-verify", "write: do not read back and compare."},
       {"no-backup", "Do not save a backup of what is read."},
-      {"timeout", "Seconds to wait for each reply (default 3, at most 3600).", "SECONDS", "3"},
+      {"timeout",
+       "Seconds to wait for each reply (default 3, at most 3600; for each port asked by --probe "
+       "and --port auto 1.5; ports --wait: no limit).",
+       "SECONDS", "3"},
       {"log", "Append the serial exchange to FILE (time, direction, hex, text).", "FILE"},
       {"his-callsign", "instruction, message: the other station (default NOCALL).", "CALL"},
       {"his-password", "instruction: the other station's password (default 407KQZ).", "PW"},
       {"callsign", "instruction: this device's callsign (default: read from it).", "CALL"},
   });
-  parser.addPositionalArgument("command",
-                               "ports, read, write, verify, diff, about, instruction or message.");
+  parser.addPositionalArgument(
+      "command",
+      "ports, read, write, verify, diff, check, passcode, about, instruction or message.");
   parser.addPositionalArgument("arguments", "The command's files or text.", "[arguments...]");
   ProcessOnTerminal(parser, app);
 
@@ -168,10 +195,18 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
     return Usage(QStringLiteral("--timeout takes at most %1 seconds.").arg(kTimeoutCapSeconds));
   }
   options.timeoutMs = std::max(1, static_cast<int>(std::lround(seconds * 1000)));
+  options.timeoutGiven = parser.isSet("timeout");
+  options.probe = parser.isSet("probe");
+  options.wait = parser.isSet("wait");
+  if (options.probe && options.wait) {
+    return Usage(QStringLiteral("\"ports\" takes --probe or --wait, not both."));
+  }
   options.output = parser.value("output");
   options.sets = parser.values("set");
   options.verify = !parser.isSet("no-verify");
   options.backup = !parser.isSet("no-backup");
+  options.strict = parser.isSet("strict");
+  options.json = parser.isSet("json");
   options.log = parser.value("log");
   options.hisCallsign = Optional(parser, "his-callsign");
   options.hisPassword = Optional(parser, "his-password");

@@ -12,14 +12,20 @@
 namespace vorlan::cli {
 
 struct Options {
-  QString command;  // "ports", "read", "write", "verify", "diff", "about", "instruction", "message"
+  QString command;  // "ports", "read", "write", "verify", "diff", "check", "passcode", "about",
+                    // "instruction", "message"
   QStringList arguments;  // what follows the command
-  QString port;
-  QString output;    // read -o FILE
-  QStringList sets;  // write --set FIELD=VALUE, in order
+  QString port;           // "auto": the one port whose device answers the About request
+  QString output;         // read -o FILE
+  QStringList sets;       // write --set FIELD=VALUE, in order
   bool verify = true;
   bool backup = true;
+  bool strict = false;  // write: refuse to send when the check warns
+  bool json = false;    // check: the findings as JSON
   int timeoutMs = 3000;
+  bool timeoutGiven = false;  // --timeout was on the command line
+  bool probe = false;         // ports --probe
+  bool wait = false;          // ports --wait
   QString log;
   std::optional<QString> hisCallsign, hisPassword, callsign;
 };

@@ -13,6 +13,12 @@ std::optional<Failure> RunWrite(Context& context);
 std::optional<Failure> RunVerify(Context& context);
 std::optional<Failure> RunDiff(Context& context);
 
+std::optional<Failure> RunCheck(Context& context);
+std::optional<Failure> RunPasscode(Context& context);
+// Prints the findings, one a line ("Callsign: warning: ..."), on standard error; write --strict
+// turns warnings into its failure.
+std::optional<Failure> ReportWriteFindings(const Context& context, const ParameterSet& target);
+
 std::optional<Failure> RunPorts(Context& context);
 std::optional<Failure> RunAbout(Context& context);
 std::optional<Failure> RunInstruction(Context& context);

@@ -10,7 +10,6 @@
 #include "cli/try.h"
 #include "config/config_writer.h"
 #include "config/field_compare.h"
-#include "link/value_forms.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
 
@@ -19,13 +18,6 @@ namespace {
 
 void CopyFields(const OpenedConfiguration& from, ParameterSet& to) {
   for (Field f : from.fieldsSet) to.copyValue(f, from.params);
-}
-
-// The user's own values in a write: the overrides, and the file's unless it holds a read-back.
-std::vector<Field> UserFields(const OpenedConfiguration& file, const OpenedConfiguration& sets) {
-  std::vector<Field> fields = sets.fieldsSet;
-  if (!file.readBack) fields.insert(fields.end(), file.fieldsSet.begin(), file.fieldsSet.end());
-  return fields;
 }
 
 Failure Usage(const QString& text) {
@@ -139,14 +131,10 @@ std::optional<Failure> RunWrite(Context& context) {
   ParameterSet target = before.params;
   CopyFields(file, target);
   CopyFields(sets, target);
+  if (auto failure = ReportWriteFindings(context, target)) return failure;
   const auto request = WriteRequest(target, context.build);
   if (auto* refusal = std::get_if<Refusal>(&request)) {
     return Usage(QStringLiteral("Not written: ") + RefusalText(*refusal) + '.');
-  }
-  for (Field f : FrequenciesOutsideBands(target, UserFields(file, sets))) {
-    context.warn(QStringLiteral("%1: %2 MHz lies outside 136.000-174.000 and 400.000-480.000 MHz; "
-                                "written as given.")
-                     .arg(Utf8(Def(f).name), target.text(f)));
   }
   VORLAN_TRY(reply, session->exchange(std::get<Request>(request), QStringLiteral("Writing")));
   if (reply.outcome != Reply::Outcome::WriteDone) return Unexpected(*session, reply, "the write");

@@ -1,11 +1,16 @@
 // ports, about, instruction and message: the device's port and its other requests.
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/try.h"
 #include "link/device_text.h"
 #include "link/requests.h"
+#include "link/serial_port/port_arrival.h"
 #include "link/serial_port/port_names.h"
+#include "link/serial_port/port_probe.h"
 #include "params/field_table.h"
 #include "ui/lang/en/en_language.h"
 
@@ -48,16 +53,63 @@ QByteArray TerminalBytes(const QByteArray& deviceText) {
   return bytes;
 }
 
+// ports --probe: what each port did when asked; done when exactly one answered.
+std::optional<Failure> ProbeAndList(Context& context) {
+  const QList<ProbeResult> results = context.probePorts();
+  const QList<ProbeResult> answering = Answering(results);
+  if (answering.size() != 1) {
+    return Failure{ExitCode::Port, NoSingleDeviceText(results, context.probeWaitMs())};
+  }
+  for (const ProbeResult& result : results) {
+    context.print(ProbeResultText(result, context.probeWaitMs()));
+  }
+  context.print(
+      QStringLiteral("The device is on %1.")
+          .arg(PortWhere(PortText(answering.first().port.number), answering.first().port.path)));
+  return std::nullopt;
+}
+
+// ports --wait: the next port to appear; with --timeout no longer than that.
+std::optional<Failure> WaitForPort(Context& context) {
+  context.warn(
+      QStringLiteral("Unplug the device's cable if it is plugged in, then plug it in: waiting for "
+                     "a new port%1.")
+          .arg(context.options.timeoutGiven
+                   ? QStringLiteral(" (up to %1 s)").arg(context.options.timeoutMs / 1000.0)
+                   : QStringLiteral(" (Ctrl+C ends the wait)")));
+  std::optional<MappedPort> appeared;
+  QEventLoop loop;
+  PortArrivalWatch watch;
+  watch.onArrived = [&](const MappedPort& port) {
+    appeared = port;
+    loop.quit();
+  };
+  QTimer limit;
+  limit.setSingleShot(true);
+  QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+  watch.start();
+  if (context.options.timeoutGiven) limit.start(context.options.timeoutMs);
+  loop.exec();
+  if (!appeared) {
+    return Failure{ExitCode::NoAnswer, QStringLiteral("No new port appeared within %1 s.")
+                                           .arg(context.options.timeoutMs / 1000.0)};
+  }
+  context.print(PortLineText(*appeared));
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<Failure> RunPorts(Context& context) {
-  const QStringList lines = PortMappingLines();
-  if (lines.isEmpty()) {
+  if (context.options.wait) return WaitForPort(context);
+  if (context.options.probe) return ProbeAndList(context);
+  const QList<MappedPort> mapping = PortMapping();
+  if (mapping.isEmpty()) {
     context.print(QStringLiteral(
         "No serial port is present. Plug the device in, or pin a COM number to a device path "
         "with VORLAN_COM<n>=PATH."));
   }
-  for (const QString& line : lines) context.print(line);
+  for (const MappedPort& port : mapping) context.print(PortLineText(port));
   return std::nullopt;
 }
 

@@ -19,13 +19,15 @@ std::optional<Failure> CheckPortName(const QString& port) {
   if (port.isEmpty() || (comLike && !PortNumber(port))) {
     return Failure{
         ExitCode::UsageOrFile,
-        QStringLiteral("--port must be COM1 to COM30 or a device path, not \"%1\".").arg(port)};
+        QStringLiteral("--port must be COM1 to COM30, a device path or auto, not \"%1\".")
+            .arg(port)};
   }
   return std::nullopt;
 }
 
-DeviceSession::DeviceSession(const QString& port, int timeoutMs, ExchangeLog& log)
-    : port_(port), timeoutMs_(timeoutMs), log_(log) {
+DeviceSession::DeviceSession(const QString& port, int timeoutMs, ExchangeLog& log,
+                             const QString& devicePath)
+    : port_(port), devicePath_(devicePath), timeoutMs_(timeoutMs), log_(log) {
   link_.onArrived = [this](const QByteArray& bytes) {
     log_.received(bytes);
     received_ += bytes;
@@ -48,6 +50,7 @@ Failure DeviceSession::portFailure(const LinkFailure& failure) const {
 std::optional<Failure> DeviceSession::open() {
   if (const auto n = PortNumber(port_)) {
     link_.setCommPort(*n);
+    if (!devicePath_.isEmpty()) link_.pinDevicePath(devicePath_);
   } else {
     link_.pinDevicePath(port_);
   }

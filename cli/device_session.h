@@ -17,8 +17,8 @@
 
 namespace vorlan::cli {
 
-// PORT as the user gave it: "COM1" to "COM30" (mapped as in the window), or a device path. A name
-// that looks like a COM port but is none of those is a usage error.
+// PORT as the user gave it: "COM1" to "COM30" (mapped as in the window), a device path, or "auto".
+// A name that looks like a COM port but is none of those is a usage error.
 std::optional<Failure> CheckPortName(const QString& port);
 
 // The device tells where a frame without an end mark (an instruction, a message) ends only by the
@@ -27,7 +27,9 @@ inline constexpr int kQuietAfterFrameMs = 100;
 
 class DeviceSession {
  public:
-  DeviceSession(const QString& port, int timeoutMs, ExchangeLog& log);
+  // `devicePath`, when given, is the device COM `port` opens (as the finder found it).
+  DeviceSession(const QString& port, int timeoutMs, ExchangeLog& log,
+                const QString& devicePath = {});
   // Lets what is still queued leave the port before it closes.
   ~DeviceSession();
 
@@ -56,6 +58,7 @@ class DeviceSession {
   std::optional<LinkFailure> sendAfterQuiet(const Request& request);
 
   QString port_;
+  QString devicePath_;
   int timeoutMs_;
   ExchangeLog& log_;
   SystemSerialLink link_;

@@ -14,6 +14,7 @@ enum class ExitCode {
   DeviceRefusal = 4,  // the device answered "$5", or a kind the request does not expect
   Mismatch = 5,       // verify or write: a field differs from the file; diff: the two differ
   Garbled = 6,        // the answer was no reply: it did not start with "$" (noise, a wrong lead)
+  Warnings = 7,       // check found warnings; write --strict did not write because of them
 };
 
 // What ended a command: its exit code and the message for standard error.

@@ -24,6 +24,8 @@ const std::map<QString, Command> kCommands = {
     {"write", vorlan::cli::RunWrite},
     {"verify", vorlan::cli::RunVerify},
     {"diff", vorlan::cli::RunDiff},
+    {"check", vorlan::cli::RunCheck},
+    {"passcode", vorlan::cli::RunPasscode},
     {"about", vorlan::cli::RunAbout},
     {"instruction", vorlan::cli::RunInstruction},
     {"message", vorlan::cli::RunMessage},
@@ -38,13 +40,25 @@ int Fail(const Failure& failure) {
 
 int main(int argc, char* argv[]) {
 #ifdef Q_OS_WIN
-  // Everything is written as UTF-8: the console shows it so, whatever its code page was.
+  // Everything is written as UTF-8: the console shows it so, whatever its code page was. The
+  // progress line redraws itself with the terminal's escape sequences, which the console obeys
+  // only when asked to.
+  const HANDLE errors = GetStdHandle(STD_ERROR_HANDLE);
+  DWORD previousMode = 0;
+  const bool console = GetConsoleMode(errors, &previousMode) != 0;
+  if (console) SetConsoleMode(errors, previousMode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
   const unsigned previousCodePage = GetConsoleOutputCP();
   SetConsoleOutputCP(CP_UTF8);
-  struct RestoreCodePage {
+  struct RestoreConsole {
+    HANDLE errors;
+    bool console;
+    DWORD mode;
     unsigned codePage;
-    ~RestoreCodePage() { SetConsoleOutputCP(codePage); }
-  } restore{previousCodePage};
+    ~RestoreConsole() {
+      SetConsoleOutputCP(codePage);
+      if (console) SetConsoleMode(errors, mode);
+    }
+  } restore{errors, console, previousMode, previousCodePage};
 #endif
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("vorlan_cli"));

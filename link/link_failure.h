@@ -1,9 +1,18 @@
 #pragma once
 // What went wrong on the serial port, as a value: each front end words it in its own language.
 
+#include <QList>
 #include <QString>
 
 namespace vorlan {
+
+// A program that has a serial device open, or may take it.
+struct PortHolder {
+  QString program;  // "minicom", "ModemManager"
+  qint64 pid = 0;
+
+  bool operator==(const PortHolder&) const = default;
+};
 
 struct LinkFailure {
   enum class Kind {
@@ -25,6 +34,14 @@ struct LinkFailure {
   QString path;         // the device it stands for, e.g. "/dev/ttyUSB0"; may be empty
   QString reason = {};  // the system's own words, where it gave any
   int bytes = 0;
+  // Busy: the programs that have the device open, where the system lets this user see them.
+  QList<PortHolder> holders = {};
+  // Busy, Missing, Unmapped: services that take such ports and are running (ModemManager, brltty).
+  QList<PortHolder> takers = {};
+  // NoPermission: the group the device belongs to, when joining it gives access; empty otherwise.
+  QString group = {};
+  // NoPermission: the user has joined `group` since this login began: a new login gives access.
+  bool newLoginNeeded = false;
 
   bool operator==(const LinkFailure&) const = default;
 };

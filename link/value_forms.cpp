@@ -27,15 +27,6 @@ std::optional<Refusal> CheckForms(const ParameterSet& params, std::span<const Fi
   return std::nullopt;
 }
 
-std::vector<Field> FrequenciesOutsideBands(const ParameterSet& params,
-                                           std::span<const Field> fields) {
-  std::vector<Field> outside;
-  for (Field f : {Field::Channel1Freq, Field::Channel2Freq}) {
-    if (Among(fields, f) && !InFrequencyBands(params.text(f))) outside.push_back(f);
-  }
-  return outside;
-}
-
 std::vector<Field> ChangedFields(const ParameterSet& now, const ParameterSet& before) {
   std::vector<Field> changed;
   for (const auto& f : ParameterTable()) {

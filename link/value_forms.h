@@ -15,10 +15,6 @@ namespace vorlan {
 // (WrongForm, the value as `offending`).
 std::optional<Refusal> CheckForms(const ParameterSet& params, std::span<const Field> fields);
 
-// The frequency fields among `fields` whose value lies outside the radio's bands: a warning only.
-std::vector<Field> FrequenciesOutsideBands(const ParameterSet& params,
-                                           std::span<const Field> fields);
-
 // The fields whose values differ between two sets (text, flag or kept code): what the user changed
 // since the device's values were shown.
 std::vector<Field> ChangedFields(const ParameterSet& now, const ParameterSet& before);

@@ -41,10 +41,4 @@ bool HasForm(TextForm form, const QString& text) {
   return false;
 }
 
-bool InFrequencyBands(const QString& frequency) {
-  if (!HasForm(TextForm::Frequency, frequency)) return false;
-  const int kHz = QString(frequency).remove('.').toInt();
-  return (kHz >= 136000 && kHz <= 174000) || (kHz >= 400000 && kHz <= 480000);
-}
-
 }  // namespace vorlan

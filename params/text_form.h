@@ -14,8 +14,4 @@ namespace vorlan {
 // below 60, at most 180 degrees in all. Frequency: ddd.ddd. Free: anything.
 bool HasForm(TextForm form, const QString& text);
 
-// A frequency of the form ddd.ddd within 136.000-174.000 MHz or 400.000-480.000 MHz, the bands the
-// device's radio is sold for. Outside them a value is only worth a warning: a device may go wider.
-bool InFrequencyBands(const QString& frequency);
-
 }  // namespace vorlan

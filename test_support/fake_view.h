@@ -18,6 +18,8 @@ class FakeView : public ui::WindowView {
   int shown = 0;                   // showParameters() calls
   QStringList messages;            // every message shown
   QStringList statuses;            // every status line text, in order
+  QList<ui::StatusTone> tones;     // the tone of each
+  QString port = "COM2";           // the entry the port box shows
   QStringList* journal = nullptr;  // gets "Show" and "Message" as they happen: a link's log shows
                                    // where they came
 
@@ -33,11 +35,24 @@ class FakeView : public ui::WindowView {
     if (journal) *journal << "Show";
   }
   void showSendFields(const SendFields& s) override { send = s; }
-  void showStatus(const QString& text, const QString&) override { statuses << text; }
+  void showStatus(const QString& text, const QString&, ui::StatusTone tone) override {
+    statuses << text;
+    tones << tone;
+  }
+  QString shownPort() const override { return port; }
   void showMessage(const QString& text) override {
     messages << text;
     if (journal) *journal << "Message";
   }
+  void showCheck(const ui::CheckReport& report) override { check = report; }
+  void openCheckList() override {}
+  bool ask(const QString& text, const QString&, const QString&) override {
+    messages << text;
+    return answer;
+  }
+
+  ui::CheckReport check;  // what the last check showed
+  bool answer = false;    // what ask() answers
 };
 
 }  // namespace vorlan::test

@@ -26,6 +26,7 @@ struct Session {
   // Picks COM1, pinned to the simulator.
   bool open() {
     PinPort(1, sim.path());
+    view.port = "COM1";  // the box shows the entry picked
     actions.selectPort("COM1");
     return link.portOpen();
   }

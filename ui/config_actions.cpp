@@ -11,6 +11,7 @@
 #include "link/serial_port/port_names.h"
 #include "params/presets.h"
 #include "ui/config_messages.h"
+#include "ui/finder_report.h"
 
 namespace vorlan::ui {
 namespace {
@@ -50,7 +51,8 @@ QString ConfigActions::backUp(const ParameterSet& params) {
 }
 
 void ConfigActions::showPortMapping() {
-  const QStringList lines = PortMappingLines();
+  QStringList lines;
+  for (const MappedPort& port : PortMapping()) lines << PortLineText(port, lang_);
   view_.showMessage(lines.isEmpty()
                         ? Text(lang_.config.noPortMapping)
                         : Text(lang_.config.portMapping) + '\n' + lines.join(QLatin1Char('\n')));

@@ -4,9 +4,12 @@
 
 #include <QString>
 #include <array>
+#include <initializer_list>
 #include <span>
 #include <string_view>
+#include <utility>
 
+#include "check/finding.h"
 #include "params/field.h"
 #include "params/presets.h"
 
@@ -60,8 +63,80 @@ struct ConfigTexts {
   std::string_view aboutProgram;   // %1 the program's version
 };
 
+// Finding the tracker's port: by asking each port (the About request), or by plugging it in.
+struct FinderTexts {
+  std::string_view menuPort, menuFindTracker;  // the menu and its entry
+  std::string_view title;                      // the dialog's caption
+  std::string_view intro;                      // what the dialog is for
+  std::string_view askWay;                     // %1 the seconds each port gets to answer
+  std::string_view askButton;                  // starts asking
+  std::string_view plugWay;                    // unplug, press OK, plug in again
+  std::string_view asking;                     // %1 the port line being asked
+  std::string_view plugNow;                    // %1 the seconds it waits for a new port
+
+  // The outcome, in one message. %1 is a port line.
+  std::string_view foundAnswering;   // %2 its about text, %3 its COM entry, now open
+  std::string_view foundPlugged;     // %2 its COM entry, now open
+  std::string_view noneAnswered;     // followed by one line per port asked
+  std::string_view severalAnswered;  // followed by one line per port asked
+  std::string_view nothingToAsk;     // no USB-serial port and no pinned one
+  std::string_view noneAppeared;     // %1 the seconds waited
+
+  // One line per port asked; %1 is its port line.
+  std::string_view resultAnswered;   // %2 its about text
+  std::string_view resultSilent;     // %2 the seconds waited
+  std::string_view resultOther;      // %2 what came, in hex
+  std::string_view resultHeld;       // %2 the programs that have it open
+  std::string_view resultNotOpened;  // %2 why, as the failure message says it
+};
+
+// A text for each finding id, placed by id whatever the order of the rows; AllFindingTexts says
+// whether none is missing.
+using FindingTextRow = std::pair<FindingId, std::string_view>;
+constexpr std::array<std::string_view, kFindingIdCount> ByFinding(
+    std::initializer_list<FindingTextRow> rows) {
+  std::array<std::string_view, kFindingIdCount> texts{};
+  for (const auto& [id, text] : rows) texts[static_cast<std::size_t>(id)] = text;
+  return texts;
+}
+constexpr bool AllFindingTexts(const std::array<std::string_view, kFindingIdCount>& texts) {
+  for (std::string_view text : texts) {
+    if (text.empty()) return false;
+  }
+  return true;
+}
+
+// The configuration check and the APRS-IS passcode. A finding's text takes the finding's values as
+// %1, %2, ... in the order check/finding.h gives for its id; the text does not name the field.
+struct CheckTexts {
+  std::string_view menuTools, menuCheck, menuPasscode;
+  std::array<std::string_view, kFindingIdCount> findings;  // by FindingId
+  std::array<std::string_view, 2> severities;              // by Severity: warning, note
+
+  // The status line and the dialog's headline: the warnings and the fields they are in.
+  std::string_view summaryOne;      // %1 the field
+  std::string_view summaryMany;     // %1 how many, %2 the fields
+  std::string_view fieldSeparator;  // between the fields
+  std::string_view noWarnings;      // notes only
+  std::string_view noFindings;
+
+  // The dialog that lists the findings.
+  std::string_view dialogTitle;
+  std::string_view columnField, columnSeverity, columnFinding;
+  std::string_view close;
+
+  // The passcode on request. %1 the callsign's base, %2 its passcode.
+  std::string_view passcodeOffer;       // asks whether to put it into "Login password"
+  std::string_view passcodeHeld;        // "Login password" holds it already
+  std::string_view passcodeNoCallsign;  // %1 the callsign, which has no base to compute it of
+  std::string_view passcodePutIn, passcodeCancel;  // the offer's buttons
+};
+
 struct LanguageData {
   std::string_view language;  // "en" or "zh"
+  // Qt's own texts (standard buttons, file dialogs) come in this locale's language, whatever the
+  // system's: the build is the language. "en_US" or "zh_CN".
+  std::string_view locale;
 
   BuildValues values;  // work-mode list texts and server presets
 
@@ -91,27 +166,39 @@ struct LanguageData {
   std::span<const FieldLabel> fieldLabels;
 
   // Serial-port failures. %1 is the port ("COM3"), %2 the device path it stands for.
-  std::string_view portUnmapped;          // no device for %1 on this machine
-  std::string_view portMissing;           // the device path does not exist
-  std::string_view portBusy;              // another program holds the port
-  std::string_view portBusyModemManager;  // appended to portBusy for a ttyACM port
-  std::string_view portNoPermission;      // the user may not open it (dialout group)
-  std::string_view portOpenFailed;        // any other open failure, %3 the system's reason
-  std::string_view portNotOpen;           // a request or write with no port open
-  std::string_view portHungUp;            // the device went away while the port was open
-  std::string_view portWriteFailed;       // %3 the system's reason
-  std::string_view portClearFailed;       // %3 the system's reason
-  std::string_view portOutputFull;        // %3 bytes that do not fit the output buffer
-  std::string_view portNotDrained;        // %3 bytes still queued when the time ran out
+  std::string_view portUnmapped;           // no device for %1 on this machine
+  std::string_view portMissing;            // the device path does not exist
+  std::string_view portBusy;               // another program holds the port
+  std::string_view portBusyBy;             // the same, %3 the programs that have it open
+  std::string_view holderName;             // %1 a program's name, %2 its process number
+  std::string_view portBusyModemManager;   // appended when ModemManager holds it, or for ttyACM
+  std::string_view portTakenByBrltty;      // appended when brltty holds it or runs (CH340 cables)
+  std::string_view portNoPermission;       // the user may not open it (dialout group)
+  std::string_view portNoPermissionGroup;  // %3 the device's group, to join
+  std::string_view portNoPermissionLogin;  // %3 the group the user joined since this login
+  std::string_view portOpenFailed;         // any other open failure, %3 the system's reason
+  std::string_view portNotOpen;            // a request with no port open; %1 the box's entry
+  std::string_view portHungUp;             // the device went away while the port was open
+  std::string_view portWriteFailed;        // %3 the system's reason
+  std::string_view portClearFailed;        // %3 the system's reason
+  std::string_view portOutputFull;         // %3 bytes that do not fit the output buffer
+  std::string_view portNotDrained;         // %3 bytes still queued when the time ran out
+
+  // The port lines of the tooltip, Help > Port mapping and the finder:
+  // "COM1 -> /dev/ttyUSB0, CH340 USB-serial (1a86:7523)".
+  std::string_view usbSerial;  // after the chip's name
 
   // The status line. %1 is the port ("COM3"), %2 its device path.
-  std::string_view statusNoPort;          // no port is open
+  std::string_view statusNoPort;          // no port is open; %1 the entry the box shows
+  std::string_view statusNoPortDetail;    // the same, whole
   std::string_view statusOpen;            // the port is open and idle
   std::string_view statusWaiting;         // %2 bytes received of the %3 awaited
   std::string_view statusNoAnswer;        // the answer is late (short: %1 only)
   std::string_view statusNoAnswerDetail;  // the same, whole; %3 the seconds waited
   std::string_view statusOutcome;         // %2 the last exchange's message
   std::string_view statusMessageSent;     // a message went out, nothing is awaited
+  std::string_view statusFactoryReset;    // the window holds the factory values; nothing was sent
+  std::string_view statusFactoryResetDetail;
 
   // The command line and --demo.
   std::string_view helpDescription;  // what the program does, for --help
@@ -121,10 +208,8 @@ struct LanguageData {
   std::string_view demoFailed;       // %1 what went wrong
 
   ConfigTexts config;
-
-  // Qt's own texts (the buttons of standard boxes, the edit menu of a box) in this language, as
-  // the base name of Qt's translation file shipped beside the program; empty: Qt's English.
-  std::string_view qtTranslation = {};
+  FinderTexts finder;
+  CheckTexts check;
 };
 
 // The title of every message box, the same in both builds.
@@ -132,6 +217,14 @@ inline constexpr std::string_view kMessageTitle = "设置程序(简体)";
 
 inline QString Text(std::string_view utf8) {
   return Utf8(utf8);
+}
+
+// What a finding says, in this language; each value is put in once, as it stands.
+inline QString FindingText(const Finding& finding, const LanguageData& lang) {
+  return FillIn(Text(lang.check.findings[static_cast<std::size_t>(finding.id)]), finding.values);
+}
+inline QString SeverityText(Severity severity, const LanguageData& lang) {
+  return Text(lang.check.severities[static_cast<std::size_t>(severity)]);
 }
 
 }  // namespace vorlan

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <ctime>
 
@@ -15,6 +14,7 @@
 #include "ui/demo_mode.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/qt_translations.h"
 
 int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(vorlan::identity::kInternalName));
@@ -26,14 +26,7 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QString::fromUtf8(vorlan::identity::kCompanyName));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(vorlan::identity::kInternalName));
   vorlan::ui::InstallFontSubstitutes();
-  // Qt's own texts in the build's language, where the package ships them beside the program (the
-  // Windows package does).
-  QTranslator qtTexts;
-  if (!build.language.qtTranslation.empty() &&
-      qtTexts.load(vorlan::Text(build.language.qtTranslation),
-                   QApplication::applicationDirPath() + QStringLiteral("/translations"))) {
-    QApplication::installTranslator(&qtTexts);
-  }
+  vorlan::ui::UseBuildLanguage(build.language);
 
   vorlan::ui::DemoDevice demo;  // declared before the link: the port closes before it ends
   if (command.demo && !vorlan::ui::StartDemo(demo, build.language)) return 1;

@@ -9,17 +9,27 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 #include "config/backups.h"
 #include "link/serial_port/port_names.h"
 #include "params/field_table.h"
 #include "params/presets.h"
+#include "ui/findings_dialog.h"
 #include "ui/menu_bar.h"
 #include "ui/message_box.h"
 #include "ui/text_from_start.h"
 #include "ui/window_builder.h"
 
 namespace vorlan::ui {
+namespace {
+
+// The marks of a field with a finding: a warm colour for a warning, a cool one for a note.
+const QColor kWarningColour(0xFF, 0xD8, 0x8C);
+const QColor kNoteColour(0xD4, 0xE6, 0xFF);
+
+}  // namespace
 
 MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowLayout& layout,
                        QWidget* parent)
@@ -27,24 +37,38 @@ MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowL
       link_(link),
       lang_(lang),
       actions_(*this, link, lang),
-      config_(*this, link, lang, DefaultBackupFolder()) {
+      config_(*this, link, lang, DefaultBackupFolder()),
+      check_(*this, lang) {
   // The controls go into a client area below the menu bar, at the places the layout gives.
-  QMenuBar* menuBar = BuildMenuBar(*this, lang_, config_, [this] { exitProgram(); });
+  QMenuBar* menuBar = BuildMenuBar(
+      *this, lang_, config_, check_, [this] { exitProgram(); }, [this] { findTracker(); });
   controls_ = BuildControls(*PlaceBelowMenuBar(*this, menuBar), layout);
   setWindowTitle(Text(layout.caption));
   ApplyTabOrder(controls_, layout);
   setUpBoxes();
   statusLine_ = qobject_cast<QLabel*>(controls_.value(Text(layout.statusLine)));
-  if (statusLine_) statusLine_->setWordWrap(false);  // one line; the tooltip holds the rest
+  if (statusLine_) {
+    statusLine_->setWordWrap(false);  // one line; the tooltip holds the rest
+    statusIcon_ = new QLabel(statusLine_);
+    statusIcon_->setObjectName(QStringLiteral("statusIcon"));
+    const int side = statusLine_->height();
+    statusIcon_->setGeometry(0, 0, side, side);
+    statusIcon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
+    statusIcon_->hide();
+  }
   showParameters(InitialParameters(lang_.values));
   showSendFields(InitialSendFields());
   connectHandlers();
   actions_.status().showPort();
   if (QWidget* callsign = controlOf(Field::Callsign)) callsign->setFocus();
+  checking_ = true;
 }
 
 MainWindow::~MainWindow() {
   link_.onComm = nullptr;
+  // A box that loses the focus while the window is destroyed still says it was left.
+  checking_ = false;
+  for (const auto& trigger : checkTriggers_) disconnect(trigger);
 }
 
 QWidget* MainWindow::controlOf(Field field) const {
@@ -67,11 +91,25 @@ QComboBox* MainWindow::portBox() const {
   return qobject_cast<QComboBox*>(controls_.value(QStringLiteral("Combo1")));
 }
 
+namespace {
+
+// The port box's tooltip: one line for each COM number that leads to a device.
+QString PortMappingTip(const LanguageData& lang) {
+  QStringList lines;
+  for (const MappedPort& port : PortMapping()) lines << PortLineText(port, lang);
+  return lines.join(QLatin1Char('\n'));
+}
+
+// A tooltip that wraps at a readable width: Qt wraps a rich-text tooltip, never a plain one.
+QString WrappedTip(const QString& text) {
+  return QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
+}  // namespace
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   QComboBox* port = portBox();
-  if (watched == port && event->type() == QEvent::ToolTip) {
-    port->setToolTip(PortMappingLines().join(QLatin1Char('\n')));
-  }
+  if (watched == port && event->type() == QEvent::ToolTip) port->setToolTip(PortMappingTip(lang_));
   return QWidget::eventFilter(watched, event);
 }
 
@@ -126,23 +164,149 @@ void MainWindow::showParameters(const ParameterSet& params) {
       showText(f, params.text(f));
     }
   }
+  recheckWhenShown();
 }
 
 void MainWindow::showSendFields(const SendFields& send) {
   for (Field f : ShowOrder()) {
     if (!IsParameter(f)) showText(f, send.text(f));
   }
+  recheckWhenShown();
+}
+
+// Values read, opened, reset or filled in: the marks follow them at once.
+void MainWindow::recheckWhenShown() {
+  if (checking_) check_.recheck();
 }
 
 void MainWindow::showMessage(const QString& text) {
   ShowMessageBox(this, text);
 }
 
-void MainWindow::showStatus(const QString& text, const QString& detail) {
+void MainWindow::showStatus(const QString& text, const QString& detail, StatusTone tone) {
+  statusText_ = text;
+  statusDetail_ = detail;
+  if (statusLine_) setStatusTone(tone);
+  showStatusLine();
+}
+
+void MainWindow::showStatusLine() {
   if (!statusLine_) return;
+  const QString whole = statusDetail_.isEmpty() ? statusText_ : statusDetail_;
   const QFontMetrics metrics(statusLine_->font());
-  statusLine_->setText(metrics.elidedText(text, Qt::ElideMiddle, statusLine_->width()));
-  statusLine_->setToolTip(detail.isEmpty() ? text : detail);
+  const int lineWidth = statusLine_->contentsRect().width();
+  if (checkSummary_.isEmpty()) {
+    statusLine_->setText(metrics.elidedText(statusText_, Qt::ElideMiddle, lineWidth));
+    statusLine_->setToolTip(WrappedTip(whole));
+    return;
+  }
+  // The summary stands at the end. Where both do not fit, the status text gives way first, but
+  // keeps a quarter of the line; the summary then loses the last of its fields.
+  const QString separator = QStringLiteral("  |  ");
+  const int width = lineWidth - metrics.horizontalAdvance(separator);
+  const int statusNeeds = metrics.horizontalAdvance(statusText_);
+  const int summaryRoom = std::max(width * 3 / 4, width - statusNeeds);
+  const QString summary = metrics.elidedText(checkSummary_, Qt::ElideRight, summaryRoom);
+  const int statusRoom = std::max(0, width - metrics.horizontalAdvance(summary));
+  statusLine_->setText(metrics.elidedText(statusText_, Qt::ElideMiddle, statusRoom) + separator +
+                       summary);
+  statusLine_->setToolTip(WrappedTip(whole) + WrappedTip(checkSummary_));
+}
+
+void MainWindow::showCheck(const CheckReport& report) {
+  for (const auto& f : FieldTable()) {
+    if (f.kind != FieldKind::Text) continue;
+    const auto mark = std::find_if(report.marks.begin(), report.marks.end(),
+                                   [&](const CheckReport::Mark& m) { return m.field == f.key; });
+    markField(f.key, mark == report.marks.end() ? nullptr : &*mark);
+  }
+  checkSummary_ = report.summary;
+  showStatusLine();
+  lastCheck_ = report;
+  if (checkDialog_) checkDialog_->setReport(report);
+}
+
+// A marked box takes the colour of its worst finding and shows its findings as its tooltip.
+void MainWindow::markField(Field field, const CheckReport::Mark* mark) {
+  QLineEdit* entry = entryOf(field);
+  if (!entry) return;
+  if (!mark) {
+    entry->setPalette(QPalette());  // back to the window's own colours
+    entry->setToolTip({});
+    entry->setAccessibleDescription({});
+    entry->setProperty("checkSeverity", QString());
+    return;
+  }
+  const bool warning = mark->severity == Severity::Warning;
+  QPalette palette = entry->palette();
+  palette.setColor(QPalette::Base, warning ? kWarningColour : kNoteColour);
+  palette.setColor(QPalette::Text, Qt::black);
+  entry->setPalette(palette);
+  QString tip;  // a paragraph for each finding
+  for (const QString& finding : mark->text.split('\n')) tip += WrappedTip(finding);
+  entry->setToolTip(tip);
+  entry->setAccessibleDescription(mark->text);
+  entry->setProperty("checkSeverity", Utf8(SeverityName(mark->severity)));
+}
+
+void MainWindow::openCheckList() {
+  if (!checkDialog_) {
+    checkDialog_ = new FindingsDialog(this, lang_);
+    checkDialog_->onPick = [this](Field field) {
+      activateWindow();
+      if (QWidget* control = controlOf(field)) control->setFocus(Qt::OtherFocusReason);
+    };
+    checkDialog_->setReport(lastCheck_);
+  }
+  checkDialog_->show();
+  checkDialog_->raise();
+  checkDialog_->activateWindow();
+}
+
+bool MainWindow::ask(const QString& text, const QString& yes, const QString& no) {
+  return AskInBox(this, text, yes, no);
+}
+
+// A warning stands out: dark red on pale yellow, after a warning icon.
+void MainWindow::setStatusTone(StatusTone tone) {
+  const bool warning = tone == StatusTone::Warning;
+  statusIcon_->setVisible(warning);
+  // A margin, not an indent: a label's indent also applies to its top edge.
+  statusLine_->setContentsMargins(warning ? statusIcon_->width() + 2 : 0, 0, 0, 0);
+  statusLine_->setAutoFillBackground(warning);
+  QPalette colours = palette();
+  if (warning) {
+    colours.setColor(QPalette::WindowText, QColor(0x9c, 0x1c, 0x00));
+    colours.setColor(QPalette::Window, QColor(0xff, 0xf0, 0xb3));
+  }
+  statusLine_->setPalette(colours);
+}
+
+QString MainWindow::shownPort() const {
+  QComboBox* port = portBox();
+  return port ? port->currentText() : QString();
+}
+
+void MainWindow::findTracker() {
+  const int wasOpen = link_.portOpen() ? link_.commPort() : 0;
+  actions_.closePort();  // the finder asks and watches the ports itself
+  FinderDialog dialog(this, lang_, finder_);
+  dialog.exec();
+  const std::optional<FinderOutcome>& outcome = dialog.outcome();
+  if (outcome && outcome->found) {
+    pickPort(outcome->found->number);
+    if (link_.portOpen()) showMessage(outcome->message);  // else the pick said what failed
+    return;
+  }
+  if (wasOpen > 0) pickPort(wasOpen);  // the window as it was
+  if (outcome) showMessage(outcome->message);
+}
+
+void MainWindow::pickPort(int number) {
+  QComboBox* port = portBox();
+  if (!port) return;
+  port->setCurrentIndex(port->findText(PortText(number)));
+  actions_.selectPort(PortText(number));
 }
 
 void MainWindow::setUpBoxes() {
@@ -154,7 +318,7 @@ void MainWindow::setUpBoxes() {
   if (QComboBox* port = portBox()) {
     port->addItems(PortList());
     port->setCurrentIndex(port->findText(Text(kPresetPort)));
-    port->setToolTip(PortMappingLines().join(QLatin1Char('\n')));
+    port->setToolTip(PortMappingTip(lang_));
     port->installEventFilter(this);
   }
 }
@@ -182,6 +346,18 @@ void MainWindow::connectHandlers() {
     disconnect(port->lineEdit(), &QLineEdit::returnPressed, port, nullptr);
     connect(port, &QComboBox::activated, this,
             [this, port] { actions_.selectPort(port->currentText()); });
+  }
+  // The check runs when the user leaves a box he has typed into, or ticks a check box.
+  for (const auto& f : FieldTable()) {
+    if (QLineEdit* entry = entryOf(f.key)) {
+      checkTriggers_ << connect(entry, &QLineEdit::editingFinished, this, [this, entry] {
+        if (!entry->isModified()) return;
+        entry->setModified(false);
+        check_.recheck();
+      });
+    } else if (QCheckBox* box = checkBoxOf(f.key)) {
+      checkTriggers_ << connect(box, &QCheckBox::clicked, this, [this] { check_.recheck(); });
+    }
   }
   link_.onComm = [this] { actions_.receive(); };
   actions_.backUpReadBack = [this](const ParameterSet& readBack) {

@@ -7,7 +7,9 @@
 #include <QWidget>
 
 #include "link/serial_link.h"
+#include "ui/check_actions.h"
 #include "ui/config_actions.h"
+#include "ui/finder_dialog.h"
 #include "ui/language_data.h"
 #include "ui/window_actions.h"
 #include "ui/window_layout.h"
@@ -34,10 +36,21 @@ class MainWindow : public QWidget, public WindowView {
   void showParameters(const ParameterSet& params) override;
   void showSendFields(const SendFields& send) override;
   void showMessage(const QString& text) override;
-  void showStatus(const QString& text, const QString& detail) override;
+  void showStatus(const QString& text, const QString& detail, StatusTone tone) override;
+  QString shownPort() const override;
+  void showCheck(const CheckReport& report) override;
+  void openCheckList() override;
+  bool ask(const QString& text, const QString& yes, const QString& no) override;
 
   WindowActions& actions() { return actions_; }
   ConfigActions& configActions() { return config_; }
+  CheckActions& checkActions() { return check_; }
+
+  // Port > Find the tracker: the dialog, then the port it found opened as a pick would, and one
+  // message. The window's own port is closed meanwhile, and opened again when nothing was found.
+  void findTracker();
+  // Where the finder looks and how long it waits; tests put their own ports in.
+  void setFinderSetup(const FinderSetup& setup) { finder_ = setup; }
 
  protected:
   // Keeps the port box's tooltip current: the devices present change while the program runs.
@@ -51,15 +64,28 @@ class MainWindow : public QWidget, public WindowView {
   QComboBox* portBox() const;
   void setUpBoxes();  // entry limits, the two drop-down lists, the port box preset
   void connectHandlers();
-  void exitProgram();  // EXIT and File > Exit
+  void exitProgram();         // EXIT and File > Exit
+  void pickPort(int number);  // the entry shown and opened, as the user picks it
+  void setStatusTone(StatusTone tone);
   void showText(Field field, const QString& value);
+  void showStatusLine();  // the status text, and the check's summary where there is one
+  void markField(Field field, const CheckReport::Mark* mark);
+  void recheckWhenShown();
 
   SerialLink& link_;
   const LanguageData& lang_;
   WindowActions actions_;
   ConfigActions config_;
+  CheckActions check_;
   QHash<QString, QWidget*> controls_;
   QLabel* statusLine_ = nullptr;
+  QLabel* statusIcon_ = nullptr;  // in the status line, for a warning
+  FinderSetup finder_;
+  QString statusText_, statusDetail_, checkSummary_;
+  class FindingsDialog* checkDialog_ = nullptr;
+  CheckReport lastCheck_;
+  bool checking_ = false;  // the values at start are not checked: nothing has been read or typed
+  QList<QMetaObject::Connection> checkTriggers_;  // cut before the boxes go
 };
 
 }  // namespace vorlan::ui

@@ -52,7 +52,8 @@ QWidget* PlaceBelowMenuBar(QWidget& window, QMenuBar* menuBar) {
 }
 
 QMenuBar* BuildMenuBar(QWidget& window, const LanguageData& lang, ConfigActions& config,
-                       const std::function<void()>& exit) {
+                       CheckActions& check, const std::function<void()>& exit,
+                       const std::function<void()>& findTracker) {
   auto* bar = new QMenuBar(&window);
   const ConfigTexts& t = lang.config;
 
@@ -76,6 +77,17 @@ QMenuBar* BuildMenuBar(QWidget& window, const LanguageData& lang, ConfigActions&
             [&config] { config.openBackupsFolder(); });
   file->addSeparator();
   AddAction(file, "actionExit", t.menuExit, exit);
+
+  QMenu* port = bar->addMenu(Text(lang.finder.menuPort));
+  port->setObjectName(QStringLiteral("menuPort"));
+  AddAction(port, "actionFindTracker", lang.finder.menuFindTracker, findTracker);
+
+  QMenu* tools = bar->addMenu(Text(lang.check.menuTools));
+  tools->setObjectName(QStringLiteral("menuTools"));
+  AddAction(
+      tools, "actionCheck", lang.check.menuCheck, [&check] { check.showList(); },
+      QKeySequence(Qt::Key_F7));
+  AddAction(tools, "actionPasscode", lang.check.menuPasscode, [&check] { check.offerPasscode(); });
 
   QMenu* help = bar->addMenu(Text(t.menuHelp));
   help->setObjectName(QStringLiteral("menuHelp"));

@@ -1,9 +1,11 @@
 #pragma once
 // The menu bar above the window's client area: "File" (open and save a configuration, the backups
-// folder, exit) and "Help" (the port mapping, about this program), in the build's language.
+// folder, exit), "Port" (find the tracker's port), "Tools" (check the configuration, the APRS-IS
+// passcode) and "Help" (the port mapping, about this program), in the build's language.
 
 #include <functional>
 
+#include "ui/check_actions.h"
 #include "ui/config_actions.h"
 #include "ui/language_data.h"
 
@@ -17,8 +19,10 @@ namespace vorlan::ui {
 QWidget* PlaceBelowMenuBar(QWidget& window, QMenuBar* menuBar);
 
 // Actions are named for tests: "actionOpen", "actionSaveAs", "actionOpenBackups", "actionExit",
-// "actionPortMapping", "actionAbout". The file dialogs are named "configFileDialog".
+// "actionFindTracker", "actionCheck", "actionPasscode", "actionPortMapping", "actionAbout". The
+// file dialogs are named "configFileDialog".
 QMenuBar* BuildMenuBar(QWidget& window, const LanguageData& lang, ConfigActions& config,
-                       const std::function<void()>& exit);
+                       CheckActions& check, const std::function<void()>& exit,
+                       const std::function<void()>& findTracker);
 
 }  // namespace vorlan::ui

@@ -20,4 +20,21 @@ void ShowMessageBox(QWidget* parent, const QString& text) {
   box.exec();
 }
 
+bool AskInBox(QWidget* parent, const QString& text, const QString& yes, const QString& no) {
+  QMessageBox box(parent);
+  box.setWindowTitle(Text(kMessageTitle));
+  box.setIcon(QMessageBox::NoIcon);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(text);
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::No);
+  // The build's own words: Qt's are English unless a translation is installed.
+  box.button(QMessageBox::Yes)->setText(yes);
+  box.button(QMessageBox::No)->setText(no);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+  return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
 }  // namespace vorlan::ui

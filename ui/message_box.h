@@ -10,4 +10,8 @@ namespace vorlan::ui {
 // icon and one OK button; returns when the user has closed it.
 void ShowMessageBox(QWidget* parent, const QString& text);
 
+// The same box with two buttons in the build's words; true when the user takes `yes` (Enter),
+// false for `no`, Escape or closing it.
+bool AskInBox(QWidget* parent, const QString& text, const QString& yes, const QString& no);
+
 }  // namespace vorlan::ui

@@ -1,9 +1,13 @@
 #include "ui/messages.h"
 
+#include <algorithm>
+
 #include "link/device_text.h"
 #include "params/field_table.h"
 
 namespace vorlan {
+
+using namespace Qt::StringLiterals;
 
 QString FieldLabelText(const LanguageData& lang, Field field) {
   for (const auto& entry : lang.fieldLabels) {
@@ -11,6 +15,44 @@ QString FieldLabelText(const LanguageData& lang, Field field) {
   }
   return Text(Def(field).name);
 }
+
+QString HolderList(const QList<PortHolder>& holders, const LanguageData& lang) {
+  QStringList names;
+  for (const PortHolder& holder : holders) {
+    names << Text(lang.holderName).arg(holder.program).arg(holder.pid);
+  }
+  return names.join(QStringLiteral(", "));
+}
+
+namespace {
+
+bool Named(const QList<PortHolder>& programs, QLatin1StringView name) {
+  return std::any_of(programs.begin(), programs.end(),
+                     [&](const PortHolder& p) { return p.program == name; });
+}
+
+// The known remedy when a service that takes serial ports holds this one (or may, where the
+// holders cannot be seen).
+QString TakerRemedies(const LinkFailure& failure, const LanguageData& lang) {
+  const bool unseen = failure.holders.isEmpty();
+  QString remedies;
+  if (failure.kind == LinkFailure::Kind::Busy && (Named(failure.holders, "ModemManager"_L1) ||
+                                                  (unseen && failure.path.contains("ttyACM"_L1)))) {
+    remedies += Text(lang.portBusyModemManager);
+  }
+  if (Named(failure.holders, "brltty"_L1) || (unseen && Named(failure.takers, "brltty"_L1))) {
+    remedies += Text(lang.portTakenByBrltty);
+  }
+  return remedies;
+}
+
+QString NoPermissionText(const LinkFailure& failure, const LanguageData& lang) {
+  if (failure.group.isEmpty()) return Text(lang.portNoPermission).arg(failure.port, failure.path);
+  return Text(failure.newLoginNeeded ? lang.portNoPermissionLogin : lang.portNoPermissionGroup)
+      .arg(failure.port, failure.path, failure.group);
+}
+
+}  // namespace
 
 QString RefusalText(const Refusal& refusal, const LanguageData& lang) {
   const QString label = FieldLabelText(lang, refusal.field);
@@ -43,20 +85,20 @@ QString PortFailureText(const LinkFailure& failure, const LanguageData& lang) {
   const QString& path = failure.path;
   switch (failure.kind) {
     case Kind::Unmapped:
-      return Text(lang.portUnmapped).arg(port);
+      return Text(lang.portUnmapped).arg(port) + TakerRemedies(failure, lang);
     case Kind::Missing:
-      return Text(lang.portMissing).arg(port, path);
-    case Kind::Busy: {
-      QString text = Text(lang.portBusy).arg(port, path);
-      if (path.contains(QLatin1String("ttyACM"))) text += Text(lang.portBusyModemManager);
-      return text;
-    }
+      return Text(lang.portMissing).arg(port, path) + TakerRemedies(failure, lang);
+    case Kind::Busy:
+      return (failure.holders.isEmpty()
+                  ? Text(lang.portBusy).arg(port, path)
+                  : Text(lang.portBusyBy).arg(port, path, HolderList(failure.holders, lang))) +
+             TakerRemedies(failure, lang);
     case Kind::NoPermission:
-      return Text(lang.portNoPermission).arg(port, path);
+      return NoPermissionText(failure, lang);
     case Kind::OpenFailed:
       return Text(lang.portOpenFailed).arg(port, path, failure.reason);
     case Kind::NotOpen:
-      return Text(lang.portNotOpen);
+      return Text(lang.portNotOpen).arg(port);
     case Kind::ClearFailed:
       return Text(lang.portClearFailed).arg(port, path, failure.reason);
     case Kind::WriteFailed:

@@ -32,12 +32,14 @@ void StatusLine::stopWaiting() {
 void StatusLine::showPort() {
   stopWaiting();
   if (!link_.portOpen()) {
-    view_.showStatus(Text(lang_.statusNoPort), {});
+    const QString shown = view_.shownPort();
+    view_.showStatus(Text(lang_.statusNoPort).arg(shown), Text(lang_.statusNoPortDetail).arg(shown),
+                     StatusTone::Normal);
     return;
   }
   const QString path = link_.devicePath();
-  view_.showStatus(NamePortOnce(Text(lang_.statusOpen).arg(portName(), path), portName(), path),
-                   {});
+  view_.showStatus(NamePortOnce(Text(lang_.statusOpen).arg(portName(), path), portName(), path), {},
+                   StatusTone::Normal);
 }
 
 void StatusLine::awaiting(int replyLength) {
@@ -51,7 +53,8 @@ void StatusLine::awaiting(int replyLength) {
 void StatusLine::showProgress() {
   if (late_) return;  // the notice stays until the answer comes
   const int waiting = std::min(link_.inBufferCount(), expected_);
-  view_.showStatus(Text(lang_.statusWaiting).arg(portName()).arg(waiting).arg(expected_), {});
+  view_.showStatus(Text(lang_.statusWaiting).arg(portName()).arg(waiting).arg(expected_), {},
+                   StatusTone::Normal);
 }
 
 void StatusLine::showNoAnswer() {
@@ -61,17 +64,24 @@ void StatusLine::showNoAnswer() {
                    NamePortOnce(Text(lang_.statusNoAnswerDetail)
                                     .arg(portName(), path)
                                     .arg(noAnswerDelayMs_ / 1000.0, 0, 'f', 1),
-                                portName(), path));
+                                portName(), path),
+                   StatusTone::Warning);
 }
 
 void StatusLine::outcome(const QString& message) {
   stopWaiting();
-  view_.showStatus(Text(lang_.statusOutcome).arg(portName(), message), message);
+  view_.showStatus(Text(lang_.statusOutcome).arg(portName(), message), message, StatusTone::Normal);
 }
 
 void StatusLine::messageSent() {
   if (expected_ > 0) return;  // still waiting for the earlier request's answer
-  view_.showStatus(Text(lang_.statusMessageSent).arg(portName()), {});
+  view_.showStatus(Text(lang_.statusMessageSent).arg(portName()), {}, StatusTone::Normal);
+}
+
+void StatusLine::factoryReset() {
+  if (expected_ > 0) return;  // the wait for the earlier request's answer goes on showing
+  view_.showStatus(Text(lang_.statusFactoryReset), Text(lang_.statusFactoryResetDetail),
+                   StatusTone::Normal);
 }
 
 }  // namespace vorlan::ui

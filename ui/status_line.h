@@ -29,6 +29,8 @@ class StatusLine : public QObject {
   void outcome(const QString& message);
   // A message went out; nothing is awaited for it.
   void messageSent();
+  // The window took the factory values; nothing was sent.
+  void factoryReset();
 
  private:
   void stopWaiting();

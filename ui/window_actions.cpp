@@ -1,7 +1,9 @@
 #include "ui/window_actions.h"
 
+#include <algorithm>
 #include <variant>
 
+#include "check/configuration_check.h"
 #include "link/reply.h"
 #include "link/requests.h"
 #include "link/serial_port/port_control.h"
@@ -46,8 +48,11 @@ void WindowActions::write() {
   }
   const auto request = WriteRequest(params, lang_.values);
   if (std::holds_alternative<Request>(request)) {
-    for (Field f : FrequenciesOutsideBands(params, typed)) {
-      view_.showMessage(FrequencyWarningText(f, params.text(f), lang_));
+    // A typed frequency outside the radio's bands is written, after a word of warning.
+    for (const Finding& finding : CheckConfiguration(params)) {
+      if (finding.id != FindingId::FrequencyRange) continue;
+      if (std::find(typed.begin(), typed.end(), finding.field) == typed.end()) continue;
+      view_.showMessage(FrequencyWarningText(finding.field, params.text(finding.field), lang_));
     }
   }
   sendOrRefuse(request);
@@ -60,6 +65,7 @@ void WindowActions::read() {
 void WindowActions::factoryReset() {
   view_.showParameters(FactoryParameters(lang_.values));
   view_.showSendFields(FactorySendFields());
+  status_.factoryReset();
 }
 
 void WindowActions::about() {
@@ -108,9 +114,17 @@ void WindowActions::takeShownAsDeviceValues() {
   deviceValues_ = view_.parameters();
 }
 
+void WindowActions::closePort() {
+  link_.setPortOpen(false);
+  status_.showPort();
+}
+
 void WindowActions::reportFailure(const LinkFailure& failure) {
   status_.showPort();
-  view_.showMessage(FailureText(failure, lang_));
+  LinkFailure said = failure;
+  // No port is open: the entry the box shows is the one the user takes for open.
+  if (said.kind == LinkFailure::Kind::NotOpen) said.port = view_.shownPort();
+  view_.showMessage(FailureText(said, lang_));
 }
 
 }  // namespace vorlan::ui

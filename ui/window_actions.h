@@ -29,6 +29,7 @@ class WindowActions {
   void sendInstruction();  // Command3: the instruction frame, arms 5
   void selectPort(const QString& text);  // Combo1: an entry of the port box was picked
   void exit();                           // Command4: closes the port
+  void closePort();                      // the port finder needs the ports free
   void receive();                        // the link's receive event
 
   // A failure the link met on its own (device unplugged).

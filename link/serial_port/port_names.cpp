@@ -13,10 +13,6 @@
 namespace vorlan {
 namespace {
 
-QString PinVariable(int n) {
-  return QStringLiteral("VORLAN_COM%1").arg(n);
-}
-
 // Sort key: group (USB adapters, CDC-ACM, others), then the name without its number, then the
 // number, so ttyUSB2 comes before ttyUSB10.
 std::tuple<int, QString, qlonglong, QString> OrderKey(const PresentPort& port) {
@@ -32,10 +28,23 @@ bool IsCallInTwin(const PresentPort& port) {
   return port.name.startsWith(QLatin1String("tty."));
 }
 
-QString DescriptionOf(const QString& path, const QList<PresentPort>& present) {
+// The present port a path leads to, also through a link such as /dev/serial/by-id/...
+const PresentPort* PresentAt(const QString& path, const QList<PresentPort>& present) {
   const QString target = QFileInfo(path).canonicalFilePath();
   for (const auto& port : present) {
-    if (port.path == path || (!target.isEmpty() && port.path == target)) return port.description;
+    if (port.path == path || (!target.isEmpty() && port.path == target)) return &port;
+  }
+  return nullptr;
+}
+
+// The chip by its USB ids; a port of the CDC-ACM driver is one whatever its ids.
+QString ChipOf(const PresentPort& port) {
+  if (port.usb) {
+    if (const auto name = UsbChipName(*port.usb)) return Utf8(*name);
+  }
+  if (port.name.startsWith(QLatin1String("ttyACM")) ||
+      port.name.startsWith(QLatin1String("cu.usbmodem"))) {
+    return QStringLiteral("CDC-ACM");
   }
   return {};
 }
@@ -48,6 +57,22 @@ EnvironmentLookup ProcessEnvironment() {
 #endif
 
 }  // namespace
+
+QString PinVariable(int n) {
+  return QStringLiteral("VORLAN_COM%1").arg(n);
+}
+
+QString PortLine(const MappedPort& port, const QString& usbSerial) {
+  QString line = QStringLiteral("%1 -> %2").arg(PortText(port.number), port.path);
+  if (port.pinned) line += QStringLiteral(" (%1)").arg(PinVariable(port.number));
+  QString adapter = port.chip.isEmpty() ? port.description : port.chip + ' ' + usbSerial;
+  if (port.usb) {
+    if (adapter.isEmpty()) adapter = usbSerial;
+    adapter += QStringLiteral(" (%1)").arg(UsbIdText(*port.usb));
+  }
+  if (!adapter.isEmpty()) line += QStringLiteral(", ") + adapter;
+  return line;
+}
 
 QList<PresentPort> OrderedPorts(QList<PresentPort> present) {
   present.removeIf(IsCallInTwin);
@@ -64,25 +89,30 @@ QString DevicePathForPort(int n, const QList<PresentPort>& present, const Enviro
   return n <= ordered.size() ? ordered[n - 1].path : QString();
 }
 
-QStringList PortMappingLines(const QList<PresentPort>& present, const EnvironmentLookup& env) {
-  QStringList lines;
+QList<MappedPort> PortMapping(const QList<PresentPort>& present, const EnvironmentLookup& env) {
+  QList<MappedPort> mapping;
   for (int n = 1; n <= PortList().size(); ++n) {
-    const QString path = DevicePathForPort(n, present, env);
-    if (path.isEmpty()) continue;
-    QString line = PortText(n) + QStringLiteral(": ") + path;
-    if (!env(PinVariable(n)).isEmpty()) line += QStringLiteral(" (%1)").arg(PinVariable(n));
-    const QString description = DescriptionOf(path, present);
-    if (!description.isEmpty()) line += QStringLiteral(", ") + description;
-    lines << line;
+    MappedPort entry{n, DevicePathForPort(n, present, env), !env(PinVariable(n)).isEmpty()};
+    if (entry.path.isEmpty()) continue;
+    if (const PresentPort* port = PresentAt(entry.path, present)) {
+      entry.chip = ChipOf(*port);
+      entry.usb = port->usb;
+      entry.description = port->description;
+    }
+    mapping << entry;
   }
-  return lines;
+  return mapping;
 }
 
 #ifndef Q_OS_WIN  // on Windows the system's port list (win_ports.cpp)
 QList<PresentPort> PresentPorts() {
   QList<PresentPort> ports;
   for (const auto& info : QSerialPortInfo::availablePorts()) {
-    ports.append({info.portName(), info.systemLocation(), info.description()});
+    PresentPort port{info.portName(), info.systemLocation(), info.description()};
+    if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+      port.usb = UsbId{info.vendorIdentifier(), info.productIdentifier()};
+    }
+    ports.append(port);
   }
   return ports;
 }
@@ -96,22 +126,30 @@ QString DevicePathForPort(int n) {
 #endif
 }
 
-QStringList PortMappingLines() {
+QList<MappedPort> PortMapping() {
 #ifdef Q_OS_WIN
-  // Windows names the ports itself: list the port box's ports that are present.
+  // Windows names the ports itself: the port box's ports that are present.
+  QList<MappedPort> mapping;
   const QList<PresentPort> present = PresentPorts();
-  QStringList lines;
   for (int n = 1; n <= PortList().size(); ++n) {
     for (const auto& port : present) {
-      if (port.name != PortList()[n - 1]) continue;
-      lines << (port.description.isEmpty() ? port.name
-                                           : port.name + QStringLiteral(": ") + port.description);
+      if (port.name != PortText(n)) continue;
+      const auto chip = port.usb ? UsbChipName(*port.usb) : std::nullopt;
+      mapping << MappedPort{n,        port.name,       false, chip ? Utf8(*chip) : QString(),
+                            port.usb, port.description};
     }
   }
-  return lines;
+  return mapping;
 #else
-  return PortMappingLines(PresentPorts(), ProcessEnvironment());
+  return PortMapping(PresentPorts(), ProcessEnvironment());
 #endif
+}
+
+QList<MappedPort> PortsPresentNow() {
+  QList<MappedPort> mapping = PortMapping();
+  mapping.removeIf(
+      [](const MappedPort& port) { return port.pinned && !QFileInfo::exists(port.path); });
+  return mapping;
 }
 
 }  // namespace vorlan

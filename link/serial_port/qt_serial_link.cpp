@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include "link/serial_port/link_failures.h"
+#include "link/serial_port/port_holders.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/ioctl.h>
@@ -53,7 +54,7 @@ bool QtSerialLink::setPortOpen(bool open) {
     closePort();
   }
   const QString path = pathFor(commPort());
-  if (path.isEmpty()) return fail(LinkFailure::Kind::Unmapped);
+  if (path.isEmpty()) return failToOpen(LinkFailure::Kind::Unmapped);
 
   port_.setPortName(path);
   port_.setBaudRate(kBaudRate);
@@ -66,11 +67,17 @@ bool QtSerialLink::setPortOpen(bool open) {
     const LinkFailure::Kind kind = OpenFailureKind(port_.error(), Accessible(path));
     const QString reason = port_.errorString();
     port_.clearError();
-    return fail(kind, reason);
+    return failToOpen(kind, reason);
   }
   hangUpQueued_ = false;
   opened(path);
   return true;
+}
+
+bool QtSerialLink::failToOpen(LinkFailure::Kind kind, const QString& reason) {
+  LinkFailure failed = failure(kind, reason);
+  Diagnose(failed);
+  return fail(failed);
 }
 
 void QtSerialLink::closePort() {

@@ -1,13 +1,15 @@
 // The COM ports Windows has: those of the "Ports" device class, with the name the driver gave
-// them ("USB-SERIAL CH340"), and those a driver entered only in the serial-port map (virtual
-// ports).
+// them ("USB-SERIAL CH340") and the USB ids of the adapter they sit on, and those a driver entered
+// only in the serial-port map (virtual ports).
 #include <windows.h>
 // windows.h first: the setup API needs its types.
 #include <devguid.h>
 #include <setupapi.h>
 
 #include <QList>
+#include <QRegularExpression>
 #include <QString>
+#include <optional>
 
 #include "link/serial_port/port_names.h"
 
@@ -35,16 +37,27 @@ QString DeviceText(HDEVINFO devices, SP_DEVINFO_DATA& device, DWORD property) {
   return QString::fromWCharArray(text);
 }
 
+// The adapter's USB ids from the device's first hardware id: "USB\VID_1A86&PID_7523&REV_0254", or
+// "FTDIBUS\VID_0403+PID_6001+A50285BIA" where FTDI's own driver enumerates the port.
+std::optional<UsbId> UsbIdOf(const QString& hardwareId) {
+  static const QRegularExpression ids(
+      QStringLiteral("VID_([0-9A-Fa-f]{4})[&+]PID_([0-9A-Fa-f]{4})"));
+  const auto match = ids.match(hardwareId);
+  if (!match.hasMatch()) return std::nullopt;
+  return UsbId{match.captured(1).toUShort(nullptr, 16), match.captured(2).toUShort(nullptr, 16)};
+}
+
 bool IsComName(const QString& name) {
   return name.startsWith(QLatin1String("COM"));
 }
 
-void AddPort(QList<PresentPort>& ports, const QString& name, const QString& description) {
+void AddPort(QList<PresentPort>& ports, const QString& name, const QString& description,
+             std::optional<UsbId> usb = std::nullopt) {
   if (!IsComName(name)) return;  // the class holds printer ports (LPT1) too
   for (const auto& port : ports) {
     if (port.name == name) return;
   }
-  ports.append({name, name, description});
+  ports.append({name, name, description, usb});
 }
 
 void AddClassPorts(QList<PresentPort>& ports) {
@@ -57,7 +70,9 @@ void AddClassPorts(QList<PresentPort>& ports) {
     if (key == INVALID_HANDLE_VALUE) continue;
     const QString name = RegistryText(key, L"PortName");
     RegCloseKey(key);
-    AddPort(ports, name, DeviceText(devices, device, SPDRP_DEVICEDESC));
+    // The hardware ids are a list; the first, the most specific, names the ids.
+    AddPort(ports, name, DeviceText(devices, device, SPDRP_DEVICEDESC),
+            UsbIdOf(DeviceText(devices, device, SPDRP_HARDWAREID)));
   }
   SetupDiDestroyDeviceInfoList(devices);
 }

@@ -1,7 +1,8 @@
 // vorlan_cli as a user runs it, against the device simulator on a pseudo-terminal: a read written
 // back byte for byte with every filler and with codes outside the tool's tables, a file of the
 // Chinese build, a planted mismatch, a silent device, backups and their failure, output that
-// cannot be written, two commands back to back, the exit codes and the exchange log.
+// cannot be written, two commands back to back, the exit codes, the exchange log, the APRS check
+// and the passcode.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -33,12 +37,15 @@ struct CliRun {
 
 class CliTest : public testing::Test {
  protected:
-  // Runs vorlan_cli with its data folder (and so its backups) in the test's own folder; its
-  // standard output goes to `out` unless a file is given for it.
-  CliRun cli(const QStringList& arguments, const QString& standardOutput = {}) {
+  // Runs vorlan_cli with its data folder (and so its backups) in the test's own folder, with the
+  // given environment pins; its standard output goes to `out` unless a file is given for it.
+  CliRun cli(const QStringList& arguments, const QMap<QString, QString>& pins = {},
+             const QString& standardOutput = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", home.path());
+    for (auto pin = pins.begin(); pin != pins.end(); ++pin)
+      environment.insert(pin.key(), pin.value());
     process.setProcessEnvironment(environment);
     if (!standardOutput.isEmpty()) process.setStandardOutputFile(standardOutput);
     process.start(QStringLiteral(VORLAN_CLI), arguments);
@@ -190,7 +197,8 @@ TEST_F(CliTest, ExitCodesTellWhatWentWrong) {
   ASSERT_EQ(::mkfifo(file("fifo").toLocal8Bit().constData(), 0600), 0);
   const Row rows[] = {
       {{"read"}, 1, "\"read\" needs --port PORT."},
-      {{"read", "--port", "COM31"}, 1, "--port must be COM1 to COM30 or a device path"},
+      {{"read", "--port", "COM31"}, 1, "--port must be COM1 to COM30, a device path or auto"},
+      {{"ports", "--probe", "--wait"}, 1, "\"ports\" takes --probe or --wait, not both."},
       {{"write", "--port", sim.path(), file("bad.json")},
        1,
        file("bad.json") + ": parameters.GroupCall: the write would refuse it: GroupCall must "
@@ -242,6 +250,70 @@ TEST_F(CliTest, ExitCodesTellWhatWentWrong) {
   EXPECT_TRUE(sim.received("message").isEmpty());
   EXPECT_TRUE(sim.received("instruction").isEmpty());
   EXPECT_FALSE(QFileInfo(file("fifo")).isFile());  // not replaced
+}
+
+// 17575 is the passcode of BG7ABC and 09424 that of W2, 28058 that of SIM1 (the simulator's
+// callsign): computed outside this program with the published algorithm.
+TEST_F(CliTest, PasscodeCheckAndStrictWrite) {
+  EXPECT_EQ(cli({"passcode", "bg7abc-9"}).out, "17575\n");
+  EXPECT_EQ(cli({"passcode", "W2"}).out, "09424\n");
+  const CliRun noBase = cli({"passcode", "BG7ABCD-1"});
+  EXPECT_EQ(noBase.exitCode, 1);
+  EXPECT_TRUE(noBase.err.contains("there is no APRS-IS passcode for it"))
+      << noBase.err.toStdString();
+
+  writeFile("sound.json", R"({"format": "vorlan_setup configuration", "version": 1,
+      "parameters": {"Callsign": "BG7ABC-9", "LoginServer": true, "LoginPassword": "17575"}})");
+  writeFile("warned.json", R"({"format": "vorlan_setup configuration", "version": 1,
+      "parameters": {"Callsign": "NOCALL-9", "Path": "WIDE3-3", "LoginServer": true,
+                     "LoginPassword": "-1   "}})");
+  const CliRun sound = cli({"check", file("sound.json")});
+  EXPECT_EQ(sound.exitCode, 0);
+  EXPECT_EQ(sound.out, "");
+  EXPECT_TRUE(sound.err.endsWith("No findings in " + file("sound.json") + ".\n"));
+
+  const CliRun warned = cli({"check", file("warned.json")});
+  EXPECT_EQ(warned.exitCode, 7);
+  EXPECT_EQ(
+      warned.out.split('\n', Qt::SkipEmptyParts),
+      (QStringList{"Callsign: warning: NOCALL stands for a station not set up yet: APRS-IS "
+                   "refuses it and digipeaters drop its packets. Put in your own callsign.",
+                   "LoginPassword: note: \"-1\" logs in read-only: the server sends to the "
+                   "tracker but takes nothing from it.",
+                   "Path: warning: With \"WIDE3-3\" the path asks for 3 hops, more than "
+                   "WIDE2-2 (2 hops): it floods the network, and many digipeaters drop it."}));
+  EXPECT_TRUE(warned.err.contains("sets 4 of 44 fields")) << warned.err.toStdString();
+  EXPECT_TRUE(warned.err.endsWith("2 warnings in " + file("warned.json") + ".\n"));
+
+  const CliRun json = cli({"check", file("warned.json"), "--json"});
+  EXPECT_EQ(json.exitCode, 7);
+  const QJsonObject report = QJsonDocument::fromJson(json.out.toUtf8()).object();
+  EXPECT_EQ(report["warnings"].toInt(), 2);
+  EXPECT_EQ(report["notes"].toInt(), 1);
+  const QJsonObject path = report["findings"].toArray()[2].toObject();
+  EXPECT_EQ(path["field"].toString(), "Path");
+  EXPECT_EQ(path["severity"].toString(), "warning");
+  EXPECT_EQ(path["id"].toString(), "path-too-many-hops");
+  EXPECT_EQ(path["values"].toArray(), (QJsonArray{"WIDE3-3", "3"}));
+
+  Simulator sim;
+  const CliRun device = cli({"check", "device", "--port", sim.path(), "--no-backup"});
+  EXPECT_EQ(device.exitCode, 7);
+  EXPECT_EQ(device.out,
+            "LoginPassword: warning: This is not the APRS-IS passcode of SIM1: the "
+            "server takes the tracker as unverified and drops what it sends.\n");
+
+  const CliRun strict = cli({"write", "--port", sim.path(), file("warned.json"), "--strict"});
+  EXPECT_EQ(strict.exitCode, 7);
+  EXPECT_TRUE(strict.err.contains("Path: warning: With \"WIDE3-3\""));
+  EXPECT_TRUE(strict.err.endsWith("Not written: 2 warnings (--strict).\n"));
+  EXPECT_TRUE(sim.received("write").isEmpty());
+
+  const CliRun written = cli({"write", "--port", sim.path(), file("warned.json")});
+  EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
+  EXPECT_TRUE(written.err.contains("Path: warning: With \"WIDE3-3\""));
+  ASSERT_TRUE(sim.waitFor("write", 1));
+  EXPECT_TRUE(sim.received("write")[0].contains("&NOCALL-9|WIDE3-3|"));
 }
 
 TEST_F(CliTest, ARefusalAndGarbledBytesHaveExitCodesOfTheirOwn) {
@@ -353,7 +425,7 @@ TEST_F(CliTest, ResultsGoOutWholeOrTheCommandFails) {
 
   Simulator sim;
   for (const char* command : {"about", "read"}) {
-    const CliRun run = cli({command, "--port", sim.path()}, "/dev/full");
+    const CliRun run = cli({command, "--port", sim.path()}, {}, "/dev/full");
     EXPECT_EQ(run.exitCode, 1) << command;
     EXPECT_TRUE(
         run.err.trimmed().endsWith("Cannot write to standard output: No space left on device"))
@@ -376,6 +448,83 @@ TEST_F(CliTest, TwoCommandsBackToBackReachTheDeviceAsTwoRequests) {
   }
   EXPECT_EQ(sim.received("message"), QList<QByteArray>(3, "*@NOCALL*hello there"));
   EXPECT_EQ(sim.received("read").size(), 3);
+}
+
+// The ports the user pinned, as COM numbers: the listing, asking them, and --port auto.
+TEST_F(CliTest, PortsAreListedAskedAndFoundByAuto) {
+  Simulator silent({"--fast", "--cut", "0"}), tracker, second;
+  const QMap<QString, QString> one = {{"VORLAN_COM3", silent.path()},
+                                      {"VORLAN_COM7", tracker.path()}};
+  const QString silentLine = "COM3 -> " + silent.path() + " (VORLAN_COM3)";
+  const QString trackerLine = "COM7 -> " + tracker.path() + " (VORLAN_COM7)";
+  const QString about =
+      "VORLAN device simulator 1.0 - it answers Read, Write, About and remote instructions; 9600 "
+      "baud, 8N1.";
+
+  const CliRun list = cli({"ports"}, one);
+  EXPECT_EQ(list.exitCode, 0);
+  EXPECT_TRUE(list.out.contains(silentLine + '\n' + trackerLine + '\n')) << list.out.toStdString();
+
+  const CliRun probe = cli({"ports", "--probe", "--timeout", "0.4"}, one);
+  EXPECT_EQ(probe.exitCode, 0) << probe.err.toStdString();
+  EXPECT_TRUE(probe.out.endsWith(silentLine + ": no answer within 0.4 s\n" + trackerLine +
+                                 ": answered \"" + about + "\"\nThe device is on COM7 (" +
+                                 tracker.path() + ").\n"))
+      << probe.out.toStdString();
+  EXPECT_TRUE(probe.err.contains("Asking " + silentLine + " ...\nAsking " + trackerLine));
+
+  const CliRun read =
+      cli({"read", "--port", "auto", "--timeout", "0.4", "-o", file("a.json")}, one);
+  EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
+  EXPECT_TRUE(read.out.contains("The device answered on " + trackerLine + ".\nBackup: "));
+  EXPECT_TRUE(read.out.contains("Read COM7 (" + tracker.path() + "): saved to " + file("a.json")));
+  EXPECT_EQ(tracker.received("read").size(), 1);
+  EXPECT_EQ(silent.received("read").size(), 0);
+
+  // Two devices, or none: no choice is made, the port error lists what each did.
+  const QMap<QString, QString> two = {{"VORLAN_COM7", tracker.path()},
+                                      {"VORLAN_COM8", second.path()}};
+  const CliRun several = cli({"about", "--port", "auto"}, two);
+  EXPECT_EQ(several.exitCode, 2);
+  EXPECT_TRUE(several.err.endsWith(
+      "Several ports answered as the device does; give one with --port. Asked:\n  " + trackerLine +
+      ": answered \"" + about + "\"\n  COM8 -> " + second.path() + " (VORLAN_COM8): answered \"" +
+      about + "\"\n"))
+      << several.err.toStdString();
+  const CliRun none =
+      cli({"ports", "--probe", "--timeout", "0.3"}, {{"VORLAN_COM3", silent.path()}});
+  EXPECT_EQ(none.exitCode, 2);
+  EXPECT_TRUE(none.err.endsWith("No port answered as the device does. Asked:\n  " + silentLine +
+                                ": no answer within 0.3 s\n"))
+      << none.err.toStdString();
+  EXPECT_TRUE(second.received("read").isEmpty());
+}
+
+// ports --wait prints the port that appears: here a pinned path that comes to lead to a device.
+TEST_F(CliTest, PortsWaitPrintsThePortThatAppears) {
+  Simulator sim;
+  const QString link = file("tracker");
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("VORLAN_COM9", link);
+  process.setProcessEnvironment(environment);
+  process.start(QStringLiteral(VORLAN_CLI), {"ports", "--wait"});
+  ASSERT_TRUE(process.waitForStarted());
+  ASSERT_TRUE(WaitUntil(
+      [&] { return process.canReadLine() || !process.readAllStandardError().isEmpty(); }));
+  Pump(400);  // the watch has looked at least once
+  ASSERT_TRUE(QFile::link(sim.path(), link));
+  ASSERT_TRUE(WaitUntil([&] { return process.state() == QProcess::NotRunning; }));
+  EXPECT_EQ(process.exitCode(), 0);
+  EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()),
+            "COM9 -> " + link + " (VORLAN_COM9)\n");
+  EXPECT_TRUE(sim.received("about").isEmpty());  // nothing is sent
+
+  const CliRun nothing =
+      cli({"ports", "--wait", "--timeout", "0.3"}, {{"VORLAN_COM9", file("none")}});
+  EXPECT_EQ(nothing.exitCode, 3);
+  EXPECT_TRUE(nothing.err.endsWith("No new port appeared within 0.3 s.\n"))
+      << nothing.err.toStdString();
 }
 
 TEST_F(CliTest, TheLogHoldsTheExchange) {

@@ -65,7 +65,9 @@ TEST(Fault, ARequestThatFailsOnTheLineIsSaidOnceAndClosesThePort) {
     s.actions.about();
     EXPECT_EQ(s.view.messages.size(), 3);
     EXPECT_EQ(s.view.messages.last(),
-              "No COM port is open: pick the device's port in the port box first.");
+              "No COM port is open: the port box shows \"COM1\", but a port opens only when you "
+              "pick it from the box's list. Pick the tracker's port (\"COM1\" again if that is "
+              "it), or let Port > Find the tracker find it.");
   }
 }
 

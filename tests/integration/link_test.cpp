@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QSerialPort>
 
 #include "link/requests.h"
@@ -108,13 +110,18 @@ TEST(Failure, OpeningAMissingBusyUnmappedOrForbiddenPort) {
       {"COM5", true,
        "Cannot open COM5 (/dev/vorlan-no-such-port): the device is not there. Check that it is "
        "plugged in."},
+      // The test holds it: the message names this program (the simulator, the line's other end,
+      // holds it too but is no user of the port).
       {"COM6", true,
-       "Cannot open COM6 (" + sim.path() +
-           "): another program is using the port. Close it and pick the port again."},
+       "Cannot open COM6 (" + sim.path() + "): it is open in " +
+           QStringLiteral("%1 (process %2)")
+               .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName())
+               .arg(QCoreApplication::applicationPid()) +
+           ". Close it there and pick the port again."},
       {"COM8", geteuid() != 0,
        "Cannot open COM8 (" + locked.path() +
-           "): permission denied. On Linux the user must be in the \"dialout\" group: run \"sudo "
-           "usermod -aG dialout $USER\", then log out and in again."},
+           "): permission denied. On Linux the user must be in the \"dialout\" group (\"uucp\" on "
+           "Arch Linux): run \"sudo usermod -aG dialout $USER\", then log out and in again."},
       {"COM29", PresentPorts().size() < 29,
        "COM29 has no device: no serial port is present for it. Plug the device in, or set the "
        "environment variable VORLAN_COM29 to the device's path."},
@@ -139,9 +146,12 @@ TEST(Failure, AHangUpMidReplyClosesThePortWithOneMessageAndNoRequestGoesOut) {
   } rows[] = {
       {EnglishLanguage(),
        ") was closed: the device was unplugged or hung up. Plug it in and pick the port again.",
-       "No COM port is open: pick the device's port in the port box first."},
+       "No COM port is open: the port box shows \"COM1\", but a port opens only when you pick it "
+       "from the box's list. Pick the tracker's port (\"COM1\" again if that is it), or let Port > "
+       "Find the tracker find it."},
       {ChineseLanguage(), ") 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。",
-       "没有打开的串口: 请先在串口框中选择设备的串口。"},
+       "没有打开的串口: 串口框显示“COM1”, 但只有从列表中选择它才会打开。请选择设备的串口 "
+       "(若是“COM1”, 就再选一次), 或用“串口” > “查找设备”找到它。"},
   };
   for (const auto& row : rows) {
     Session s(row.lang, {"--fast", "--hangup-after", "100"});

@@ -1,5 +1,9 @@
-// Port names, the port box and the failure messages, without a port.
+// Port names, the adapters' chips, what the finder asks and sees appear, the port box and the
+// failure messages, without a port.
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -8,9 +12,12 @@
 #else
 #include "link/serial_port/link_failures.h"
 #endif
+#include "link/serial_port/port_arrival.h"
 #include "link/serial_port/port_control.h"
 #include "link/serial_port/port_names.h"
+#include "link/serial_port/port_probe.h"
 #include "recording_link.h"
+#include "ui/finder_report.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
 #include "ui/messages.h"
@@ -36,20 +43,111 @@ TEST(PortNames, UsbThenAcmThenOthersEachByNumber) {
   }
 }
 
-TEST(PortNames, PinsWinAndCountingSkipsNothing) {
-  const QList<PresentPort> present = {{"ttyS0", "/dev/ttyS0", {}},
-                                      {"ttyACM0", "/dev/ttyACM0", {}},
-                                      {"ttyUSB0", "/dev/ttyUSB0", "USB serial"}};
+// Each COM number names its device and, from the USB ids, the adapter's chip.
+TEST(PortNames, PinsWinCountingSkipsNothingAndEachAdapterIsNamed) {
+  const QList<PresentPort> present = {
+      {"ttyS0", "/dev/ttyS0", {}},
+      {"ttyACM0", "/dev/ttyACM0", "Pico", UsbId{0x2e8a, 0x000a}},
+      {"ttyUSB0", "/dev/ttyUSB0", "USB Serial", UsbId{0x1a86, 0x7523}},
+      {"ttyUSB1", "/dev/ttyUSB1", "FT232R USB UART", UsbId{0x0403, 0x6001}},
+      {"ttyUSB2", "/dev/ttyUSB2", "Gadget", UsbId{0x1234, 0xabcd}},
+      {"ttyUSB3", "/dev/ttyUSB3", {}, UsbId{0x067b, 0x23a3}},
+  };
   const EnvironmentLookup env = [](const QString& name) {
     return name == "VORLAN_COM3"    ? QString("/dev/ttyUSB0")
            : name == "VORLAN_COM30" ? QString("/dev/pts/7")
                                     : QString();
   };
-  EXPECT_EQ(PortMappingLines(present, env),
-            QStringList({"COM1: /dev/ttyUSB0, USB serial", "COM2: /dev/ttyACM0",
-                         "COM3: /dev/ttyUSB0 (VORLAN_COM3), USB serial",
-                         "COM30: /dev/pts/7 (VORLAN_COM30)"}));
+  QStringList lines;
+  for (const MappedPort& port : PortMapping(present, env)) lines << PortLine(port, "USB-serial");
+  EXPECT_EQ(lines, QStringList({
+                       "COM1 -> /dev/ttyUSB0, CH340 USB-serial (1a86:7523)",
+                       "COM2 -> /dev/ttyUSB1, FTDI FT232R USB-serial (0403:6001)",
+                       "COM3 -> /dev/ttyUSB0 (VORLAN_COM3), CH340 USB-serial (1a86:7523)",
+                       "COM4 -> /dev/ttyUSB3, PL2303GC USB-serial (067b:23a3)",
+                       "COM5 -> /dev/ttyACM0, CDC-ACM USB-serial (2e8a:000a)",
+                       "COM6 -> /dev/ttyS0",
+                       "COM30 -> /dev/pts/7 (VORLAN_COM30)",
+                   }));
+  // An adapter the table does not know keeps the system's words; the window says it in Chinese.
+  const MappedPort unknown{7, "/dev/ttyUSB2", false, {}, UsbId{0x1234, 0xabcd}, "Gadget"};
+  EXPECT_EQ(PortLine(unknown, "USB-serial"), "COM7 -> /dev/ttyUSB2, Gadget (1234:abcd)");
+  const MappedPort ch340{1, "/dev/ttyUSB0", false, "CH340", UsbId{0x1a86, 0x7523}};
+  EXPECT_EQ(ui::PortLineText(ch340, ChineseLanguage()),
+            QString::fromUtf8("COM1 -> /dev/ttyUSB0, CH340 USB 串口 (1a86:7523)"));
   EXPECT_EQ(DevicePathForPort(0, present, env), "");
+}
+
+// The packaged udev rule gives access to, and keeps ModemManager off, exactly the chips the tool
+// names.
+TEST(PortNames, TheUdevRuleCoversTheChipTable) {
+  QFile rules(QStringLiteral(VORLAN_SOURCE_DIR "/packaging/udev/60-vorlan-setup.rules"));
+  ASSERT_TRUE(rules.open(QIODevice::ReadOnly));
+  const QRegularExpression rule(
+      R"re(^SUBSYSTEMS=="usb", ATTRS\{idVendor\}=="([0-9a-f]{4})", )re"
+      R"re(ATTRS\{idProduct\}=="([0-9a-f]{4})", TAG\+="uaccess", ENV\{ID_MM_DEVICE_IGNORE\}="1"$)re");
+  QStringList inRule;
+  for (const QString& line : QString::fromUtf8(rules.readAll()).split('\n')) {
+    const auto match = rule.match(line);
+    if (match.hasMatch()) inRule << match.captured(1) + ':' + match.captured(2);
+  }
+  QStringList inTable;
+  for (const UsbChip& chip : UsbSerialChips()) inTable << UsbIdText(chip.id);
+  EXPECT_EQ(inRule, inTable);
+}
+
+// Only ports on a USB-serial adapter and ports the user pinned are asked, each device once.
+TEST(PortFinder, AsksUsbAndPinnedPortsEachDeviceOnce) {
+  const QList<MappedPort> mapping = {
+      {1, "/dev/ttyUSB0", false, "CH340", UsbId{0x1a86, 0x7523}},
+      {2, "/dev/ttyACM0", false, "CDC-ACM"},
+      {3, "/dev/ttyS0"},
+      {4, "/dev/rfcomm0", false, {}, {}, "Bluetooth"},
+      {5, "/dev/ttyUSB0", true, "CH340", UsbId{0x1a86, 0x7523}},  // the user's name for COM1's
+      {6, "/dev/ttyS1", true},                                    // named by the user
+  };
+  QList<int> asked;
+  for (const MappedPort& port : PortsToAsk(mapping)) asked << port.number;
+  EXPECT_EQ(asked, QList<int>({2, 5, 6}));
+}
+
+TEST(PortFinder, OnlyTheAboutAnswerCountsWhateverComesBeforeIt) {
+  using O = ProbeResult::Outcome;
+  const QByteArray about(100, 'A');
+  const struct {
+    QByteArray received;
+    O outcome;
+    QByteArray text;
+  } rows[] = {
+      {"", O::Silent, ""},
+      {"$6" + about + "xyz", O::Answered, about},
+      {"!4903.50N/07201.75W-\r\n$6" + about, O::Answered, about},  // a position report first
+      {"$6VORLAN", O::Answered, "VORLAN"},                         // cut short, still the tracker
+      {"$3#", O::Other, ""},                                       // a loop-back plug
+      {"OK\r\n", O::Other, ""},
+  };
+  for (const auto& row : rows) {
+    QByteArray text;
+    EXPECT_EQ(ClassifyAnswer(row.received, &text), row.outcome) << row.received.toStdString();
+    EXPECT_EQ(text, row.text);
+  }
+}
+
+// Plugging in: the device that was not there before, once, under the user's name for it.
+TEST(PortFinder, TheDeviceThatAppearedOnceUnderItsPin) {
+  const MappedPort usb0{1, "/dev/ttyUSB0"}, usb1{2, "/dev/ttyUSB1"},
+      pinned{5, "/dev/ttyUSB1", true};
+  const MappedPort shifted{2, "/dev/ttyUSB0"};  // a new ttyUSB moved it to COM2
+  const struct {
+    QList<MappedPort> before, now, appeared;
+  } rows[] = {
+      {{usb0}, {usb0}, {}},
+      {{usb0}, {usb0, usb1}, {usb1}},
+      {{usb0}, {usb1, shifted}, {usb1}},
+      {{usb0}, {usb0, usb1, pinned}, {pinned}},
+      {{usb0, usb1}, {usb0}, {}},
+  };
+  for (const auto& row : rows) EXPECT_EQ(Appeared(row.before, row.now), row.appeared);
 }
 
 TEST(PortBox, OnlyAnEntryOpensAPortAndAFailedStepEndsThePick) {
@@ -114,12 +212,38 @@ TEST(PortFailures, MessagesInBothBuilds) {
       {EnglishLanguage(),
        {K::NoPermission, "COM4", "/dev/ttyUSB0"},
        "Cannot open COM4 (/dev/ttyUSB0): permission denied. On Linux the user must be in the "
-       "\"dialout\" group: run \"sudo usermod -aG dialout $USER\", then log out and in again."},
+       "\"dialout\" group (\"uucp\" on Arch Linux): run \"sudo usermod -aG dialout $USER\", then "
+       "log out and in again."},
+      {EnglishLanguage(),
+       {K::NoPermission, "COM4", "/dev/ttyUSB0", {}, 0, {}, {}, "uucp"},
+       "Cannot open COM4 (/dev/ttyUSB0): permission denied. The port belongs to the group "
+       "\"uucp\": run \"sudo usermod -aG uucp $USER\", then log out and in again (a new terminal "
+       "is not enough)."},
+      {EnglishLanguage(),
+       {K::NoPermission, "COM4", "/dev/ttyUSB0", {}, 0, {}, {}, "dialout", true},
+       "Cannot open COM4 (/dev/ttyUSB0): permission denied. You have joined the group "
+       "\"dialout\", but this login began before that: log out and in again."},
+      {EnglishLanguage(),
+       {K::Busy, "COM1", "/dev/ttyUSB0", {}, 0, {{"minicom", 4711}, {"ModemManager", 812}}},
+       "Cannot open COM1 (/dev/ttyUSB0): it is open in minicom (process 4711), ModemManager "
+       "(process 812). Close it there and pick the port again. ModemManager takes new serial ports "
+       "for a few seconds to look for a modem: wait a moment, or stop it (sudo systemctl stop "
+       "ModemManager)."},
+      {EnglishLanguage(),
+       {K::Busy, "COM1", "/dev/ttyUSB0", {}, 0, {}, {{"brltty", 530}}},
+       "Cannot open COM1 (/dev/ttyUSB0): another program is using the port. Close it and pick the "
+       "port again. brltty, the Braille display service, takes USB-serial adapters with a CH340 "
+       "or CH341 chip: if you use no Braille display, remove it (sudo apt remove brltty) and plug "
+       "the adapter in again."},
+      {EnglishLanguage(),
+       {K::Busy, "COM1", "/dev/ttyUSB0", {}, 0, {{"minicom", 4711}}, {{"brltty", 530}}},
+       "Cannot open COM1 (/dev/ttyUSB0): it is open in minicom (process 4711). Close it there and "
+       "pick the port again."},
       {EnglishLanguage(),
        {K::Busy, "COM4", "/dev/ttyACM1"},
        "Cannot open COM4 (/dev/ttyACM1): another program is using the port. Close it and pick "
-       "the port again. ModemManager often takes new ttyACM ports: stop it (sudo systemctl stop "
-       "ModemManager) or wait a moment."},
+       "the port again. ModemManager takes new serial ports for a few seconds to look for a "
+       "modem: wait a moment, or stop it (sudo systemctl stop ModemManager)."},
       {EnglishLanguage(),
        {K::Busy, "COM4", "/dev/ttyUSB0"},
        "Cannot open COM4 (/dev/ttyUSB0): another program is using the port. Close it and pick "
@@ -142,8 +266,16 @@ TEST(PortFailures, MessagesInBothBuilds) {
        "COM9 has no device: no serial port is present for it. Plug the device in, or set the "
        "environment variable VORLAN_COM9 to the device's path."},
       {EnglishLanguage(),
+       {K::Unmapped, "COM1", "", {}, 0, {}, {{"brltty", 530}}},
+       "COM1 has no device: no serial port is present for it. Plug the device in, or set the "
+       "environment variable VORLAN_COM1 to the device's path. brltty, the Braille display "
+       "service, takes USB-serial adapters with a CH340 or CH341 chip: if you use no Braille "
+       "display, remove it (sudo apt remove brltty) and plug the adapter in again."},
+      {EnglishLanguage(),
        {K::NotOpen, "COM2", ""},
-       "No COM port is open: pick the device's port in the port box first."},
+       "No COM port is open: the port box shows \"COM2\", but a port opens only when you pick it "
+       "from the box's list. Pick the tracker's port (\"COM2\" again if that is it), or let Port "
+       "> Find the tracker find it."},
       {EnglishLanguage(),
        {K::HungUp, "COM1", "/dev/pts/3"},
        "COM1 (/dev/pts/3) was closed: the device was unplugged or hung up. Plug it in and pick "
@@ -158,13 +290,21 @@ TEST(PortFailures, MessagesInBothBuilds) {
        "buffer."},
       {ChineseLanguage(),
        {K::NoPermission, "COM4", "/dev/ttyUSB0"},
-       "无法打开 COM4 (/dev/ttyUSB0): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组: 运行 "
-       "\"sudo usermod -aG dialout $USER\", 然后重新登录。"},
+       "无法打开 COM4 (/dev/ttyUSB0): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组 (Arch Linux "
+       "上是 \"uucp\"): 运行 \"sudo usermod -aG dialout $USER\", 然后重新登录。"},
       {ChineseLanguage(),
        {K::Busy, "COM4", "/dev/ttyACM0"},
        "无法打开 COM4 (/dev/ttyACM0): 串口正被其他程序使用。请关闭该程序后重新选择串口。 "
-       "ModemManager 常会占用新接入的 ttyACM 串口: 请停止它 (sudo systemctl stop ModemManager) "
-       "或稍等片刻。"},
+       "ModemManager 会占用新接入的串口几秒钟以寻找调制解调器: 请稍等片刻, 或停止它 (sudo "
+       "systemctl stop ModemManager)。"},
+      {ChineseLanguage(),
+       {K::Busy, "COM1", "/dev/ttyUSB0", {}, 0, {{"minicom", 4711}}},
+       "无法打开 COM1 (/dev/ttyUSB0): minicom (进程 4711) "
+       "正在使用该串口。请关闭它后重新选择串口。"},
+      {ChineseLanguage(),
+       {K::NoPermission, "COM4", "/dev/ttyUSB0", {}, 0, {}, {}, "uucp"},
+       "无法打开 COM4 (/dev/ttyUSB0): 没有权限。该串口属于 \"uucp\" 组: 运行 \"sudo usermod -aG "
+       "uucp $USER\", 然后注销并重新登录 (只开新终端不够)。"},
       {ChineseLanguage(),
        {K::WriteFailed, "COM1", "/dev/pts/3", "Input/output error"},
        "未能发送到 COM1 (/dev/pts/3): Input/output error"},

@@ -15,10 +15,10 @@
 #include <QTextLayout>
 #include <optional>
 
-#include "ui/language_data.h"
 #include "ui/fonts.h"
 #include "ui/lang/en/en_layout.h"
 #include "ui/lang/zh/zh_layout.h"
+#include "ui/language_data.h"
 #include "ui/text_from_start.h"
 #include "ui/window_builder.h"
 #include "ui/wrapping_controls.h"

@@ -86,14 +86,19 @@ TEST_P(MenuTest, TheMenuBarStandsAboveAClientAreaThatKeepsItsLayout) {
 
   const ConfigTexts& t = lang().config;
   const QList<QAction*> menus = bar->actions();
-  ASSERT_EQ(menus.size(), 2);
+  ASSERT_EQ(menus.size(), 4);
   EXPECT_EQ(menus[0]->text(), Text(t.menuFile));
-  EXPECT_EQ(menus[1]->text(), Text(t.menuHelp));
+  EXPECT_EQ(menus[1]->text(), Text(lang().finder.menuPort));
+  EXPECT_EQ(menus[2]->text(), Text(lang().check.menuTools));
+  EXPECT_EQ(menus[3]->text(), Text(t.menuHelp));
   const std::pair<const char*, std::string_view> items[] = {
       {"actionOpen", t.menuOpen},
       {"actionSaveAs", t.menuSaveAs},
       {"actionOpenBackups", t.menuOpenBackups},
       {"actionExit", t.menuExit},
+      {"actionFindTracker", lang().finder.menuFindTracker},
+      {"actionCheck", lang().check.menuCheck},
+      {"actionPasscode", lang().check.menuPasscode},
       {"actionPortMapping", t.menuPortMapping},
       {"actionAbout", t.menuAbout}};
   for (const auto& [name, text] : items) EXPECT_EQ(action(name)->text(), Text(text)) << name;
@@ -102,6 +107,8 @@ TEST_P(MenuTest, TheMenuBarStandsAboveAClientAreaThatKeepsItsLayout) {
   if (english()) {
     EXPECT_EQ(Text(t.menuOpen), "Open configuration...");
     EXPECT_EQ(Text(t.fileFilter), "Configuration (*.json)");
+    EXPECT_EQ(menus[1]->text(), "&Port");
+    EXPECT_EQ(action("actionFindTracker")->text(), "Find the tracker...");
   } else {
     EXPECT_EQ(Text(t.fileFilter), QString::fromUtf8("配置文件 (*.json)"));
   }
@@ -239,7 +246,7 @@ TEST_P(MenuTest, HelpShowsThePortMappingAndTheProgram) {
   qunsetenv("VORLAN_COM1");
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].startsWith(Text(lang().config.portMapping) +
-                                     "\nCOM1: /dev/vorlan-test (VORLAN_COM1)"))
+                                     "\nCOM1 -> /dev/vorlan-test (VORLAN_COM1)"))
       << messages[0].toStdString();
 
   action("actionAbout")->trigger();

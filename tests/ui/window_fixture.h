@@ -95,23 +95,33 @@ class WindowTest : public testing::TestWithParam<Build> {
   }
 
   // Every box that opens is checked (the same for both builds), its text recorded and the box
-  // closed, from a timer that also runs inside the box's event loop: no box can hang a test.
+  // closed, from a timer that also runs inside the box's event loop: no box can hang a test. A
+  // question is answered as `answerYes` says.
   void answerMessageBoxes() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       auto* box = qobject_cast<QMessageBox*>(widget);
       if (!box || !box->isVisible()) continue;
-      messages << box->text();
       EXPECT_EQ(box->windowTitle(), QStringLiteral("设置程序(简体)"));
       EXPECT_EQ(box->textFormat(), Qt::PlainText);
       EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
       EXPECT_TRUE(box->isModal());
+      if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+        questions << box->text();
+        answerYes ? yes->click() : box->button(QMessageBox::No)->click();
+        continue;
+      }
+      messages << box->text();
+      if (QAbstractButton* ok = box->button(QMessageBox::Ok)) okButtons << ok->text();
       EXPECT_EQ(box->buttons(), QList<QAbstractButton*>{box->button(QMessageBox::Ok)});
       box->reject();
     }
   }
 
   RecordingLink link;
-  QStringList messages;  // the texts of the boxes shown, in order
+  QStringList messages;   // the texts of the boxes shown, in order
+  QStringList okButtons;  // the caption of each box's OK button
+  QStringList questions;  // the texts of the questions asked, in order
+  bool answerYes = false;
   QTimer boxTimer;
   std::unique_ptr<ui::MainWindow> window;
 };

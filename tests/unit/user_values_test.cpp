@@ -59,12 +59,6 @@ TEST(UserValues, EachFormTakesOnlyWhatItsFieldCanHold) {
   for (const auto& [form, text, fits] : rows) {
     EXPECT_EQ(HasForm(form, QString::fromUtf8(text)), fits) << int(form) << " " << text;
   }
-  const std::pair<const char*, bool> bands[] = {
-      {"135.999", false}, {"136.000", true},  {"174.000", true}, {"174.001", false},
-      {"438.500", true},  {"480.001", false}, {"abc.def", false}};
-  for (const auto& [frequency, inside] : bands) {
-    EXPECT_EQ(InFrequencyBands(frequency), inside) << frequency;
-  }
 }
 
 QByteArray WithParameters(const QByteArray& members, const QByteArray& origin = {}) {

@@ -30,7 +30,9 @@ endif()
 
 # The libraries come from shlibdeps. Qt's platform plugin that shows a window is only recommended
 # by Qt's own packages; the window is drawn with stand-ins for its faces (a Song-style CJK face,
-# Arial and Palatino), without which Chinese text shows as empty boxes and captions get cut.
+# Arial and Palatino), without which Chinese text shows as empty boxes and captions get cut; the
+# Chinese program's message boxes and file dialogs take Qt's own Chinese texts from
+# qt6-translations-l10n.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-arphic-uming, fonts-liberation2, fonts-urw-base35")
+    "qt6-qpa-plugins, qt6-translations-l10n, fonts-arphic-uming, fonts-liberation2, fonts-urw-base35")
 include(CPack)

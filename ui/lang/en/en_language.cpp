@@ -38,11 +38,69 @@ constexpr std::array kFieldLabels = {
     FieldLabel{Field::Message, "Massage"},
 };
 
+using enum FindingId;
+constexpr auto kFindings = ByFinding({
+    {CallsignEmpty, "No callsign: the tracker's packets carry none, and nobody takes them."},
+    {CallsignBase, "\"%1\" is no callsign: it takes 1 to 6 letters and digits (AX.25)."},
+    {CallsignSsid,
+     "The SSID \"%1\" is none of 1 to 15 written without a leading zero: AX.25 cannot carry "
+     "it."},
+    {CallsignSsidZero, "\"-0\" is not written: the station is \"%1\"."},
+    {CallsignLowerCase,
+     "Write the callsign in upper case, \"%1\": APRS-IS and digipeaters do not take lower "
+     "case."},
+    {CallsignPlaceholder,
+     "%1 stands for a station not set up yet: APRS-IS refuses it and digipeaters drop its "
+     "packets. Put in your own callsign."},
+    {PathElement,
+     "\"%1\" is neither a callsign with SSID nor a WIDEn-N alias (n 1 to 7, N 0 to n): "
+     "digipeaters ignore it."},
+    {PathLowerCase, "Write \"%1\" in upper case, \"%2\": digipeaters do not take lower case."},
+    {PathTooManyHops,
+     "With \"%1\" the path asks for %2 hops, more than WIDE2-2 (2 hops): it floods the network, "
+     "and many digipeaters drop it."},
+    {PathTooManyElements, "%1 digipeaters in the path: AX.25 carries at most 8."},
+    {PasscodeWrong,
+     "This is not the APRS-IS passcode of %1: the server takes the tracker as unverified and "
+     "drops what it sends."},
+    {PasscodeReadOnly,
+     "\"-1\" logs in read-only: the server sends to the tracker but takes nothing from it."},
+    {ServerEmpty, "Enabled, but no server: write host:port, as rotate.aprs2.net:14580."},
+    {ServerNoPort, "No port: write host:port, as rotate.aprs2.net:14580."},
+    {ServerPort, "The port \"%1\" is none of 1 to 65535."},
+    {ServerHost, "\"%1\" is no host name or address."},
+    {FilterUnknownKind,
+     "\"%1\" is no APRS-IS filter command (r/ p/ b/ o/ t/ s/ d/ a/ e/ g/ q/ m/ f/ u/, each may "
+     "have \"-\" before it): the server cannot parse the filter."},
+    {FilterArguments,
+     "\"%1\" does not have the arguments of %2: the server cannot parse the filter."},
+    {FilterNumber, "\"%1\": \"%2\" is not a number."},
+    {FilterRange, "\"%1\": %2 lies outside %3 to %4."},
+    {NullPosition,
+     "0000.00N 00000.00E is the null position, in the sea off Africa: put in the station's "
+     "position."},
+    {PositionRange, "\"%1\" is no position: at most %2 degrees, and the minutes under 60."},
+    {FrequencyRange,
+     "%1 MHz lies outside the radio's range, 136.000-174.000 and 400.000-480.000 MHz."},
+    {WifiSsidEmpty,
+     "No WiFi network name, but an internet function is on: the tracker cannot reach the "
+     "server."},
+    {WifiPasswordShort,
+     "A WPA2 password has 8 to 63 characters, this one %1: the tracker cannot join the network. "
+     "Leave it empty for an open network."},
+    {WifiPasswordCharacter, "A WPA2 password takes only printable ASCII characters, not \"%1\"."},
+    {PhoneNumber, "A phone number takes digits with one \"+\" before them, not \"%1\"."},
+    {SymbolNotPrintable, "\"%1\" is no APRS symbol: one printable character from ! to ~."},
+    {SymbolDelimiter, "\"%1\" cannot go to the device: the write frame uses it as a delimiter."},
+});
+static_assert(AllFindingTexts(kFindings));
+
 }  // namespace
 
 const LanguageData& EnglishLanguage() {
   static const LanguageData data{
       .language = "en",
+      .locale = "en_US",
       .values = {.workModes = {"Disable", "CH1 TX/RX", "CH2 TX/RX", "CH1or2 TX/RX", "CH1TX CH2RX"},
                  .server1 = "rotate.aprs2.net:14580",
                  .server2 = ""},
@@ -91,15 +149,32 @@ const LanguageData& EnglishLanguage() {
       .portBusy =
           "Cannot open %1 (%2): another program is using the port. Close it and pick the "
           "port again.",
+      .portBusyBy =
+          "Cannot open %1 (%2): it is open in %3. Close it there and pick the port again.",
+      .holderName = "%1 (process %2)",
       .portBusyModemManager =
-          " ModemManager often takes new ttyACM ports: stop it (sudo "
-          "systemctl stop ModemManager) or wait a moment.",
+          " ModemManager takes new serial ports for a few seconds to look for a modem: wait a "
+          "moment, or stop it (sudo systemctl stop ModemManager).",
+      .portTakenByBrltty =
+          " brltty, the Braille display service, takes USB-serial adapters with a CH340 or CH341 "
+          "chip: if you use no Braille display, remove it (sudo apt remove brltty) and plug the "
+          "adapter in again.",
       .portNoPermission =
           "Cannot open %1 (%2): permission denied. On Linux the user must be in "
-          "the \"dialout\" group: run \"sudo usermod -aG dialout $USER\", then "
-          "log out and in again.",
+          "the \"dialout\" group (\"uucp\" on Arch Linux): run \"sudo usermod -aG dialout "
+          "$USER\", then log out and in again.",
+      .portNoPermissionGroup =
+          "Cannot open %1 (%2): permission denied. The port belongs to the group \"%3\": run "
+          "\"sudo usermod -aG %3 $USER\", then log out and in again (a new terminal is not "
+          "enough).",
+      .portNoPermissionLogin =
+          "Cannot open %1 (%2): permission denied. You have joined the group \"%3\", but this "
+          "login began before that: log out and in again.",
       .portOpenFailed = "Cannot open %1 (%2): %3",
-      .portNotOpen = "No COM port is open: pick the device's port in the port box first.",
+      .portNotOpen =
+          "No COM port is open: the port box shows \"%1\", but a port opens only when you pick "
+          "it from the box's list. Pick the tracker's port (\"%1\" again if that is it), or let "
+          "Port > Find the tracker find it.",
       .portHungUp =
           "%1 (%2) was closed: the device was unplugged or hung up. Plug it in and pick "
           "the port again.",
@@ -111,16 +186,25 @@ const LanguageData& EnglishLanguage() {
       .portNotDrained =
           "%1 (%2): %3 bytes were still waiting to be sent when the time ran out; the device may "
           "not have received all of them.",
-      .statusNoPort = "Pick a COM port, then press Read.",
+      .usbSerial = "USB-serial",
+      .statusNoPort = "%1 is not open yet: pick it (again) from the list.",
+      .statusNoPortDetail =
+          "No port is open. The port box shows %1, but a port opens only when you pick its entry "
+          "from the box's list, %1 too. Port > Find the tracker finds the tracker's port.",
       .statusOpen = "%1 is open (%2): press Read.",
       .statusWaiting = "%1: waiting for the device's answer, %2 of %3 bytes",
       .statusNoAnswer = "No answer on %1 yet: wrong port, device off, or cable?",
       .statusNoAnswerDetail =
-          "The device on %1 (%2) has not answered for %3 s. Likely causes: the wrong port (the "
-          "port box's tooltip shows which device each COM number opens), the device is switched "
-          "off, or the cable is loose. The answer is still awaited.",
+          "The device on %1 (%2) has not answered for %3 s. Likely causes: the wrong port (Port > "
+          "Find the tracker finds the right one; the port box's tooltip shows which device each "
+          "COM number opens), the device is switched off, or the cable is loose. The answer is "
+          "still awaited.",
       .statusOutcome = "%1: %2",
       .statusMessageSent = "%1: message sent; the device does not answer it.",
+      .statusFactoryReset = "The window holds the factory values; nothing was sent.",
+      .statusFactoryResetDetail =
+          "The window holds the factory values now. Nothing was sent to the device: press Write "
+          "to write them to it.",
       .helpDescription =
           "Reads, edits and writes the configuration of a QX series APRS terminal over a serial "
           "port.",
@@ -188,6 +272,67 @@ const LanguageData& EnglishLanguage() {
               .aboutProgram =
                   "vorlan_setup %1\nThe setup tool for QX series APRS terminals.\nLicence: "
                   "GPL-3.0-or-later",
+          },
+      .finder =
+          {
+              .menuPort = "&Port",
+              .menuFindTracker = "Find the tracker...",
+              .title = "Find the tracker",
+              .intro = "Which port is the tracker on? Connect it, switch it on, and find out in "
+                       "one of two ways.",
+              .askWay = "Ask: the program sends the About request to each USB-serial port that "
+                        "no program has open (and to each port set with VORLAN_COM<n>), and waits "
+                        "up to %1 s for the tracker's answer.",
+              .askButton = "Ask the ports",
+              .plugWay = "Plug in, which sends nothing: unplug the tracker's cable, press OK, then "
+                         "plug it in again.",
+              .asking = "Asking %1 ...",
+              .plugNow = "Now plug the tracker's cable in again. Waiting up to %1 s for a new "
+                         "port ...",
+              .foundAnswering = "The tracker answered on %1: \"%2\".\n%3 is open now: press "
+                                "Read.",
+              .foundPlugged = "The port that appeared: %1.\n%2 is open now: press Read.",
+              .noneAnswered = "No port answered as the tracker does. Asked:",
+              .severalAnswered =
+                  "Several ports answered as the tracker does; pick the right one in the port "
+                  "box. Asked:",
+              .nothingToAsk =
+                  "There is no USB-serial port to ask. Plug the tracker in and switch it on (a "
+                  "cable that only charges makes no port), or set VORLAN_COM<n> to its device "
+                  "path.",
+              .noneAppeared =
+                  "No new port appeared within %1 s. Check the cable (some only charge) and its "
+                  "plug; \"sudo dmesg | tail\" shows whether the system saw the adapter.",
+              .resultAnswered = "%1: answered \"%2\"",
+              .resultSilent = "%1: no answer within %2 s",
+              .resultOther = "%1: answered, but not as the tracker does (%2)",
+              .resultHeld = "%1: open in %2, not asked",
+              .resultNotOpened = "%1: %2",
+          },
+      .check =
+          {
+              .menuTools = "&Tools",
+              .menuCheck = "Check configuration",
+              .menuPasscode = "APRS-IS passcode...",
+              .findings = kFindings,
+              .severities = {"warning", "note"},
+              .summaryOne = "1 warning: %1",
+              .summaryMany = "%1 warnings: %2",
+              .fieldSeparator = ", ",
+              .noWarnings = "No warnings.",
+              .noFindings = "No findings: nothing here keeps the tracker off APRS.",
+              .dialogTitle = "Check configuration",
+              .columnField = "Field",
+              .columnSeverity = "Severity",
+              .columnFinding = "Finding",
+              .close = "Close",
+              .passcodeOffer = "The APRS-IS passcode of %1 is %2. Put it into \"Login password\"?",
+              .passcodeHeld = "The APRS-IS passcode of %1 is %2; \"Login password\" holds it.",
+              .passcodeNoCallsign =
+                  "\"%1\" in \"Callsign\" does not begin with 1 to 6 letters and digits before "
+                  "its SSID: there is no APRS-IS passcode for it.",
+              .passcodePutIn = "Put it in",
+              .passcodeCancel = "Cancel",
           },
   };
   return data;

@@ -38,11 +38,53 @@ constexpr std::array kFieldLabels = {
     FieldLabel{Field::Message, "消息"},
 };
 
+using enum FindingId;
+constexpr auto kFindings = ByFinding({
+    {CallsignEmpty, "没有呼号: 终端发出的数据包不带呼号, 没有台站会接收。"},
+    {CallsignBase, "“%1”不是呼号: 呼号由 1 到 6 个字母和数字组成 (AX.25)。"},
+    {CallsignSsid, "SSID“%1”不在 1 到 15 之间或带有前导零: AX.25 无法传送。"},
+    {CallsignSsidZero, "不写“-0”: 台站呼号应为“%1”。"},
+    {CallsignLowerCase, "呼号请用大写字母“%1”: APRS-IS 和中继台不接受小写。"},
+    {CallsignPlaceholder,
+     "%1 代表尚未设置的台站: APRS-IS 拒绝登录, 中继台丢弃其数据包。请填入您自己的呼号。"},
+    {PathElement,
+     "“%1”既不是带 SSID 的呼号, 也不是 WIDEn-N 别名 (n 为 1 到 7, N 为 0 到 n): "
+     "中继台不会转发。"},
+    {PathLowerCase, "请将“%1”写成大写“%2”: 中继台不接受小写。"},
+    {PathTooManyHops,
+     "到“%1”时路径要求 %2 跳, 超过 WIDE2-2 (2 跳): 会使网络拥塞, 许多中继台会丢弃。"},
+    {PathTooManyElements, "路径中有 %1 个中继: AX.25 最多只能带 8 个。"},
+    {PasscodeWrong, "这不是 %1 的 APRS-IS 验证码: 服务器把终端视为未验证, 丢弃它发送的数据。"},
+    {PasscodeReadOnly, "“-1”为只读登录: 服务器向终端发送数据, 但不接收终端的数据。"},
+    {ServerEmpty, "已启用但没有服务器: 请按“主机:端口”填写, 如 rotate.aprs2.net:14580。"},
+    {ServerNoPort, "没有端口: 请按“主机:端口”填写, 如 rotate.aprs2.net:14580。"},
+    {ServerPort, "端口“%1”不在 1 到 65535 之间。"},
+    {ServerHost, "“%1”不是主机名或地址。"},
+    {FilterUnknownKind,
+     "“%1”不是 APRS-IS 过滤命令 (r/ p/ b/ o/ t/ s/ d/ a/ e/ g/ q/ m/ f/ u/, 前面可加“-”): "
+     "服务器无法解析该过滤条件。"},
+    {FilterArguments, "“%1”的参数不符合 %2 的格式: 服务器无法解析该过滤条件。"},
+    {FilterNumber, "“%1”: “%2”不是数字。"},
+    {FilterRange, "“%1”: %2 超出 %3 到 %4 的范围。"},
+    {NullPosition, "0000.00N 00000.00E 是零点位置, 位于非洲外海: 请填入台站的位置。"},
+    {PositionRange, "“%1”不是有效位置: 度数最多 %2, 分数须小于 60。"},
+    {FrequencyRange, "%1 MHz 超出电台的频率范围 136.000-174.000 和 400.000-480.000 MHz。"},
+    {WifiSsidEmpty, "没有 WiFi 名字, 但已开启互联网功能: 终端无法连接服务器。"},
+    {WifiPasswordShort,
+     "WPA2 密码须为 8 到 63 个字符, 现在是 %1 个: 终端无法接入网络。开放网络请留空。"},
+    {WifiPasswordCharacter, "WPA2 密码只能含可打印的 ASCII 字符, 不能含“%1”。"},
+    {PhoneNumber, "电话号码只能是数字, 前面可加一个“+”, 不能含“%1”。"},
+    {SymbolNotPrintable, "“%1”不是 APRS 符号: 应为 ! 到 ~ 之间的一个可打印字符。"},
+    {SymbolDelimiter, "“%1”无法写入设备: 写入帧用它作分隔符。"},
+});
+static_assert(AllFindingTexts(kFindings));
+
 }  // namespace
 
 const LanguageData& ChineseLanguage() {
   static const LanguageData data{
       .language = "zh",
+      .locale = "zh_CN",
       .values = {.workModes = {"关闭", "频道1收发", "频道2收发", "频道12轮流收发", "频道1发2收"},
                  .server1 = "asia.aprs2.net:14580",
                  .server2 = "rotate.aprs.net:10008"},
@@ -75,28 +117,50 @@ const LanguageData& ChineseLanguage() {
           "设为设备的路径。",
       .portMissing = "无法打开 %1 (%2): 设备不存在。请检查设备是否已连接。",
       .portBusy = "无法打开 %1 (%2): 串口正被其他程序使用。请关闭该程序后重新选择串口。",
+      .portBusyBy = "无法打开 %1 (%2): %3 正在使用该串口。请关闭它后重新选择串口。",
+      .holderName = "%1 (进程 %2)",
       .portBusyModemManager =
-          " ModemManager 常会占用新接入的 ttyACM 串口: 请停止它 (sudo "
-          "systemctl stop ModemManager) 或稍等片刻。",
+          " ModemManager 会占用新接入的串口几秒钟以寻找调制解调器: 请稍等片刻, 或停止它 (sudo "
+          "systemctl stop ModemManager)。",
+      .portTakenByBrltty =
+          " 盲文显示服务 brltty 会占用 CH340/CH341 芯片的 USB 串口: 如果不用盲文显示器, "
+          "请卸载它 (sudo apt remove brltty), 然后重新插上串口线。",
       .portNoPermission =
-          "无法打开 %1 (%2): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组: "
-          "运行 \"sudo usermod -aG dialout $USER\", 然后重新登录。",
+          "无法打开 %1 (%2): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组 (Arch Linux 上是 "
+          "\"uucp\"): 运行 \"sudo usermod -aG dialout $USER\", 然后重新登录。",
+      .portNoPermissionGroup =
+          "无法打开 %1 (%2): 没有权限。该串口属于 \"%3\" 组: 运行 \"sudo usermod -aG %3 "
+          "$USER\", 然后注销并重新登录 (只开新终端不够)。",
+      .portNoPermissionLogin =
+          "无法打开 %1 (%2): 没有权限。你已加入 \"%3\" 组, 但本次登录早于加入: "
+          "请注销并重新登录。",
       .portOpenFailed = "无法打开 %1 (%2): %3",
-      .portNotOpen = "没有打开的串口: 请先在串口框中选择设备的串口。",
+      .portNotOpen =
+          "没有打开的串口: 串口框显示“%1”, 但只有从列表中选择它才会打开。请选择设备的串口 "
+          "(若是“%1”, 就再选一次), 或用“串口” > “查找设备”找到它。",
       .portHungUp = "%1 (%2) 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。",
       .portWriteFailed = "未能发送到 %1 (%2): %3",
       .portClearFailed = "未发送到 %1 (%2): 清空串口缓冲区失败: %3",
       .portOutputFull = "未发送到 %1 (%2): %3 个字节超出 512 字节的输出缓冲区。",
       .portNotDrained = "%1 (%2): 时间已到, 仍有 %3 个字节等待发送; 设备可能没有全部收到。",
-      .statusNoPort = "先选择串口, 再按“读出配置”。",
+      .usbSerial = "USB 串口",
+      .statusNoPort = "%1 尚未打开: 请从列表中(再)选择它。",
+      .statusNoPortDetail =
+          "没有打开的串口。串口框显示 %1, 但只有从列表中选择一项 (包括 %1) 才会打开它。"
+          "“串口” > “查找设备”可以找到设备所在的串口。",
       .statusOpen = "%1 已打开 (%2)。",
       .statusWaiting = "%1: 等待设备应答, 已收到 %2/%3 字节",
       .statusNoAnswer = "%1 无应答: 串口选错、设备未开或连线?",
       .statusNoAnswerDetail =
-          "%1 (%2) 上的设备已 %3 秒没有应答。可能的原因: 串口选错 (串口框的提示列出"
-          "每个 COM 号对应的设备), 设备未开机, 或连线松动。仍在等待应答。",
+          "%1 (%2) 上的设备已 %3 秒没有应答。可能的原因: 串口选错 (“串口” > “查找设备”"
+          "可以找到正确的串口, 串口框的提示列出每个 COM 号对应的设备), 设备未开机, 或连线松动。"
+          "仍在等待应答。",
       .statusOutcome = "%1: %2",
       .statusMessageSent = "%1: 消息已发送, 设备不应答消息。",
+      .statusFactoryReset = "窗口中已是出厂配置, 尚未发送。",
+      .statusFactoryResetDetail =
+          "窗口中现在是出厂配置。尚未向设备发送任何内容: "
+          "按“写入配置”才会写入设备。",
       .helpDescription = "通过串口读出、修改并写入QX系列APRS终端的配置。",
       .helpDemo = "无需硬件试用本程序: 模拟设备在 COM1 上应答。",
       .demoStarted = "演示: 模拟设备在 COM1 (%1) 上应答。请在串口框中选择 COM1, 再按“读出配置”。",
@@ -151,7 +215,57 @@ const LanguageData& ChineseLanguage() {
                   "找不到任何串口。请插上设备, 或把环境变量 VORLAN_COM<n> 设为设备的路径。",
               .aboutProgram = "vorlan_setup %1\nQX系列APRS终端设置程序。\n许可证: GPL-3.0-or-later",
           },
-      .qtTranslation = "qtbase_zh_CN",
+      .finder =
+          {
+              .menuPort = "串口(&P)",
+              .menuFindTracker = "查找设备...",
+              .title = "查找设备",
+              .intro = "设备接在哪个串口上? 请连接设备并开机, 然后用下面两种方法之一查找。",
+              .askWay = "询问: 程序向每个没有被其他程序占用的 USB 串口 (以及用 VORLAN_COM<n> "
+                        "设定的串口) 发送 About 请求, 每个最多等待 %1 秒设备的应答。",
+              .askButton = "询问各串口",
+              .plugWay = "插拔 (不发送任何内容): 拔下设备的连线, 按“确定”, 再重新插上。",
+              .asking = "正在询问 %1 ...",
+              .plugNow = "请现在重新插上设备的连线。最多等待 %1 秒新串口出现 ...",
+              .foundAnswering = "设备在 %1 上应答: “%2”。\n%3 已打开: 请按“读出配置”。",
+              .foundPlugged = "新出现的串口: %1。\n%2 已打开: 请按“读出配置”。",
+              .noneAnswered = "没有串口像设备那样应答。询问了:",
+              .severalAnswered = "有多个串口像设备那样应答, 请在串口框中选择正确的一个。询问了:",
+              .nothingToAsk =
+                  "没有可以询问的 USB 串口。请插上设备并开机 (只能充电的线不会出现串口), "
+                  "或把 VORLAN_COM<n> 设为设备的路径。",
+              .noneAppeared = "%1 秒内没有新串口出现。请检查连线 (有的线只能充电) 和插头; "
+                              "\"sudo dmesg | tail\" 可以看到系统是否识别了串口芯片。",
+              .resultAnswered = "%1: 应答 “%2”",
+              .resultSilent = "%1: %2 秒内没有应答",
+              .resultOther = "%1: 有应答, 但不是设备的应答 (%2)",
+              .resultHeld = "%1: 正被 %2 使用, 未询问",
+              .resultNotOpened = "%1: %2",
+          },
+      .check =
+          {
+              .menuTools = "工具(&T)",
+              .menuCheck = "检查配置",
+              .menuPasscode = "APRS-IS 验证码...",
+              .findings = kFindings,
+              .severities = {"警告", "提示"},
+              .summaryOne = "1 个警告: %1",
+              .summaryMany = "%1 个警告: %2",
+              .fieldSeparator = "、",
+              .noWarnings = "没有警告。",
+              .noFindings = "未发现问题: 此配置中没有妨碍终端接入 APRS 的设置。",
+              .dialogTitle = "检查配置",
+              .columnField = "参数",
+              .columnSeverity = "级别",
+              .columnFinding = "说明",
+              .close = "关闭",
+              .passcodeOffer = "%1 的 APRS-IS 验证码是 %2。填入“服务器验证码”吗?",
+              .passcodeHeld = "%1 的 APRS-IS 验证码是 %2, “服务器验证码”中已是该值。",
+              .passcodeNoCallsign =
+                  "“呼号”中的“%1”在 SSID 之前不是 1 到 6 个字母和数字: 无法计算 APRS-IS 验证码。",
+              .passcodePutIn = "填入",
+              .passcodeCancel = "取消",
+          },
   };
   return data;
 }

@@ -1,0 +1,172 @@
+#include "link/serial_port/port_probe.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QSet>
+#include <algorithm>
+
+#include "link/requests.h"
+#include "link/serial_port/port_holders.h"
+#include "link/serial_port/system_serial_link.h"
+
+namespace vorlan {
+namespace {
+
+constexpr char kAboutLead[] = "$6";
+constexpr int kAboutTextLength = 100;
+
+QString DeviceKey(const QString& path) {
+  const QString canonical = QFileInfo(path).canonicalFilePath();
+  return canonical.isEmpty() ? path : canonical;
+}
+
+}  // namespace
+
+QList<MappedPort> PortsToAsk(const QList<MappedPort>& mapping) {
+  QList<MappedPort> ports;
+  QSet<QString> devices;
+  // Pins first, so that a device the user named is asked under the user's number.
+  for (const bool pinned : {true, false}) {
+    for (const MappedPort& port : mapping) {
+      if (port.pinned != pinned || !(port.pinned || port.onUsb())) continue;
+      const QString key = DeviceKey(port.path);
+      if (devices.contains(key)) continue;
+      devices.insert(key);
+      ports << port;
+    }
+  }
+  std::sort(ports.begin(), ports.end(),
+            [](const MappedPort& a, const MappedPort& b) { return a.number < b.number; });
+  return ports;
+}
+
+ProbeResult::Outcome ClassifyAnswer(const QByteArray& received, QByteArray* aboutText) {
+  const qsizetype lead = received.indexOf(kAboutLead);
+  if (lead >= 0) {
+    if (aboutText) *aboutText = received.mid(lead + 2, kAboutTextLength);
+    return ProbeResult::Outcome::Answered;
+  }
+  return received.isEmpty() ? ProbeResult::Outcome::Silent : ProbeResult::Outcome::Other;
+}
+
+QList<ProbeResult> Answering(const QList<ProbeResult>& results) {
+  QList<ProbeResult> answering;
+  for (const ProbeResult& result : results) {
+    if (result.outcome == ProbeResult::Outcome::Answered) answering << result;
+  }
+  return answering;
+}
+
+PortProbe::PortProbe(int waitMs) : waitMs_(waitMs) {
+  wait_.setSingleShot(true);
+  connect(&wait_, &QTimer::timeout, this, &PortProbe::finishPort);
+}
+
+PortProbe::~PortProbe() {
+  closeLink();
+}
+
+void PortProbe::start(const QList<MappedPort>& ports) {
+  cancel();
+  ports_ = ports;
+  results_.clear();
+  running_ = true;
+  askNext();
+}
+
+void PortProbe::cancel() {
+  wait_.stop();
+  closeLink();
+  running_ = false;
+  finishing_ = false;
+}
+
+void PortProbe::closeLink() {
+  if (!link_) return;
+  link_->onArrived = nullptr;
+  link_->onFailure = nullptr;
+  link_->setPortOpen(false);
+  link_.reset();
+}
+
+void PortProbe::askNext() {
+  while (running_ && results_.size() < ports_.size()) {
+    current_ = ProbeResult{ports_[results_.size()]};
+    if (onAsking) onAsking(current_.port);
+    if (!running_) return;  // cancelled from onAsking
+
+    current_.holders = ProgramsHolding(current_.port.path);
+    if (!current_.holders.isEmpty()) {
+      current_.outcome = ProbeResult::Outcome::Held;
+      results_ << current_;
+      continue;
+    }
+    link_ = std::make_unique<SystemSerialLink>();
+    link_->setCommPort(current_.port.number);
+    link_->pinDevicePath(current_.port.path);
+    std::optional<LinkFailure> failure;
+    if (!link_->setPortOpen(true)) {
+      failure = link_->lastFailure();
+    } else {
+      failure = SendRequest(*link_, AboutRequest());
+    }
+    if (failure) {
+      current_.outcome = ProbeResult::Outcome::NotOpened;
+      current_.failure = failure;
+      closeLink();
+      results_ << current_;
+      continue;
+    }
+    link_->onArrived = [this](const QByteArray& bytes) { arrived(bytes); };
+    link_->onFailure = [this](const LinkFailure&) { queueFinish(); };
+    wait_.start(waitMs_);
+    return;
+  }
+  if (!running_) return;
+  running_ = false;
+  if (onFinished) onFinished(results_);
+}
+
+void PortProbe::arrived(const QByteArray& bytes) {
+  current_.received += bytes;
+  const qsizetype lead = current_.received.indexOf(kAboutLead);
+  if (lead >= 0 && current_.received.size() - lead - 2 >= kAboutTextLength) {
+    queueFinish();  // the whole answer is there: no need to wait longer
+  }
+}
+
+void PortProbe::queueFinish() {
+  // The link is closed from the event loop, never inside one of its own calls.
+  wait_.stop();
+  if (finishing_) return;
+  finishing_ = true;
+  QMetaObject::invokeMethod(this, &PortProbe::finishPort, Qt::QueuedConnection);
+}
+
+void PortProbe::finishPort() {
+  finishing_ = false;
+  if (!running_ || !link_) return;
+  wait_.stop();
+  closeLink();
+  current_.outcome = ClassifyAnswer(current_.received, &current_.aboutText);
+  results_ << current_;
+  askNext();
+}
+
+QList<ProbeResult> ProbePorts(const QList<MappedPort>& ports, int waitMs,
+                              const std::function<void(const MappedPort&)>& asking) {
+  QList<ProbeResult> results;
+  PortProbe probe(waitMs);
+  QEventLoop loop;
+  probe.onAsking = asking;
+  probe.onFinished = [&](const QList<ProbeResult>& done) {
+    results = done;
+    loop.quit();
+  };
+  probe.start(ports);
+  if (probe.running()) loop.exec();
+  return results;
+}
+
+}  // namespace vorlan

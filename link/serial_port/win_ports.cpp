@@ -7,7 +7,6 @@
 #include <setupapi.h>
 
 #include <QList>
-#include <QRegularExpression>
 #include <QString>
 #include <optional>
 
@@ -37,16 +36,6 @@ QString DeviceText(HDEVINFO devices, SP_DEVINFO_DATA& device, DWORD property) {
   return QString::fromWCharArray(text);
 }
 
-// The adapter's USB ids from the device's first hardware id: "USB\VID_1A86&PID_7523&REV_0254", or
-// "FTDIBUS\VID_0403+PID_6001+A50285BIA" where FTDI's own driver enumerates the port.
-std::optional<UsbId> UsbIdOf(const QString& hardwareId) {
-  static const QRegularExpression ids(
-      QStringLiteral("VID_([0-9A-Fa-f]{4})[&+]PID_([0-9A-Fa-f]{4})"));
-  const auto match = ids.match(hardwareId);
-  if (!match.hasMatch()) return std::nullopt;
-  return UsbId{match.captured(1).toUShort(nullptr, 16), match.captured(2).toUShort(nullptr, 16)};
-}
-
 bool IsComName(const QString& name) {
   return name.startsWith(QLatin1String("COM"));
 }
@@ -72,7 +61,7 @@ void AddClassPorts(QList<PresentPort>& ports) {
     RegCloseKey(key);
     // The hardware ids are a list; the first, the most specific, names the ids.
     AddPort(ports, name, DeviceText(devices, device, SPDRP_DEVICEDESC),
-            UsbIdOf(DeviceText(devices, device, SPDRP_HARDWAREID)));
+            UsbIdOfHardwareId(DeviceText(devices, device, SPDRP_HARDWAREID)));
   }
   SetupDiDestroyDeviceInfoList(devices);
 }

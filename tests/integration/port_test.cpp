@@ -96,6 +96,22 @@ TEST(PortNames, TheUdevRuleCoversTheChipTable) {
   EXPECT_EQ(inRule, inTable);
 }
 
+// Windows names an adapter's USB ids in the port's hardware id, in the USB driver's form or FTDI's.
+TEST(UsbChips, IdsFromWindowsHardwareIds) {
+  const std::pair<QString, std::optional<UsbId>> rows[] = {
+      {R"(USB\VID_1A86&PID_7523&REV_0254)", UsbId{0x1a86, 0x7523}},
+      {R"(USB\VID_10c4&PID_ea60)", UsbId{0x10c4, 0xea60}},
+      {R"(FTDIBUS\VID_0403+PID_6001+A50285BIA\0000)", UsbId{0x0403, 0x6001}},
+      {R"(ACPI\PNP0501)", std::nullopt},
+      {R"(USB\VID_1A8&PID_7523)", std::nullopt},
+      {"VID_1A86&PID_7523", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& [hardwareId, ids] : rows) {
+    EXPECT_EQ(UsbIdOfHardwareId(hardwareId), ids) << hardwareId.toStdString();
+  }
+}
+
 // Only ports on a USB-serial adapter and ports the user pinned are asked, each device once.
 TEST(PortFinder, AsksUsbAndPinnedPortsEachDeviceOnce) {
   const QList<MappedPort> mapping = {

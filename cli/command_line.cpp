@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "cli/device_session.h"
 #include "config/backups.h"
@@ -103,6 +105,26 @@ bool NeedsPort(const QString& command, const QStringList& arguments) {
   return true;
 }
 
+// Answers --help, --version and a wrong option and ends the program, as QCommandLineParser::process
+// does, but always on the terminal: on Windows process() answers in a message box when the program
+// has no console window of its own, as when another program starts it.
+void ProcessOnTerminal(QCommandLineParser& parser, const QCoreApplication& app) {
+  auto answer = [](const QString& text, FILE* stream, int exitCode) {
+    std::fputs(text.toUtf8().constData(), stream);
+    std::exit(exitCode);
+  };
+  if (!parser.parse(app.arguments())) {
+    answer(app.applicationName() + QStringLiteral(": ") + parser.errorText() + u'\n', stderr,
+           EXIT_FAILURE);
+  }
+  if (parser.isSet(QStringLiteral("version"))) {
+    answer(app.applicationName() + u' ' + app.applicationVersion() + u'\n', stdout, EXIT_SUCCESS);
+  }
+  if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+    answer(parser.helpText(), stdout, EXIT_SUCCESS);
+  }
+}
+
 }  // namespace
 
 std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
@@ -134,7 +156,7 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
       "command",
       "ports, read, write, verify, diff, check, passcode, about, instruction or message.");
   parser.addPositionalArgument("arguments", "The command's files or text.", "[arguments...]");
-  parser.process(app);
+  ProcessOnTerminal(parser, app);
 
   QStringList positional = parser.positionalArguments();
   if (positional.isEmpty()) return Usage(QStringLiteral("Give a command."));

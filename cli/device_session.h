@@ -13,7 +13,7 @@
 #include "cli/progress_bar.h"
 #include "link/reply.h"
 #include "link/request.h"
-#include "link/serial_port/qt_serial_link.h"
+#include "link/serial_port/system_serial_link.h"
 
 namespace vorlan::cli {
 
@@ -61,7 +61,7 @@ class DeviceSession {
   QString devicePath_;
   int timeoutMs_;
   ExchangeLog& log_;
-  QtSerialLink link_;
+  SystemSerialLink link_;
   ProgressBar progress_;
   QByteArray received_;
   QDeadlineTimer quietUntil_{0};  // no frame before the port is open

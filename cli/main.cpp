@@ -8,6 +8,10 @@
 #include "cli/commands.h"
 #include "cli_version.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 using vorlan::cli::Context;
@@ -36,6 +40,27 @@ int Fail(const Failure& failure) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+  // Everything is written as UTF-8: the console shows it so, whatever its code page was. The
+  // progress line redraws itself with the terminal's escape sequences, which the console obeys
+  // only when asked to.
+  const HANDLE errors = GetStdHandle(STD_ERROR_HANDLE);
+  DWORD previousMode = 0;
+  const bool console = GetConsoleMode(errors, &previousMode) != 0;
+  if (console) SetConsoleMode(errors, previousMode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+  const unsigned previousCodePage = GetConsoleOutputCP();
+  SetConsoleOutputCP(CP_UTF8);
+  struct RestoreConsole {
+    HANDLE errors;
+    bool console;
+    DWORD mode;
+    unsigned codePage;
+    ~RestoreConsole() {
+      SetConsoleOutputCP(codePage);
+      if (console) SetConsoleMode(errors, mode);
+    }
+  } restore{errors, console, previousMode, previousCodePage};
+#endif
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("vorlan_cli"));
   QCoreApplication::setApplicationVersion(QString::fromUtf8(vorlan::cli::kVersion));

@@ -76,7 +76,7 @@ void ProgressBar::show(int done) {
   const QString line = FitProgressLine(label_, done, total_, TerminalColumns());
   if (line.isEmpty()) return;
   // Back to the line's start and clear it: a shorter line leaves nothing of the one before.
-  std::fputs(("\r\033[K" + line).toLocal8Bit().constData(), stderr);
+  std::fputs(("\r\033[K" + line).toUtf8().constData(), stderr);
   std::fflush(stderr);
   drawn_ = true;
 }

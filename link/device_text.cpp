@@ -1,7 +1,6 @@
 #include "link/device_text.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "link/device_codec.h"
 
 namespace vorlan {
 namespace {
@@ -35,7 +34,7 @@ bool IsEscape(char16_t c) {
 }  // namespace
 
 bool DeviceTextAvailable() {
-  return QStringEncoder(codecName).isValid() && QStringDecoder(codecName).isValid();
+  return DeviceCodec(codecName).isValid();
 }
 
 void UseDeviceCodecForTesting(const char* name) {
@@ -43,8 +42,7 @@ void UseDeviceCodecForTesting(const char* name) {
 }
 
 QString DecodeDeviceText(const QByteArray& bytes) {
-  QStringDecoder decoder(codecName, QStringConverter::Flag::Stateless);
-  QStringEncoder encoder(codecName, QStringConverter::Flag::Stateless);
+  DeviceCodec codec(codecName);
   QString text;
   text.reserve(bytes.size());
   for (qsizetype i = 0; i < bytes.size();) {
@@ -57,15 +55,12 @@ QString DecodeDeviceText(const QByteArray& bytes) {
     if (length > 1) {
       // Only a sequence that the encoder turns back into the same bytes is taken as a character.
       const QByteArray sequence = bytes.mid(i, length);
-      const QString decoded = decoder.decode(sequence);
-      if (!decoder.hasError() && QByteArray(encoder.encode(decoded)) == sequence &&
-          !encoder.hasError()) {
-        text += decoded;
+      const std::optional<QString> decoded = codec.decode(sequence);
+      if (decoded && codec.encodeExactly(*decoded) == sequence) {
+        text += *decoded;
         i += length;
         continue;
       }
-      decoder.resetState();
-      encoder.resetState();
     }
     text += QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[i])));
     ++i;
@@ -74,13 +69,13 @@ QString DecodeDeviceText(const QByteArray& bytes) {
 }
 
 QByteArray EncodeDeviceText(const QString& text) {
-  QStringEncoder encoder(codecName, QStringConverter::Flag::Stateless);
+  DeviceCodec codec(codecName);
   QByteArray bytes;
   bytes.reserve(text.size() * 2);
   qsizetype runStart = 0;
   auto flushRun = [&](qsizetype end) {
     if (end > runStart) {
-      bytes += QByteArray(encoder.encode(QStringView(text).mid(runStart, end - runStart)));
+      bytes += codec.encode(QStringView(text).mid(runStart, end - runStart));
     }
   };
   for (qsizetype i = 0; i < text.size(); ++i) {

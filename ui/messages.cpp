@@ -77,7 +77,9 @@ QString RefusalText(const Refusal& refusal, const LanguageData& lang) {
   return {};
 }
 
-QString FailureText(const LinkFailure& failure, const LanguageData& lang) {
+namespace {
+
+QString PortFailureText(const LinkFailure& failure, const LanguageData& lang) {
   using Kind = LinkFailure::Kind;
   const QString& port = failure.port;
   const QString& path = failure.path;
@@ -109,6 +111,18 @@ QString FailureText(const LinkFailure& failure, const LanguageData& lang) {
       return Text(lang.portNotDrained).arg(port, path, QString::number(failure.bytes));
   }
   return {};
+}
+
+}  // namespace
+
+QString NamePortOnce(const QString& text, const QString& port, const QString& path) {
+  if (port.isEmpty() || path != port) return text;
+  QString once = text;
+  return once.replace(QStringLiteral("%1 (%1)").arg(port), port);
+}
+
+QString FailureText(const LinkFailure& failure, const LanguageData& lang) {
+  return NamePortOnce(PortFailureText(failure, lang), failure.port, failure.path);
 }
 
 QString UnlistedWorkModeText(const QString& text, const LanguageData& lang) {

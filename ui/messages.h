@@ -23,6 +23,10 @@ QString FailureText(const LinkFailure& failure, const LanguageData& lang);
 // "minicom (process 1234), ModemManager (process 812)".
 QString HolderList(const QList<PortHolder>& holders, const LanguageData& lang);
 
+// A text that names the port and then its device in brackets, "COM5 (/dev/ttyUSB0)", names it
+// once where the device is the port itself (Windows): "COM5", not "COM5 (COM5)".
+QString NamePortOnce(const QString& text, const QString& port, const QString& path);
+
 // The message for a reply. `callsign` is Callsign as the window shows it once the reply is applied,
 // `hisCallsign` the send field HisCallsign.
 QString ReplyText(const Reply& reply, const QString& callsign, const QString& hisCallsign,

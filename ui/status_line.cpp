@@ -2,6 +2,7 @@
 
 #include "link/com_ports.h"
 #include "params/presets.h"
+#include "ui/messages.h"
 
 namespace vorlan::ui {
 namespace {
@@ -37,7 +38,8 @@ void StatusLine::showPort() {
                      StatusTone::Normal);
     return;
   }
-  view_.showStatus(Text(lang_.statusOpen).arg(portName(), link_.devicePath()), {},
+  const QString path = link_.devicePath();
+  view_.showStatus(NamePortOnce(Text(lang_.statusOpen).arg(portName(), path), portName(), path), {},
                    StatusTone::Normal);
 }
 
@@ -60,9 +62,10 @@ void StatusLine::showNoAnswer() {
   late_ = true;
   const QString path = link_.devicePath();
   view_.showStatus(Text(lang_.statusNoAnswer).arg(portName()),
-                   Text(lang_.statusNoAnswerDetail)
-                       .arg(portName(), path)
-                       .arg(noAnswerDelayMs_ / 1000.0, 0, 'f', 1),
+                   NamePortOnce(Text(lang_.statusNoAnswerDetail)
+                                    .arg(portName(), path)
+                                    .arg(noAnswerDelayMs_ / 1000.0, 0, 'f', 1),
+                                portName(), path),
                    StatusTone::Warning);
 }
 

@@ -7,9 +7,6 @@ LinkFailure::Kind OpenFailureKind(QSerialPort::SerialPortError error, bool acces
     case QSerialPort::DeviceNotFoundError:
       return LinkFailure::Kind::Missing;
     case QSerialPort::PermissionError:
-#ifdef Q_OS_WIN
-      accessible = true;  // Windows denies access to a port that another program has open
-#endif
       return accessible ? LinkFailure::Kind::Busy : LinkFailure::Kind::NoPermission;
     default:
       return LinkFailure::Kind::OpenFailed;

@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#ifndef Q_OS_WIN
 #include <QSerialPortInfo>
+#endif
 #include <algorithm>
 #include <tuple>
 
@@ -103,6 +105,7 @@ QList<MappedPort> PortMapping(const QList<PresentPort>& present, const Environme
   return mapping;
 }
 
+#ifndef Q_OS_WIN  // on Windows the system's port list (win_ports.cpp)
 QList<PresentPort> PresentPorts() {
   QList<PresentPort> ports;
   for (const auto& info : QSerialPortInfo::availablePorts()) {
@@ -114,6 +117,7 @@ QList<PresentPort> PresentPorts() {
   }
   return ports;
 }
+#endif
 
 QString DevicePathForPort(int n) {
 #ifdef Q_OS_WIN

@@ -8,7 +8,7 @@
 
 #include "link/requests.h"
 #include "link/serial_port/port_holders.h"
-#include "link/serial_port/qt_serial_link.h"
+#include "link/serial_port/system_serial_link.h"
 
 namespace vorlan {
 namespace {
@@ -102,7 +102,7 @@ void PortProbe::askNext() {
       results_ << current_;
       continue;
     }
-    link_ = std::make_unique<QtSerialLink>();
+    link_ = std::make_unique<SystemSerialLink>();
     link_->setCommPort(current_.port.number);
     link_->pinDevicePath(current_.port.path);
     std::optional<LinkFailure> failure;

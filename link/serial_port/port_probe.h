@@ -16,7 +16,7 @@
 
 namespace vorlan {
 
-class QtSerialLink;
+class ThresholdLink;
 
 struct ProbeResult {
   enum class Outcome {
@@ -76,7 +76,7 @@ class PortProbe : public QObject {
   QList<MappedPort> ports_;
   QList<ProbeResult> results_;
   ProbeResult current_;
-  std::unique_ptr<QtSerialLink> link_;
+  std::unique_ptr<ThresholdLink> link_;
   QTimer wait_;
 };
 

@@ -4,10 +4,8 @@
 #include <QMetaObject>
 #include <QThread>
 
-#include "link/com_ports.h"
 #include "link/serial_port/link_failures.h"
 #include "link/serial_port/port_holders.h"
-#include "link/serial_port/port_names.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/ioctl.h>
@@ -36,36 +34,14 @@ bool IsHangUp(QSerialPort::SerialPortError error) {
 
 }  // namespace
 
-QtSerialLink::QtSerialLink(QObject* parent) : QObject(parent) {
+QtSerialLink::QtSerialLink(QObject* parent) : ThresholdLink(parent) {
   connect(&port_, &QSerialPort::readyRead, this, &QtSerialLink::receive);
   connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialLink::portError);
 }
 
 QtSerialLink::~QtSerialLink() {
-  onComm = nullptr;
-  onFailure = nullptr;
-  onReceived = nullptr;
-  onArrived = nullptr;
+  forgetCallbacks();
   closePort();
-}
-
-LinkFailure QtSerialLink::failure(LinkFailure::Kind kind, const QString& reason, int bytes) const {
-  const int number = port_.isOpen() ? openPort_ : commPort_;
-  return {kind, PortText(number), port_.isOpen() ? path_ : pathFor(number), reason, bytes};
-}
-
-bool QtSerialLink::fail(LinkFailure::Kind kind, const QString& reason, int bytes) {
-  lastFailure_ = failure(kind, reason, bytes);
-  return false;
-}
-
-bool QtSerialLink::setCommPort(int port) {
-  if (port < 1) {
-    lastFailure_ = {LinkFailure::Kind::Unmapped, PortText(port), {}};
-    return false;
-  }
-  commPort_ = port;  // the open port, if any, stays open until it is closed
-  return true;
 }
 
 bool QtSerialLink::setPortOpen(bool open) {
@@ -74,10 +50,10 @@ bool QtSerialLink::setPortOpen(bool open) {
     return true;
   }
   if (port_.isOpen()) {
-    if (openPort_ == commPort_) return true;
+    if (openPortNumber() == commPort()) return true;
     closePort();
   }
-  const QString path = pathFor(commPort_);
+  const QString path = pathFor(commPort());
   if (path.isEmpty()) return failToOpen(LinkFailure::Kind::Unmapped);
 
   port_.setPortName(path);
@@ -93,29 +69,21 @@ bool QtSerialLink::setPortOpen(bool open) {
     port_.clearError();
     return failToOpen(kind, reason);
   }
-  openPort_ = commPort_;
-  path_ = path;
   hangUpQueued_ = false;
-  inBuffer_.clear();
+  opened(path);
   return true;
 }
 
 bool QtSerialLink::failToOpen(LinkFailure::Kind kind, const QString& reason) {
-  fail(kind, reason);
-  Diagnose(lastFailure_);
-  return false;
-}
-
-QString QtSerialLink::pathFor(int number) const {
-  return pinnedPath_.isEmpty() ? DevicePathForPort(number) : pinnedPath_;
+  LinkFailure failed = failure(kind, reason);
+  Diagnose(failed);
+  return fail(failed);
 }
 
 void QtSerialLink::closePort() {
   if (port_.isOpen()) port_.close();
   port_.clearError();
-  inBuffer_.clear();
-  threshold_ = 0;
-  armed_ = false;
+  closed();
 }
 
 bool QtSerialLink::clearBuffer(QSerialPort::Direction direction) {
@@ -130,8 +98,7 @@ bool QtSerialLink::failOnPortError(LinkFailure::Kind kind) {
   if (IsHangUp(port_.error())) {
     const LinkFailure hungUp = failure(LinkFailure::Kind::HungUp, reason);
     closePort();  // reported here, once, not again through onFailure
-    lastFailure_ = hungUp;
-    return false;
+    return fail(hungUp);
   }
   port_.clearError();
   return fail(kind, reason);
@@ -143,7 +110,7 @@ bool QtSerialLink::clearOutBuffer() {
 
 bool QtSerialLink::clearInBuffer() {
   if (!clearBuffer(QSerialPort::Input)) return false;
-  inBuffer_.clear();
+  discardInput();
   return true;
 }
 
@@ -192,51 +159,8 @@ bool QtSerialLink::drain(int timeoutMs) {
   return true;
 }
 
-bool QtSerialLink::setRThreshold(int n) {
-  if (n > 0 && !port_.isOpen()) return fail(LinkFailure::Kind::NotOpen);
-  threshold_ = n > 0 ? n : 0;
-  armed_ = threshold_ > 0;
-  scheduleDelivery();
-  return true;
-}
-
-QByteArray QtSerialLink::input() {
-  if (inputLen_ <= 0 || inBuffer_.size() < inputLen_) return {};
-  QByteArray taken = inBuffer_.left(inputLen_);
-  inBuffer_.remove(0, inputLen_);
-  return taken;
-}
-
 void QtSerialLink::receive() {
-  const QByteArray bytes = port_.readAll();
-  if (onArrived && !bytes.isEmpty()) onArrived(bytes);
-  const qsizetype room = kInBufferSize - inBuffer_.size();
-  inBuffer_ += bytes.left(room);  // the rest is lost, as on a full receive buffer
-  if (onReceived && !bytes.isEmpty()) onReceived(inBufferCount());
-  scheduleDelivery();
-}
-
-void QtSerialLink::scheduleDelivery() {
-  if (deliveryQueued_ || !armed_ || inBuffer_.size() < threshold_) return;
-  deliveryQueued_ = true;
-  QMetaObject::invokeMethod(this, &QtSerialLink::deliver, Qt::QueuedConnection);
-}
-
-void QtSerialLink::deliver() {
-  deliveryQueued_ = false;
-  if (inHandler_ || !armed_ || !port_.isOpen() || inBuffer_.size() < threshold_) return;
-  armed_ = false;
-  inHandler_ = true;
-  commEvent_ = kCommEventReceive;
-  struct Leave {
-    QtSerialLink* link;
-    ~Leave() {
-      link->inHandler_ = false;
-      link->commEvent_ = 0;
-    }
-  } leave{this};
-  if (onComm) onComm();
-  scheduleDelivery();  // the handler may have armed a threshold that is already reached
+  received(port_.readAll());
 }
 
 void QtSerialLink::portError(QSerialPort::SerialPortError error) {
@@ -251,8 +175,7 @@ void QtSerialLink::hangUp() {
   if (!port_.isOpen()) return;
   const LinkFailure hungUp = failure(LinkFailure::Kind::HungUp, port_.errorString());
   closePort();
-  lastFailure_ = hungUp;
-  if (onFailure) onFailure(hungUp);
+  reportLost(hungUp);
 }
 
 }  // namespace vorlan

@@ -1,5 +1,6 @@
 #include "link/serial_port/usb_chips.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 
@@ -37,6 +38,14 @@ QString UsbIdText(UsbId id) {
   return QStringLiteral("%1:%2")
       .arg(id.vendor, 4, 16, QChar('0'))
       .arg(id.product, 4, 16, QChar('0'));
+}
+
+std::optional<UsbId> UsbIdOfHardwareId(const QString& hardwareId) {
+  static const QRegularExpression ids(
+      QStringLiteral("\\\\VID_([0-9A-Fa-f]{4})[&+]PID_([0-9A-Fa-f]{4})"));
+  const auto match = ids.match(hardwareId);
+  if (!match.hasMatch()) return std::nullopt;
+  return UsbId{match.captured(1).toUShort(nullptr, 16), match.captured(2).toUShort(nullptr, 16)};
 }
 
 }  // namespace vorlan

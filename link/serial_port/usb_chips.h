@@ -31,4 +31,9 @@ std::optional<std::string_view> UsbChipName(UsbId id);
 // "1a86:7523", as lsusb and udev write it.
 QString UsbIdText(UsbId id);
 
+// The ids in a Windows hardware id: "USB\VID_1A86&PID_7523&REV_0254", or
+// "FTDIBUS\VID_0403+PID_6001+A50285BIA" where FTDI's own driver enumerates the port; nothing for
+// a port that is not on USB ("ACPI\PNP0501").
+std::optional<UsbId> UsbIdOfHardwareId(const QString& hardwareId);
+
 }  // namespace vorlan

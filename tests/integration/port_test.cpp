@@ -5,8 +5,14 @@
 #include <QFile>
 #include <QRegularExpression>
 
-#include "fake_view.h"
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include "link/serial_port/win_link_failures.h"
+#else
 #include "link/serial_port/link_failures.h"
+#endif
+#include "fake_view.h"
 #include "link/serial_port/port_arrival.h"
 #include "link/serial_port/port_names.h"
 #include "link/serial_port/port_probe.h"
@@ -89,6 +95,22 @@ TEST(PortNames, TheUdevRuleCoversTheChipTable) {
   QStringList inTable;
   for (const UsbChip& chip : UsbSerialChips()) inTable << UsbIdText(chip.id);
   EXPECT_EQ(inRule, inTable);
+}
+
+// Windows names an adapter's USB ids in the port's hardware id, in the USB driver's form or FTDI's.
+TEST(UsbChips, IdsFromWindowsHardwareIds) {
+  const std::pair<QString, std::optional<UsbId>> rows[] = {
+      {R"(USB\VID_1A86&PID_7523&REV_0254)", UsbId{0x1a86, 0x7523}},
+      {R"(USB\VID_10c4&PID_ea60)", UsbId{0x10c4, 0xea60}},
+      {R"(FTDIBUS\VID_0403+PID_6001+A50285BIA\0000)", UsbId{0x0403, 0x6001}},
+      {R"(ACPI\PNP0501)", std::nullopt},
+      {R"(USB\VID_1A8&PID_7523)", std::nullopt},
+      {"VID_1A86&PID_7523", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& [hardwareId, ids] : rows) {
+    EXPECT_EQ(UsbIdOfHardwareId(hardwareId), ids) << hardwareId.toStdString();
+  }
 }
 
 // Only ports on a USB-serial adapter and ports the user pinned are asked, each device once.
@@ -176,6 +198,19 @@ TEST(PortBox, OnlyAnEntryOpensAPortAndAFailedStepEndsThePick) {
   }
 }
 
+#ifdef Q_OS_WIN
+TEST(PortFailures, OpenErrorsMapToTheirKind) {
+  using K = LinkFailure::Kind;
+  EXPECT_EQ(OpenFailureKind(ERROR_FILE_NOT_FOUND), K::Missing);
+  EXPECT_EQ(OpenFailureKind(ERROR_PATH_NOT_FOUND), K::Missing);
+  EXPECT_EQ(OpenFailureKind(ERROR_ACCESS_DENIED), K::Busy);  // another program has the port
+  EXPECT_EQ(OpenFailureKind(ERROR_SHARING_VIOLATION), K::Busy);
+  EXPECT_EQ(OpenFailureKind(ERROR_INVALID_PARAMETER), K::OpenFailed);
+  EXPECT_TRUE(DeviceGone(ERROR_DEVICE_NOT_CONNECTED));
+  EXPECT_FALSE(DeviceGone(ERROR_INVALID_PARAMETER));
+  EXPECT_FALSE(SystemErrorText(ERROR_FILE_NOT_FOUND).isEmpty());
+}
+#else
 TEST(PortFailures, OpenErrorsMapToTheirKind) {
   using K = LinkFailure::Kind;
   EXPECT_EQ(OpenFailureKind(QSerialPort::DeviceNotFoundError, true), K::Missing);
@@ -183,6 +218,7 @@ TEST(PortFailures, OpenErrorsMapToTheirKind) {
   EXPECT_EQ(OpenFailureKind(QSerialPort::PermissionError, true), K::Busy);
   EXPECT_EQ(OpenFailureKind(QSerialPort::UnsupportedOperationError, true), K::OpenFailed);
 }
+#endif
 
 // Every failure names the port, the device and the remedy, in each build's words.
 TEST(PortFailures, MessagesInBothBuilds) {
@@ -231,6 +267,13 @@ TEST(PortFailures, MessagesInBothBuilds) {
        {K::Busy, "COM4", "/dev/ttyUSB0"},
        "Cannot open COM4 (/dev/ttyUSB0): another program is using the port. Close it and pick "
        "the port again."},
+      // On Windows the port is its own device: named once.
+      {EnglishLanguage(),
+       {K::Busy, "COM5", "COM5"},
+       "Cannot open COM5: another program is using the port. Close it and pick the port again."},
+      {ChineseLanguage(),
+       {K::HungUp, "COM5", "COM5"},
+       "COM5 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。"},
       {EnglishLanguage(),
        {K::OpenFailed, "COM4", "/dev/ttyS0", "Unsupported operation"},
        "Cannot open COM4 (/dev/ttyS0): Unsupported operation"},

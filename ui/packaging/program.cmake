@@ -40,12 +40,10 @@ function(vorlan_add_setup_program language language_library)
   configure_file(${packaging}/man/vorlan_setup.1.in ${generated}/${target}.1 @ONLY)
   set(sources ${PROJECT_SOURCE_DIR}/ui/main.cpp
               ${PROJECT_SOURCE_DIR}/ui/lang/${language}/${language}_build.cpp)
-  if(WIN32)
-    configure_file(${templates}/version.rc.in ${generated}/version.rc @ONLY)
-    list(APPEND sources ${generated}/version.rc)
-  endif()
-
   add_executable(${target} WIN32 ${sources})
+  if(WIN32)
+    vorlan_windows_resources(${target})
+  endif()
   target_include_directories(${target} PRIVATE ${generated})
   target_link_libraries(${target} PRIVATE vorlan_ui ${language_library} vorlan_serial_port)
 

@@ -357,7 +357,8 @@ void MainWindow::connectHandlers() {
   for (const auto& [which, name] : kButtons) {
     auto* button = qobject_cast<QPushButton*>(controls_.value(Text(name)));
     Q_ASSERT_X(button, "MainWindow", "the layout lacks a button");
-    if (button) connect(button, &QPushButton::clicked, this, [this, which] { press(which); });
+    if (button)
+      connect(button, &QPushButton::clicked, this, [this, which = which] { press(which); });
   }
   // Only picking an entry opens a port; typing into the box does nothing. Left alone, the editable
   // box takes a typed text that matches an entry as picked when the user presses Enter or leaves

@@ -25,14 +25,14 @@ SaveInfo ThisProgram(const std::optional<ReadOrigin>& read = std::nullopt) {
 }  // namespace
 
 void ConfigActions::open(const QString& path) {
-  const auto opened = OpenConfiguration(path, view_.parameters());
+  const auto opened = OpenConfiguration(path, values());
   if (const auto* problem = std::get_if<ConfigProblem>(&opened)) {
     view_.showMessage(OpenProblemText(*problem, lang_));
     return;
   }
   const auto& configuration = std::get<OpenedConfiguration>(opened);
   view_.showParameters(configuration.params);
-  if (configuration.readBack && deviceValuesShown) deviceValuesShown();
+  if (configuration.readBack && deviceValuesShown) deviceValuesShown(configuration.params);
   view_.showMessage(OpenedText(path, configuration, lang_));
 }
 
@@ -41,7 +41,7 @@ void ConfigActions::saveAs(const QString& path) {
     view_.showMessage(UnlistedWorkModeNotSavedText(*unlisted, lang_));
     return;
   }
-  if (const auto problem = SaveConfiguration(path, view_.parameters(), ThisProgram())) {
+  if (const auto problem = SaveConfiguration(path, values(), ThisProgram())) {
     view_.showMessage(SaveProblemText(*problem, lang_));
   }
 }

@@ -35,9 +35,14 @@ class ConfigActions {
   const QString& backupFolder() const { return backupFolder_; }
 
   // Told when an opened file holds a read-back: the window now shows a device's own values.
-  std::function<void()> deviceValuesShown;
+  std::function<void(const ParameterSet& deviceSent)> deviceValuesShown;
+  // The window's values as Write would send them (the device's own codes kept); without it, the
+  // controls' values.
+  std::function<ParameterSet()> windowValues;
 
  private:
+  ParameterSet values() const { return windowValues ? windowValues() : view_.parameters(); }
+
   WindowView& view_;
   SerialLink& link_;
   const LanguageData& lang_;

@@ -385,7 +385,10 @@ void MainWindow::connectHandlers() {
   actions_.backUpReadBack = [this](const ParameterSet& readBack) {
     return config_.backUp(readBack);
   };
-  config_.deviceValuesShown = [this] { actions_.takeShownAsDeviceValues(); };
+  config_.deviceValuesShown = [this](const ParameterSet& deviceSent) {
+    actions_.takeShownAsDeviceValues(deviceSent);
+  };
+  config_.windowValues = [this] { return actions_.parameters(); };
 }
 
 void MainWindow::press(Button button) {

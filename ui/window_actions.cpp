@@ -45,8 +45,9 @@ void WindowActions::write() {
     view_.showMessage(UnlistedWorkModeText(*unlisted, lang_));
     return;
   }
-  const ParameterSet params = view_.parameters();
-  const std::vector<Field> typed = fieldsTheUserGave(params);
+  const ParameterSet shown = view_.parameters();
+  const std::vector<Field> typed = fieldsTheUserGave(shown);
+  const ParameterSet params = withDeviceValues(shown);
   if (auto refusal = CheckForms(params, typed)) {
     view_.showMessage(RefusalText(*refusal, lang_));
     return;
@@ -70,6 +71,7 @@ void WindowActions::read() {
 void WindowActions::factoryReset() {
   view_.showParameters(InitialParameters(lang_.servers));
   view_.showSendFields(FactorySendFields());
+  deviceValues_.reset();  // the window holds the tool's values now, not a device's
   status_.factoryReset();
 }
 
@@ -116,7 +118,7 @@ void WindowActions::receive() {
   if (reply->outcome == Reply::Outcome::ReadBack) {
     ApplyReadBack(reply->readBack, params);
     view_.showParameters(params);
-    takeShownAsDeviceValues();
+    takeShownAsDeviceValues(params);
     if (backUpReadBack) {
       backupProblem = backUpReadBack(ReadBackParameters(reply->readBack));
     }
@@ -128,8 +130,24 @@ void WindowActions::receive() {
   if (!backupProblem.isEmpty()) view_.showMessage(backupProblem);
 }
 
-void WindowActions::takeShownAsDeviceValues() {
+void WindowActions::takeShownAsDeviceValues(const ParameterSet& deviceSent) {
   deviceValues_ = view_.parameters();
+  deviceSent_ = deviceSent;
+}
+
+ParameterSet WindowActions::parameters() const {
+  return withDeviceValues(view_.parameters());
+}
+
+ParameterSet WindowActions::withDeviceValues(ParameterSet params) const {
+  if (!deviceValues_) return params;
+  // A control shows what its list or its width can hold: a work mode or enable code outside the
+  // lists shows as some entry or tick. While the user leaves a control alone, the device's own
+  // value is what goes back.
+  for (const auto& f : ParameterTable()) {
+    if (params.sameValue(f.key, *deviceValues_)) params.copyValue(f.key, deviceSent_);
+  }
+  return params;
 }
 
 void WindowActions::closePort() {

@@ -34,9 +34,12 @@ class WindowActions {
 
   // A failure the link met on its own (device unplugged).
   void reportFailure(const LinkFailure& failure);
-  // The window now shows a device's own values (a file that holds a read-back was opened): like
-  // a read-back's, they are sent as they are until the user changes them.
-  void takeShownAsDeviceValues();
+  // The window now shows a device's own values (read, or from a file that holds a read-back):
+  // they are sent as they are until the user changes them, codes the window cannot show included.
+  void takeShownAsDeviceValues(const ParameterSet& deviceSent);
+  // The window's values, with the device's own work-mode and enable codes in the fields the user
+  // left alone: what Write sends and Save as keeps.
+  ParameterSet parameters() const;
 
   StatusLine& status() { return status_; }
 
@@ -51,6 +54,8 @@ class WindowActions {
   // The fields whose values are the user's: all of them until a device's values were shown, then
   // those changed since.
   std::vector<Field> fieldsTheUserGave(const ParameterSet& params) const;
+  // The window's values with the device's own in the fields the user left alone.
+  ParameterSet withDeviceValues(ParameterSet shown) const;
 
   WindowView& view_;
   SerialLink& link_;
@@ -59,6 +64,8 @@ class WindowActions {
   // What the window showed when it last took a device's values: a field that still holds its
   // value then is the device's, not the user's, and is not judged by its form.
   std::optional<ParameterSet> deviceValues_;
+  // The device's values themselves, with the codes the window cannot show.
+  ParameterSet deviceSent_;
 };
 
 }  // namespace vorlan::ui

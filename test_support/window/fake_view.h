@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include "params/field_table.h"
 #include "params/presets.h"
 #include "qt_print.h"
 #include "ui/language_data.h"
@@ -31,8 +32,15 @@ class FakeView : public ui::WindowView {
   ParameterSet parameters() const override { return params; }
   std::optional<QString> unlistedWorkMode() const override { return unlisted; }
   SendFields sendFields() const override { return send; }
+  // As the window's controls: a work mode outside the list leaves the box alone, and a tick box
+  // holds on or off, never a code.
   void showParameters(const ParameterSet& p) override {
+    const char workMode = IsListedWorkMode(p.workMode()) ? p.workMode() : params.workMode();
     params = p;
+    params.setWorkMode(workMode);
+    for (const auto& f : ParameterTable()) {
+      if (f.kind == FieldKind::Flag) params.setFlag(f.key, p.flag(f.key));
+    }
     ++shown;
     if (journal) *journal << "Show";
   }

@@ -122,8 +122,9 @@ TEST(LosslessValues, ATextThatCannotGoOnTheLineAsItselfNeverMatches) {
   EXPECT_FALSE(EncodesExactly(QStringLiteral("AB") + QChar(0xD800)));
 }
 
-// The backup of the read holds the device's values, not what the window held before.
-TEST(LosslessValues, TheWindowBacksUpTheReadBackNotWhatItShows) {
+// The backup of the read holds the device's values, not what the window shows; and a write after
+// the read sends the device's codes back while their controls are left alone.
+TEST(LosslessValues, TheWindowKeepsTheDevicesCodesItCannotShow) {
   const LanguageData& en = EnglishLanguage();
   RecordingLink link;
   FakeView view(en);
@@ -144,6 +145,21 @@ TEST(LosslessValues, TheWindowBacksUpTheReadBackNotWhatItShows) {
   EXPECT_EQ(backedUp->keptCode(Field::Server1Enable), '9');
   EXPECT_TRUE(backedUp->flag(Field::Server2Enable));
   EXPECT_EQ(backedUp->text(Field::Callsign), "CODES-7     ");
+
+  const auto codesSent = [&] {
+    link.open = true;
+    link.sent.clear();
+    actions.write();
+    if (link.sent.size() < kServer2Column) return QByteArray();
+    return QByteArray() + link.sent[kWorkModeColumn - 1] + link.sent[kServer1Column - 1] +
+           link.sent[kServer2Column - 1];
+  };
+  view.params.setText(Field::Callsign, "BG7ABC-9");
+  EXPECT_EQ(codesSent(), "792");
+  // The user picks a work mode and ticks the first server: the window's values go.
+  view.params.setWorkMode('3');
+  view.params.setFlag(Field::Server1Enable, true);
+  EXPECT_EQ(codesSent(), "312");
 }
 
 }  // namespace

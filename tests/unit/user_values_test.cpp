@@ -219,7 +219,7 @@ TEST(UserValues, TheWindowRefusesATypedValueOfTheWrongForm) {
     ParameterSet device = InitialParameters(lang->servers);
     device.setText(Field::TxDelay, " 5");
     view.params = device;
-    actions.takeShownAsDeviceValues();
+    actions.takeShownAsDeviceValues(device);
     view.params.setText(Field::Callsign, "BG7ABC-9");
     link.log.clear();
     actions.write();

@@ -250,9 +250,10 @@ unsigned long WinSerialLink::startWrite() {
   outQueue_.clear();
   const BOOL ok = WriteFile(io_->port, write.buffer.constData(), DWORD(write.buffer.size()),
                             nullptr, &write.overlapped);
-  if (!ok && GetLastError() != ERROR_IO_PENDING) {
+  const DWORD error = ok ? 0 : GetLastError();  // taken before anything else can change it
+  if (error && error != ERROR_IO_PENDING) {
     write.buffer.clear();
-    return GetLastError();
+    return error;
   }
   write.pending = true;
   write.startError = 0;

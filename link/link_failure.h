@@ -19,6 +19,7 @@ struct LinkFailure {
     Unmapped,      // no device stands for the port number on this machine
     Missing,       // the device path does not exist
     Busy,          // another program holds the port
+    StaleLock,     // a lock file left by a process that has ended keeps the port shut
     NoPermission,  // this user may not open the device
     OpenFailed,    // any other failure to open; `reason` says what
     NotOpen,       // a request with no port open
@@ -34,7 +35,8 @@ struct LinkFailure {
   QString path;         // the device it stands for, e.g. "/dev/ttyUSB0"; may be empty
   QString reason = {};  // the system's own words, where it gave any
   int bytes = 0;
-  // Busy: the programs that have the device open, where the system lets this user see them.
+  // Busy: the programs that have the device open or hold a lock on it, where the system lets this
+  // user see them. StaleLock: the process that left the lock file, which has ended.
   QList<PortHolder> holders = {};
   // Busy, Missing, Unmapped: services that take such ports and are running (ModemManager, brltty).
   QList<PortHolder> takers = {};
@@ -42,6 +44,8 @@ struct LinkFailure {
   QString group = {};
   // NoPermission: the user has joined `group` since this login began: a new login gives access.
   bool newLoginNeeded = false;
+  // StaleLock: the lock file this user may not remove.
+  QString lockFile = {};
 
   bool operator==(const LinkFailure&) const = default;
 };

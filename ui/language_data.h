@@ -80,8 +80,11 @@ struct FinderTexts {
   std::string_view resultAnswered;   // %2 its about text
   std::string_view resultSilent;     // %2 the seconds waited
   std::string_view resultOther;      // %2 what came, in hex
+  std::string_view resultShort;      // %2 of %3 bytes of the answer came in %4 s: %5 its text
   std::string_view resultHeld;       // %2 the programs that have it open
   std::string_view resultNotOpened;  // %2 why, as the failure message says it
+  std::string_view othersUnseen;     // after the line of a port asked: other users' programs
+                                     // could not be seen
 };
 
 // The configuration check and the APRS-IS passcode. A finding's text takes the finding's values as
@@ -150,6 +153,7 @@ struct LanguageData {
   std::string_view portMissing;            // the device path does not exist
   std::string_view portBusy;               // another program holds the port
   std::string_view portBusyBy;             // the same, %3 the programs that have it open
+  std::string_view portStaleLock;          // %3 a lock file left by %4, a process that has ended
   std::string_view holderName;             // %1 a program's name, %2 its process number
   std::string_view portBusyModemManager;   // appended when ModemManager holds it, or for ttyACM
   std::string_view portTakenByBrltty;      // appended when brltty holds it or runs (CH340 cables)

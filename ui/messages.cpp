@@ -93,6 +93,9 @@ QString PortFailureText(const LinkFailure& failure, const LanguageData& lang) {
                   ? Text(lang.portBusy).arg(port, path)
                   : Text(lang.portBusyBy).arg(port, path, HolderList(failure.holders, lang))) +
              TakerRemedies(failure, lang);
+    case Kind::StaleLock:
+      return Text(lang.portStaleLock)
+          .arg(port, path, failure.lockFile, QString::number(failure.holders.value(0).pid));
     case Kind::NoPermission:
       return NoPermissionText(failure, lang);
     case Kind::OpenFailed:

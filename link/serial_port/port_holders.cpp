@@ -6,12 +6,15 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "link/serial_port/lock_files.h"
+
 #ifdef Q_OS_LINUX
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <vector>
 #endif
 
@@ -56,11 +59,15 @@ QList<QString> ProcessDirs(const QString& procRoot) {
 
 }  // namespace
 
-QList<PortHolder> ProgramsHolding(const QString& devicePath, const QString& procRoot) {
+QList<PortHolder> ProgramsHolding(const QString& devicePath, const QString& procRoot,
+                                  bool* allSeen) {
   QList<PortHolder> holders;
+  if (allSeen) *allSeen = true;
 #ifdef Q_OS_LINUX
   const QString device = QFileInfo(devicePath).canonicalFilePath();
   if (device.isEmpty()) return holders;
+  // With /proc mounted hidepid, other users' processes are not even listed; init always runs.
+  if (allSeen && !QFileInfo::exists(procRoot + QStringLiteral("/1"))) *allSeen = false;
   static const QRegularExpression ptsPath(QStringLiteral("^/dev/pts/(\\d+)$"));
   const auto pts = ptsPath.match(device);
   const int ptsIndex = pts.hasMatch() ? pts.captured(1).toInt() : -1;
@@ -69,6 +76,8 @@ QList<PortHolder> ProgramsHolding(const QString& devicePath, const QString& proc
     bool holdsDevice = false;
     bool holdsMaster = false;
     const QDir fds(processDir + "/fd");
+    if (allSeen && ::access(fds.path().toLocal8Bit().constData(), R_OK) != 0 && errno != ENOENT)
+      *allSeen = false;  // another user's process (one that ended meanwhile hides nothing)
     for (const QString& fd :
          fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
       const QString target = QFile::symLinkTarget(fds.filePath(fd));
@@ -138,13 +147,33 @@ DeviceGroup DeviceGroupOf(const QString& devicePath) {
   return group;
 }
 
+QList<PortHolder> PortHolders(const QString& devicePath) {
+  QList<PortHolder> holders = ProgramsHolding(devicePath);
+  for (const PortLockFile& lock : LockFilesOf(devicePath)) {
+    const bool named = std::any_of(holders.begin(), holders.end(),
+                                   [&](const PortHolder& h) { return h.pid == lock.pid; });
+    if (lock.live && !named) holders << PortHolder{lock.program, lock.pid};
+  }
+  return holders;
+}
+
 void Diagnose(LinkFailure& failure) {
   using Kind = LinkFailure::Kind;
   switch (failure.kind) {
-    case Kind::Busy:
-      failure.holders = ProgramsHolding(failure.path);
+    case Kind::Busy: {
+      failure.holders = PortHolders(failure.path);
       failure.takers = RunningPrograms(kPortTakers);
+      if (!failure.holders.isEmpty()) break;
+      // Nobody holds it, yet the open was refused: by a lock file this user cannot remove.
+      for (const PortLockFile& lock : LockFilesOf(failure.path)) {
+        if (lock.live) continue;
+        failure.kind = Kind::StaleLock;
+        failure.holders = {PortHolder{lock.program, lock.pid}};
+        failure.lockFile = lock.file;
+        break;
+      }
       break;
+    }
     case Kind::Missing:
     case Kind::Unmapped:
       failure.takers = RunningPrograms({QStringLiteral("brltty")});

@@ -11,9 +11,12 @@ namespace vorlan {
 
 // The programs that have the device open (on Linux: every process whose open files this user may
 // read, all of them for root; elsewhere none). The process that holds a pseudo-terminal's master
-// side is the line's other end, not a user of the port, and is left out.
+// side is the line's other end, not a user of the port, and is left out. `allSeen`, when given,
+// tells whether the open files of every process could be read (not so for an ordinary user:
+// other users' processes are hidden from it).
 QList<PortHolder> ProgramsHolding(const QString& devicePath,
-                                  const QString& procRoot = QStringLiteral("/proc"));
+                                  const QString& procRoot = QStringLiteral("/proc"),
+                                  bool* allSeen = nullptr);
 
 // The running programs whose name is one of `names`.
 QList<PortHolder> RunningPrograms(const QStringList& names,
@@ -30,8 +33,13 @@ struct DeviceGroup {
 // The group that may read and write the device, when that is a group a user joins (not root).
 DeviceGroup DeviceGroupOf(const QString& devicePath);
 
+// The programs that hold the device: those that have it open, and those whose lock file on it
+// (under any of its names) is live.
+QList<PortHolder> PortHolders(const QString& devicePath);
+
 // Fills in what the system tells about a failure to open: the holders and running takers of a
-// busy port, the takers when the port is missing, the group of a forbidden one.
+// busy port (a busy port whose only lock is a stale one becomes StaleLock), the takers when the
+// port is missing, the group of a forbidden one.
 void Diagnose(LinkFailure& failure);
 
 }  // namespace vorlan

@@ -3,8 +3,10 @@
 #include <QDeadlineTimer>
 #include <QMetaObject>
 #include <QThread>
+#include <algorithm>
 
 #include "link/serial_port/link_failures.h"
+#include "link/serial_port/lock_files.h"
 #include "link/serial_port/port_holders.h"
 
 #ifdef Q_OS_UNIX
@@ -23,6 +25,12 @@ bool Accessible(const QString& path) {
   Q_UNUSED(path);
   return true;
 #endif
+}
+
+// A lock file another program that still runs took on the device, under any of its names.
+bool LiveLockOn(const QString& path) {
+  const QList<PortLockFile> locks = LockFilesOf(path);
+  return std::any_of(locks.begin(), locks.end(), [](const PortLockFile& l) { return l.live; });
 }
 
 // Errors after which the port is gone: Linux may report a hang-up as an endless run of read
@@ -55,6 +63,12 @@ bool QtSerialLink::setPortOpen(bool open) {
   }
   const QString path = pathFor(commPort());
   if (path.isEmpty()) return failToOpen(LinkFailure::Kind::Unmapped);
+  // Before Qt's open touches the line settings: a device another program holds, by whatever name,
+  // is left as it is.
+  if (claim_.claim(path) == DeviceClaim::Result::Held || LiveLockOn(path)) {
+    claim_.release();
+    return failToOpen(LinkFailure::Kind::Busy);
+  }
 
   port_.setPortName(path);
   port_.setBaudRate(kBaudRate);
@@ -67,6 +81,7 @@ bool QtSerialLink::setPortOpen(bool open) {
     const LinkFailure::Kind kind = OpenFailureKind(port_.error(), Accessible(path));
     const QString reason = port_.errorString();
     port_.clearError();
+    claim_.release();
     return failToOpen(kind, reason);
   }
   hangUpQueued_ = false;
@@ -82,6 +97,7 @@ bool QtSerialLink::failToOpen(LinkFailure::Kind kind, const QString& reason) {
 
 void QtSerialLink::closePort() {
   if (port_.isOpen()) port_.close();
+  claim_.release();
   port_.clearError();
   closed();
 }

@@ -5,11 +5,16 @@
 //
 // Output buffer: a text that does not fit in the room left of the 512 bytes is refused whole.
 //
+// Opening: a device another program holds is refused as Busy before anything touches it: one it
+// has claimed (DeviceClaim), made exclusive, or holds a live lock file on under any of its names.
+// This link holds the claim, beside Qt's lock file, until the port closes.
+//
 // Failures: each operation is judged by its own result, never by an error left from an earlier
 // one.
 
 #include <QSerialPort>
 
+#include "link/serial_port/device_claim.h"
 #include "link/serial_port/threshold_link.h"
 
 namespace vorlan {
@@ -41,6 +46,7 @@ class QtSerialLink : public ThresholdLink {
   bool failToOpen(LinkFailure::Kind kind, const QString& reason = {});
   int pendingOutput() const;
 
+  DeviceClaim claim_;
   QSerialPort port_;
   bool hangUpQueued_ = false;
 };

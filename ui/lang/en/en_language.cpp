@@ -61,6 +61,9 @@ const LanguageData& EnglishLanguage() {
           "port again.",
       .portBusyBy =
           "Cannot open %1 (%2): it is open in %3. Close it there and pick the port again.",
+      .portStaleLock =
+          "Cannot open %1 (%2): the lock file %3 was left by process %4, which has ended, and "
+          "you may not remove it. Remove it (sudo rm %3) and pick the port again.",
       .holderName = "%1 (process %2)",
       .portBusyModemManager =
           " ModemManager takes new serial ports for a few seconds to look for a modem: wait a "
@@ -216,8 +219,11 @@ const LanguageData& EnglishLanguage() {
               .resultAnswered = "%1: answered \"%2\"",
               .resultSilent = "%1: no answer within %2 s",
               .resultOther = "%1: answered, but not as the tracker does (%2)",
+              .resultShort = "%1: answered only %2 of %3 bytes within %4 s (\"%5\")",
               .resultHeld = "%1: open in %2, not asked",
               .resultNotOpened = "%1: %2",
+              .othersUnseen = " (the programs of other users cannot be seen: one of them may "
+                              "have the port open)",
           },
       .check =
           {

@@ -85,6 +85,9 @@ const LanguageData& ChineseLanguage() {
       .portMissing = "无法打开 %1 (%2): 设备不存在。请检查设备是否已连接。",
       .portBusy = "无法打开 %1 (%2): 串口正被其他程序使用。请关闭该程序后重新选择串口。",
       .portBusyBy = "无法打开 %1 (%2): %3 正在使用该串口。请关闭它后重新选择串口。",
+      .portStaleLock =
+          "无法打开 %1 (%2): 锁文件 %3 是已结束的进程 %4 留下的, 您无权删除它。"
+          "请删除它 (sudo rm %3) 后重新选择串口。",
       .holderName = "%1 (进程 %2)",
       .portBusyModemManager =
           " ModemManager 会占用新接入的串口几秒钟以寻找调制解调器: 请稍等片刻, 或停止它 (sudo "
@@ -206,8 +209,10 @@ const LanguageData& ChineseLanguage() {
               .resultAnswered = "%1: 应答 “%2”",
               .resultSilent = "%1: %2 秒内没有应答",
               .resultOther = "%1: 有应答, 但不是设备的应答 (%2)",
+              .resultShort = "%1: %4 秒内只收到应答的 %2/%3 字节 (“%5”)",
               .resultHeld = "%1: 正被 %2 使用, 未询问",
               .resultNotOpened = "%1: %2",
+              .othersUnseen = " (看不到其他用户的程序: 其中可能有程序正在使用该串口)",
           },
       .check =
           {

@@ -5,6 +5,7 @@
 #include "cli/exchange_log.h"
 #include "config/config_format.h"
 #include "link/device_text.h"
+#include "link/protocol.h"
 #include "params/field_table.h"
 #include "params/presets.h"
 
@@ -197,6 +198,12 @@ QString FailureText(const LinkFailure& failure, const QString& where) {
                   : QStringLiteral("Cannot open %1: it is open in %2.")
                         .arg(where, Holders(failure.holders))) +
              TakerRemedies(failure);
+    case Kind::StaleLock:
+      return QStringLiteral(
+                 "Cannot open %1: the lock file %2 was left by process %3, which has ended, and "
+                 "you may not remove it. Remove it (sudo rm %2) and try again.")
+          .arg(where, failure.lockFile)
+          .arg(failure.holders.value(0).pid);
     case Kind::NoPermission:
       return NoPermission(failure, where);
     case Kind::OpenFailed:
@@ -229,18 +236,48 @@ QString PortLineText(const MappedPort& port) {
   return PortLine(port, QStringLiteral("USB-serial"));
 }
 
-QString ProbeResultText(const ProbeResult& result, int waitMs) {
+namespace {
+
+// What a port that was asked did.
+QString AskedText(const ProbeResult& result, int waitMs) {
   using Outcome = ProbeResult::Outcome;
   const QString port = PortLineText(result.port);
   switch (result.outcome) {
     case Outcome::Answered:
       return QStringLiteral("%1: answered \"%2\"")
           .arg(port, DecodeDeviceText(result.aboutText).trimmed());
+    case Outcome::Short:
+      return QStringLiteral("%1: answered only %2 of %3 bytes within %4 s: \"%5\"")
+          .arg(port)
+          .arg(result.aboutText.size() + 2)
+          .arg(kAboutReplyLength)
+          .arg(waitMs / 1000.0)
+          .arg(DecodeDeviceText(result.aboutText).trimmed());
     case Outcome::Silent:
       return QStringLiteral("%1: no answer within %2 s").arg(port).arg(waitMs / 1000.0);
     case Outcome::Other:
       return QStringLiteral("%1: answered, but not as the device does: %2")
           .arg(port, ExchangeLog::Line(result.received.left(24)));
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
+QString ProbeResultText(const ProbeResult& result, int waitMs) {
+  using Outcome = ProbeResult::Outcome;
+  const QString port = PortLineText(result.port);
+  switch (result.outcome) {
+    case Outcome::Answered:
+    case Outcome::Short:
+    case Outcome::Silent:
+    case Outcome::Other:
+      return AskedText(result, waitMs) +
+             (result.othersUnseen
+                  ? QStringLiteral(" (the programs of other users cannot be seen: one of "
+                                   "them may have the port open)")
+                  : QString());
     case Outcome::Held:
       return QStringLiteral("%1: open in %2, not asked").arg(port, Holders(result.holders));
     case Outcome::NotOpened:

@@ -2,6 +2,7 @@
 
 #include "link/com_ports.h"
 #include "link/device_text.h"
+#include "link/protocol.h"
 #include "params/presets.h"
 #include "ui/messages.h"
 
@@ -18,13 +19,17 @@ QString AboutText(const ProbeResult& result) {
   return DecodeDeviceText(result.aboutText).trimmed();
 }
 
-QString ResultLine(const ProbeResult& result, int waitMs, const LanguageData& lang) {
+QString AskedLine(const ProbeResult& result, int waitMs, const LanguageData& lang) {
   using Outcome = ProbeResult::Outcome;
   const FinderTexts& t = lang.finder;
   const QString port = PortLineText(result.port, lang);
   switch (result.outcome) {
     case Outcome::Answered:
       return Text(t.resultAnswered).arg(port, AboutText(result));
+    case Outcome::Short:
+      return Text(t.resultShort)
+          .arg(port, QString::number(result.aboutText.size() + 2),
+               QString::number(kAboutReplyLength), Seconds(waitMs), AboutText(result));
     case Outcome::Silent:
       return Text(t.resultSilent).arg(port, Seconds(waitMs));
     case Outcome::Other: {
@@ -32,6 +37,22 @@ QString ResultLine(const ProbeResult& result, int waitMs, const LanguageData& la
       if (result.received.size() > kHexShown) hex += QStringLiteral(" ...");
       return Text(t.resultOther).arg(port, hex);
     }
+    default:
+      return {};
+  }
+}
+
+QString ResultLine(const ProbeResult& result, int waitMs, const LanguageData& lang) {
+  using Outcome = ProbeResult::Outcome;
+  const FinderTexts& t = lang.finder;
+  const QString port = PortLineText(result.port, lang);
+  switch (result.outcome) {
+    case Outcome::Answered:
+    case Outcome::Short:
+    case Outcome::Silent:
+    case Outcome::Other:
+      return AskedLine(result, waitMs, lang) +
+             (result.othersUnseen ? Text(t.othersUnseen) : QString());
     case Outcome::Held:
       return Text(t.resultHeld).arg(port, HolderList(result.holders, lang));
     case Outcome::NotOpened:

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <algorithm>
 
+#include "link/protocol.h"
 #include "link/requests.h"
 #include "link/serial_port/port_holders.h"
 #include "link/serial_port/system_serial_link.h"
@@ -14,7 +15,6 @@ namespace vorlan {
 namespace {
 
 constexpr char kAboutLead[] = "$6";
-constexpr int kAboutTextLength = 100;
 
 QString DeviceKey(const QString& path) {
   const QString canonical = QFileInfo(path).canonicalFilePath();
@@ -44,8 +44,9 @@ QList<MappedPort> PortsToAsk(const QList<MappedPort>& mapping) {
 ProbeResult::Outcome ClassifyAnswer(const QByteArray& received, QByteArray* aboutText) {
   const qsizetype lead = received.indexOf(kAboutLead);
   if (lead >= 0) {
-    if (aboutText) *aboutText = received.mid(lead + 2, kAboutTextLength);
-    return ProbeResult::Outcome::Answered;
+    if (aboutText) *aboutText = received.mid(lead + 2, kDeviceTextLength);
+    return received.size() - lead >= kAboutReplyLength ? ProbeResult::Outcome::Answered
+                                                       : ProbeResult::Outcome::Short;
   }
   return received.isEmpty() ? ProbeResult::Outcome::Silent : ProbeResult::Outcome::Other;
 }
@@ -96,7 +97,9 @@ void PortProbe::askNext() {
     if (onAsking) onAsking(current_.port);
     if (!running_) return;  // cancelled from onAsking
 
-    current_.holders = ProgramsHolding(current_.port.path);
+    bool allSeen = true;
+    current_.holders = ProgramsHolding(current_.port.path, QStringLiteral("/proc"), &allSeen);
+    current_.othersUnseen = !allSeen;
     if (!current_.holders.isEmpty()) {
       current_.outcome = ProbeResult::Outcome::Held;
       results_ << current_;
@@ -131,7 +134,7 @@ void PortProbe::askNext() {
 void PortProbe::arrived(const QByteArray& bytes) {
   current_.received += bytes;
   const qsizetype lead = current_.received.indexOf(kAboutLead);
-  if (lead >= 0 && current_.received.size() - lead - 2 >= kAboutTextLength) {
+  if (lead >= 0 && current_.received.size() - lead >= kAboutReplyLength) {
     queueFinish();  // the whole answer is there: no need to wait longer
   }
 }

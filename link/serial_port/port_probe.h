@@ -1,7 +1,9 @@
 #pragma once
 // Finding the tracker by asking: the About request to each port the user may have the tracker on,
 // one at a time, with a short wait for its answer. Only ports on a USB-serial adapter and ports the
-// user pinned with VORLAN_COM<n> are asked, and none that another program has open.
+// user pinned with VORLAN_COM<n> are asked, and none that another program is seen to hold: open
+// (where the system shows this user the program), claimed, made exclusive or locked by a live
+// lock file (see QtSerialLink). Opening a port to ask it sends nothing by itself.
 
 #include <QByteArray>
 #include <QList>
@@ -22,6 +24,7 @@ struct ProbeResult {
   enum class Outcome {
     Answered,   // it answered as the tracker does; aboutText holds what followed "$6"
     Silent,     // nothing came within the wait
+    Short,      // the tracker's answer began but was cut at the wait's end: not counted
     Other,      // bytes came, but not the tracker's answer
     Held,       // another program has it open: not asked; holders names them
     NotOpened,  // it could not be opened: failure says why
@@ -30,8 +33,11 @@ struct ProbeResult {
   MappedPort port;
   Outcome outcome = Outcome::Silent;
   QByteArray received = {};   // every byte that came
-  QByteArray aboutText = {};  // Answered: up to the 100 bytes of the about text
+  QByteArray aboutText = {};  // Answered, Short: up to the 100 bytes of the about text
   QList<PortHolder> holders = {};
+  // The open files of other users' programs could not be read: one of them may have had the
+  // port open unseen, without any lock.
+  bool othersUnseen = false;
   std::optional<LinkFailure> failure = {};
 };
 
@@ -39,8 +45,9 @@ struct ProbeResult {
 // pinned, each device once (a pin comes before the system's name for the same device).
 QList<MappedPort> PortsToAsk(const QList<MappedPort>& mapping);
 
-// What came after the About request: the tracker answers "$6" and its 100-byte about text; bytes
-// before the "$" (a tracker may be sending its position) do not matter.
+// What came after the About request: the tracker answers "$6" and its 100-byte about text, which is
+// its answer only when whole; bytes before the "$" (a tracker may be sending its position) do not
+// matter.
 ProbeResult::Outcome ClassifyAnswer(const QByteArray& received, QByteArray* aboutText = nullptr);
 
 // The ports that answered as the tracker does.

@@ -139,7 +139,7 @@ TEST(PortFinder, OnlyTheAboutAnswerCountsWhateverComesBeforeIt) {
       {"", O::Silent, ""},
       {"$6" + about + "xyz", O::Answered, about},
       {"!4903.50N/07201.75W-\r\n$6" + about, O::Answered, about},  // a position report first
-      {"$6VORLAN", O::Answered, "VORLAN"},                         // cut short, still the tracker
+      {"$6VORLAN", O::Short, "VORLAN"},                            // cut short: not counted
       {"$3#", O::Other, ""},                                       // a loop-back plug
       {"OK\r\n", O::Other, ""},
   };

@@ -63,7 +63,8 @@ Exit codes:
   4  device refusal: "$5", or a reply of a kind the request does not expect
   5  mismatch: write or verify found a field that differs; diff found a difference
   6  garbled answer: bytes that do not start with "$" (noise on the line, or not this device)
-  7  warnings: check found some; write --strict wrote nothing because of them)";
+  7  warnings: check found some; write --strict wrote nothing because of them
+  129, 130, 143  stopped by SIGHUP, SIGINT (Ctrl+C) or SIGTERM while the port was open)";
 
 constexpr int kTimeoutCapSeconds = 3600;
 

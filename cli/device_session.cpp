@@ -74,20 +74,23 @@ Failure DeviceSession::noAnswer(int expected) const {
               .arg(came)};
 }
 
-std::optional<LinkFailure> DeviceSession::sendAfterQuiet(const Request& request) {
-  if (!quietUntil_.hasExpired())
-    QThread::msleep(static_cast<unsigned long>(quietUntil_.remainingTime()));
+std::optional<Failure> DeviceSession::sendAfterQuiet(const Request& request) {
+  while (!quietUntil_.hasExpired() && !stops_.stopped()) {
+    QThread::msleep(static_cast<unsigned long>(std::min<qint64>(quietUntil_.remainingTime(), 10)));
+  }
+  if (stops_.stopped()) return stops_.failure(where());
   log_.sent(request.bytes);
-  if (auto failure = SendRequest(link_, request)) return failure;
+  if (auto failure = SendRequest(link_, request)) return portFailure(*failure);
   if (request.bytes.endsWith('#')) return std::nullopt;
-  if (!link_.drain(timeoutMs_)) return link_.lastFailure();
+  // Whole even when a stop signal comes meanwhile: half a frame would wait for the next one.
+  if (!link_.drain(timeoutMs_)) return portFailure(link_.lastFailure());
   quietUntil_ = QDeadlineTimer(kQuietAfterFrameMs, Qt::PreciseTimer);
   return std::nullopt;
 }
 
 std::variant<Reply, Failure> DeviceSession::exchange(const Request& request, const QString& what) {
   received_.clear();
-  if (const auto failure = sendAfterQuiet(request)) return portFailure(*failure);
+  if (auto failure = sendAfterQuiet(request)) return *failure;
 
   std::optional<Reply> reply;
   std::optional<LinkFailure> lost;
@@ -104,15 +107,18 @@ std::variant<Reply, Failure> DeviceSession::exchange(const Request& request, con
     lost = failure;
     loop.quit();
   };
+  stops_.onStop([&] { loop.quit(); });
   progress_.start(QStringLiteral("%1 %2").arg(what, where()), request.replyLength);
   timer.start(timeoutMs_);
-  loop.exec();
+  if (!stops_.stopped()) loop.exec();
   progress_.clear();
+  stops_.onStop(nullptr);
   link_.onComm = nullptr;
   link_.onFailure = nullptr;
 
   if (reply) return *reply;
   if (lost) return portFailure(*lost);
+  if (stops_.stopped()) return stops_.failure(where());
   link_.setRThreshold(0);
   log_.note(QStringLiteral("no answer within %1 ms").arg(timeoutMs_));
   return noAnswer(request.replyLength);
@@ -120,8 +126,7 @@ std::variant<Reply, Failure> DeviceSession::exchange(const Request& request, con
 
 std::optional<Failure> DeviceSession::send(const Request& request) {
   received_.clear();
-  if (const auto failure = sendAfterQuiet(request)) return portFailure(*failure);
-  return std::nullopt;
+  return sendAfterQuiet(request);
 }
 
 }  // namespace vorlan::cli

@@ -1,6 +1,7 @@
 #pragma once
 // One port for one command: opens it as the user named it, sends requests and waits for each reply
 // no longer than the time-out, logs the exchange and shows a progress bar while a reply arrives.
+// While it lives, a stop signal ends its wait and refuses further requests (see StopSignals).
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -11,6 +12,7 @@
 #include "cli/exchange_log.h"
 #include "cli/exit_codes.h"
 #include "cli/progress_bar.h"
+#include "cli/stop_signals.h"
 #include "link/reply.h"
 #include "link/request.h"
 #include "link/serial_port/system_serial_link.h"
@@ -54,9 +56,10 @@ class DeviceSession {
   Failure portFailure(const LinkFailure& failure) const;
   Failure noAnswer(int expected) const;
   // Sends the bytes after the quiet a frame before them needs; a frame without an end mark is
-  // drained and followed by its own quiet.
-  std::optional<LinkFailure> sendAfterQuiet(const Request& request);
+  // drained and followed by its own quiet. After a stop signal nothing more is sent.
+  std::optional<Failure> sendAfterQuiet(const Request& request);
 
+  StopSignals stops_;  // first: the port closes before the signals are let go
   QString port_;
   QString devicePath_;
   int timeoutMs_;

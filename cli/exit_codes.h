@@ -15,6 +15,9 @@ enum class ExitCode {
   Mismatch = 5,       // verify or write: a field differs from the file; diff: the two differ
   Garbled = 6,        // the answer was no reply: it did not start with "$" (noise, a wrong lead)
   Warnings = 7,       // check found warnings; write --strict did not write because of them
+  HungUp = 129,       // stopped by SIGHUP (the terminal went away; closing the Windows console)
+  Interrupted = 130,  // stopped by SIGINT (Ctrl+C; Ctrl+Break on Windows)
+  Terminated = 143,   // stopped by SIGTERM
 };
 
 // What ended a command: its exit code and the message for standard error.

@@ -157,23 +157,24 @@ QList<PortHolder> PortHolders(const QString& devicePath) {
   return holders;
 }
 
+void NameStaleLock(LinkFailure& failure) {
+  if (failure.kind != LinkFailure::Kind::Busy || !failure.holders.isEmpty()) return;
+  for (const PortLockFile& lock : LockFilesOf(failure.path)) {
+    if (lock.live) continue;
+    failure.kind = LinkFailure::Kind::StaleLock;
+    failure.holders = {PortHolder{lock.program, lock.pid}};
+    failure.lockFile = lock.file;
+    return;
+  }
+}
+
 void Diagnose(LinkFailure& failure) {
   using Kind = LinkFailure::Kind;
   switch (failure.kind) {
-    case Kind::Busy: {
+    case Kind::Busy:
       failure.holders = PortHolders(failure.path);
       failure.takers = RunningPrograms(kPortTakers);
-      if (!failure.holders.isEmpty()) break;
-      // Nobody holds it, yet the open was refused: by a lock file this user cannot remove.
-      for (const PortLockFile& lock : LockFilesOf(failure.path)) {
-        if (lock.live) continue;
-        failure.kind = Kind::StaleLock;
-        failure.holders = {PortHolder{lock.program, lock.pid}};
-        failure.lockFile = lock.file;
-        break;
-      }
       break;
-    }
     case Kind::Missing:
     case Kind::Unmapped:
       failure.takers = RunningPrograms({QStringLiteral("brltty")});

@@ -38,8 +38,11 @@ DeviceGroup DeviceGroupOf(const QString& devicePath);
 QList<PortHolder> PortHolders(const QString& devicePath);
 
 // Fills in what the system tells about a failure to open: the holders and running takers of a
-// busy port (a busy port whose only lock is a stale one becomes StaleLock), the takers when the
-// port is missing, the group of a forbidden one.
+// busy port, the takers when the port is missing, the group of a forbidden one.
 void Diagnose(LinkFailure& failure);
+
+// A busy port nobody is seen holding, refused by a lock file whose process has ended (one this
+// user may not remove, or it would have been taken over), becomes StaleLock naming that file.
+void NameStaleLock(LinkFailure& failure);
 
 }  // namespace vorlan

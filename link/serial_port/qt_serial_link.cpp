@@ -82,16 +82,18 @@ bool QtSerialLink::setPortOpen(bool open) {
     const QString reason = port_.errorString();
     port_.clearError();
     claim_.release();
-    return failToOpen(kind, reason);
+    return failToOpen(kind, reason, true);
   }
   hangUpQueued_ = false;
   opened(path);
   return true;
 }
 
-bool QtSerialLink::failToOpen(LinkFailure::Kind kind, const QString& reason) {
+bool QtSerialLink::failToOpen(LinkFailure::Kind kind, const QString& reason, bool byQt) {
   LinkFailure failed = failure(kind, reason);
   Diagnose(failed);
+  // Qt refuses a port whose lock file it may not remove, even when that file's process has ended.
+  if (byQt) NameStaleLock(failed);
   return fail(failed);
 }
 

@@ -42,8 +42,8 @@ class QtSerialLink : public ThresholdLink {
   // Fails the operation by the port's own error: one that means the device is gone closes the
   // port and says so; any other is `kind` with the system's words.
   bool failOnPortError(LinkFailure::Kind kind);
-  // Fails opening the port, with what the system tells about why.
-  bool failToOpen(LinkFailure::Kind kind, const QString& reason = {});
+  // Fails opening the port, with what the system tells about why; `byQt`: QSerialPort refused it.
+  bool failToOpen(LinkFailure::Kind kind, const QString& reason = {}, bool byQt = false);
   int pendingOutput() const;
 
   DeviceClaim claim_;

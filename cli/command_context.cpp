@@ -2,12 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QEventLoop>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "cli/cli_texts.h"
+#include "cli/stop_signals.h"
 #include "config/backups.h"
 #include "link/com_ports.h"
 #include "link/requests.h"
@@ -69,9 +71,23 @@ int Context::probeWaitMs() const {
 }
 
 QList<ProbeResult> Context::probePorts() const {
-  return ProbePorts(PortsToAsk(PortMapping()), probeWaitMs(), [this](const MappedPort& port) {
+  // First: a stop signal ends the program (see StopSignals) only once the port asked is closed.
+  StopSignals stops;
+  QList<ProbeResult> results;
+  PortProbe probe(probeWaitMs());
+  QEventLoop loop;
+  probe.onAsking = [this](const MappedPort& port) {
     warn(QStringLiteral("Asking %1 ...").arg(PortLineText(port)));
-  });
+  };
+  probe.onFinished = [&](const QList<ProbeResult>& done) {
+    results = done;
+    loop.quit();
+  };
+  stops.onStop([&] { loop.quit(); });
+  probe.start(PortsToAsk(PortMapping()));
+  if (probe.running() && !stops.stopped()) loop.exec();
+  probe.cancel();
+  return results;
 }
 
 std::variant<std::unique_ptr<DeviceSession>, Failure> Context::openDevice() {

@@ -54,7 +54,8 @@ class Context {
   std::variant<std::unique_ptr<DeviceSession>, Failure> openDevice();
   // Each port's time to answer when ports are asked: --timeout when given, else the finder's own.
   int probeWaitMs() const;
-  // Asks the ports the finder may ask, saying on standard error which one it asks.
+  // Asks the ports the finder may ask, saying on standard error which one it asks. A stop signal
+  // meanwhile closes the port being asked, then ends the program by that signal.
   QList<ProbeResult> probePorts() const;
   // Reads the whole configuration; saves its backup unless --no-backup (says where, or why not).
   // Before a write, a backup that cannot be saved ends the command before anything is sent.

@@ -55,6 +55,16 @@ class PortHolding : public CliTest {
     ASSERT_EQ(::chmod(sim.path().toLocal8Bit().constData(), 0666), 0);
   }
   static bool RunsAsRoot() { return ::geteuid() == 0; }
+  // No lock file and no exclusive mode left on the device.
+  static void ExpectLeftAsFound(const Simulator& sim) {
+    EXPECT_FALSE(QFileInfo::exists(QtLockFile(sim.path())));
+    const int device = ::open(sim.path().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(device, 0);
+    int exclusive = -1;
+    EXPECT_EQ(::ioctl(device, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    ::close(device);
+  }
 };
 
 // Named by a link or by its own path, while one vorlan_cli waits on it the device refuses a
@@ -102,14 +112,23 @@ TEST_F(PortHolding, AStopSignalClosesThePortAndEndsWithItsCode) {
     EXPECT_EQ(stopped.err, QStringLiteral("Interrupted by %1: nothing more was sent to %2, and the "
                                           "port is closed.\n")
                                .arg(row.name, silent.path()));
-    EXPECT_FALSE(QFileInfo::exists(QtLockFile(silent.path())));
-    const int device = ::open(silent.path().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
-    ASSERT_GE(device, 0);
-    int exclusive = -1;
-    EXPECT_EQ(::ioctl(device, TIOCGEXCL, &exclusive), 0);
-    EXPECT_EQ(exclusive, 0);
-    ::close(device);
+    ExpectLeftAsFound(silent);
   }
+
+  // The finder: the port being asked is closed, then the signal ends the program.
+  Simulator silent({"--fast", "--cut", "0"});
+  QProcess asking;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("VORLAN_COM1", silent.path());
+  asking.setProcessEnvironment(environment);
+  start(asking, {"ports", "--probe", "--timeout", "20"});
+  ASSERT_TRUE(silent.waitFor("about", 1));
+  ::kill(static_cast<pid_t>(asking.processId()), SIGINT);
+  const CliRun stopped = finish(asking);
+  EXPECT_EQ(asking.exitStatus(), QProcess::CrashExit);
+  EXPECT_TRUE(stopped.err.endsWith("Interrupted by SIGINT; the port is closed.\n"))
+      << stopped.err.toStdString();
+  ExpectLeftAsFound(silent);
 }
 
 // A lock file whose process has ended: taken over where this user may remove it, said where not.

@@ -1,5 +1,6 @@
 #include "link/serial_port/port_holders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -43,6 +45,27 @@ int MasterIndex(const QString& processDir, const QString& fd) {
                                         QRegularExpression::MultilineOption);
   const auto match = index.match(QString::fromLatin1(ReadSmallFile(processDir + "/fdinfo/" + fd)));
   return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// The processes that hold an advisory lock on the device: /proc/locks lists them for every user,
+// by the file system's device (hex major:minor) and the inode.
+QList<qint64> LockingProcesses(const QString& devicePath, const QString& procRoot) {
+  QList<qint64> pids;
+  struct stat info {};
+  if (::stat(devicePath.toLocal8Bit().constData(), &info) != 0) return pids;
+  const QByteArray file = QStringLiteral("%1:%2:%3")
+                              .arg(major(info.st_dev), 2, 16, QLatin1Char('0'))
+                              .arg(minor(info.st_dev), 2, 16, QLatin1Char('0'))
+                              .arg(info.st_ino)
+                              .toLatin1();
+  // "1: FLOCK  ADVISORY  WRITE 4711 00:1a:3 0 EOF"
+  for (const QByteArray& line : ReadSmallFile(procRoot + "/locks").split('\n')) {
+    const QList<QByteArray> fields = line.simplified().split(' ');
+    if (fields.size() >= 6 && fields[1] == "FLOCK" && fields[5] == file) {
+      pids << fields[4].toLongLong();
+    }
+  }
+  return pids;
 }
 
 QList<QString> ProcessDirs(const QString& procRoot) {
@@ -147,12 +170,21 @@ DeviceGroup DeviceGroupOf(const QString& devicePath) {
   return group;
 }
 
-QList<PortHolder> PortHolders(const QString& devicePath) {
-  QList<PortHolder> holders = ProgramsHolding(devicePath);
-  for (const PortLockFile& lock : LockFilesOf(devicePath)) {
+QList<PortHolder> PortHolders(const QString& devicePath, const QString& procRoot) {
+  QList<PortHolder> holders = ProgramsHolding(devicePath, procRoot);
+  const auto add = [&](const QString& program, qint64 pid) {
     const bool named = std::any_of(holders.begin(), holders.end(),
-                                   [&](const PortHolder& h) { return h.pid == lock.pid; });
-    if (lock.live && !named) holders << PortHolder{lock.program, lock.pid};
+                                   [&](const PortHolder& h) { return h.pid == pid; });
+    if (!named && pid > 0) holders << PortHolder{program, pid};
+  };
+#ifdef Q_OS_LINUX
+  for (const qint64 pid : LockingProcesses(devicePath, procRoot)) {
+    const QString processDir = QStringLiteral("%1/%2").arg(procRoot).arg(pid);
+    if (pid != QCoreApplication::applicationPid()) add(ProgramName(processDir), pid);
+  }
+#endif
+  for (const PortLockFile& lock : LockFilesOf(devicePath)) {
+    if (lock.live) add(lock.program, lock.pid);
   }
   return holders;
 }

@@ -33,9 +33,11 @@ struct DeviceGroup {
 // The group that may read and write the device, when that is a group a user joins (not root).
 DeviceGroup DeviceGroupOf(const QString& devicePath);
 
-// The programs that hold the device: those that have it open, and those whose lock file on it
-// (under any of its names) is live.
-QList<PortHolder> PortHolders(const QString& devicePath);
+// The programs that hold the device: those that have it open, those that hold an advisory lock on
+// it (which every user may see, on Linux), and those whose lock file on it (under any of its
+// names) is live.
+QList<PortHolder> PortHolders(const QString& devicePath,
+                              const QString& procRoot = QStringLiteral("/proc"));
 
 // Fills in what the system tells about a failure to open: the holders and running takers of a
 // busy port, the takers when the port is missing, the group of a forbidden one.

@@ -162,8 +162,8 @@ TEST_F(PortHolding, AStaleLockIsTakenOverOrSaid) {
 }
 
 // ports --probe as an ordinary user: a port that a root program holds locked, or that carries a
-// live lock file, is not asked though its holder's open files cannot be seen; the port that is
-// asked says that other users' programs could not be seen.
+// live lock file, is not asked though its holder's open files cannot be seen, and the holder is
+// named from its lock; the port that is asked says that other users' programs could not be seen.
 TEST_F(PortHolding, TheFinderSendsNothingToAHeldPortItsUserCannotSee) {
   if (!RunsAsRoot()) GTEST_SKIP() << "needs root to run vorlan_cli as another user";
   Simulator flocked, lockFiled, free({"--fast", "--cut", "0"});
@@ -189,13 +189,14 @@ TEST_F(PortHolding, TheFinderSendsNothingToAHeldPortItsUserCannotSee) {
   EXPECT_TRUE(probe.err.endsWith(
       QStringLiteral(
           "No port answered as the device does. Asked:\n"
-          "  COM1 -> %1 (VORLAN_COM1): Cannot open COM1 (%1): another program is using the port.\n"
+          "  COM1 -> %1 (VORLAN_COM1): Cannot open COM1 (%1): it is open in sleep (process %5).\n"
           "  COM2 -> %2 (VORLAN_COM2): Cannot open COM2 (%2): it is open in sleep (process %3).\n"
           "  COM3 -> %4 (VORLAN_COM3): no answer within 0.3 s (the programs of other users cannot "
           "be seen: one of them may have the port open)\n")
           .arg(flocked.path(), lockFiled.path())
           .arg(sleeper.processId())
-          .arg(free.path())))
+          .arg(free.path())
+          .arg(locker.processId())))
       << probe.err.toStdString();
   Pump(100);
   EXPECT_TRUE(flocked.received("about").isEmpty());

@@ -84,7 +84,7 @@ std::optional<Failure> RunCheck(Context& context) {
              what == QLatin1String("device") ? CheckDevice(context) : CheckFile(context, what));
   const int warnings = WarningCount(checked.findings);
   if (context.options.json) {
-    std::fputs(FindingsJson(checked.label, checked.findings).constData(), stdout);
+    context.output(FindingsJson(checked.label, checked.findings));
   } else {
     for (const Finding& f : checked.findings) context.print(FindingLine(f));
   }

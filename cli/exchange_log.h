@@ -2,6 +2,8 @@
 // --log FILE: the serial exchange for support, one line for each piece that went out or came in:
 // UTC time, direction ("->" sent, "<-" received, "--" an event), hex and the printable text.
 //   2026-12-07T03:15:00.123Z -> 24 32 23 | $2#
+// The read-back and the write carry the passwords as they are: a new log is readable by its owner
+// alone. "-" is standard error.
 
 #include <QByteArray>
 #include <QFile>
@@ -11,9 +13,18 @@ namespace vorlan::cli {
 
 class ExchangeLog {
  public:
-  // Appends to the file; false when it cannot be opened (error() says why).
-  bool open(const QString& path);
-  QString error() const { return file_.errorString(); }
+  ExchangeLog() = default;
+  ExchangeLog(const ExchangeLog&) = delete;
+  ExchangeLog& operator=(const ExchangeLog&) = delete;
+  ~ExchangeLog();
+
+  // Appends to the file, or writes to standard error for "-". Neither opening nor a write waits
+  // longer than `timeoutMs` (a FIFO no program reads, a full pipe). False when it cannot be opened
+  // or is no file, FIFO or character device; failure() says why.
+  bool open(const QString& path, int timeoutMs);
+  // Why the log could not be opened or lost a line (the first loss; nothing more is written after
+  // it), else empty.
+  const QString& failure() const { return failure_; }
 
   void sent(const QByteArray& bytes) { write(QStringLiteral("->"), bytes); }
   void received(const QByteArray& bytes) { write(QStringLiteral("<-"), bytes); }
@@ -23,8 +34,18 @@ class ExchangeLog {
   static QString Line(const QByteArray& bytes);
 
  private:
+  bool isOpen() const;
   void write(const QString& direction, const QByteArray& bytes);
+  void append(const QByteArray& line);
+
+  QString failure_;
+  int timeoutMs_ = 0;
+#ifdef Q_OS_UNIX
+  int fd_ = -1;
+  bool ownsFd_ = false;
+#else
   QFile file_;
+#endif
 };
 
 }  // namespace vorlan::cli

@@ -5,6 +5,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
+#include "cli/terminal_text.h"
 #include "cli/try.h"
 #include "link/com_ports.h"
 #include "link/device_text.h"
@@ -143,7 +144,7 @@ std::optional<Failure> RunInstruction(Context& context) {
       context.print(send.HisCallsign + kRadioWriteCorrect);
       return std::nullopt;
     case Reply::Outcome::RadioReadDone:
-      context.print(kCallsignPrefix + callsign + kRadioReadCorrect);
+      context.print(kCallsignPrefix + TerminalText(callsign) + kRadioReadCorrect);
       return std::nullopt;
     default:
       return Unexpected(*session, reply, "the instruction");

@@ -1,7 +1,9 @@
 #include "cli/exchange_log.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QStringList>
 #include <QThread>
 
 #ifdef Q_OS_UNIX
@@ -63,12 +65,20 @@ ExchangeLog::~ExchangeLog() {
 
 bool ExchangeLog::open(const QString& path, int timeoutMs) {
   timeoutMs_ = timeoutMs;
+  if (!openStream(path)) return false;
+  note(QStringLiteral("%1 %2: the passwords (the device's, the APRS-IS login, the WiFi password, "
+                      "the other station's) show as ** in the hex and * in the text")
+           .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion()));
+  return true;
+}
+
+bool ExchangeLog::openStream(const QString& path) {
 #ifdef Q_OS_UNIX
   if (path == QLatin1String("-")) {
     fd_ = STDERR_FILENO;
     return true;
   }
-  fd_ = OpenForAppend(path, timeoutMs, failure_);
+  fd_ = OpenForAppend(path, timeoutMs_, failure_);
   if (fd_ < 0) return false;
   ownsFd_ = true;
   struct stat status {};
@@ -104,18 +114,38 @@ bool ExchangeLog::isOpen() const {
 #endif
 }
 
-QString ExchangeLog::Line(const QByteArray& bytes) {
+QString ExchangeLog::Line(const QByteArray& bytes, const std::vector<bool>& secret) {
+  QStringList hex;
   QString text;
-  for (char c : bytes) text += c >= 0x20 && c < 0x7F ? QChar(c) : QChar('.');
-  return QString::fromLatin1(bytes.toHex(' ')) + QStringLiteral(" | ") + text;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (i < static_cast<qsizetype>(secret.size()) && secret[static_cast<std::size_t>(i)]) {
+      hex << QStringLiteral("**");
+      text += u'*';
+      continue;
+    }
+    hex << QString::fromLatin1(QByteArray(1, c).toHex());
+    text += c >= 0x20 && c < 0x7F ? QChar(c) : QChar('.');
+  }
+  return hex.join(' ') + QStringLiteral(" | ") + text;
+}
+
+void ExchangeLog::sent(const QByteArray& bytes) {
+  secretsReceived_.sent(bytes);
+  write(QStringLiteral("->"), bytes, SecretBytesSent(bytes));
+}
+
+void ExchangeLog::received(const QByteArray& bytes) {
+  write(QStringLiteral("<-"), bytes, secretsReceived_.next(bytes));
 }
 
 void ExchangeLog::note(const QString& text) {
   append((Now() + QStringLiteral(" -- ") + text + '\n').toUtf8());
 }
 
-void ExchangeLog::write(const QString& direction, const QByteArray& bytes) {
-  append((Now() + ' ' + direction + ' ' + Line(bytes) + '\n').toUtf8());
+void ExchangeLog::write(const QString& direction, const QByteArray& bytes,
+                        const std::vector<bool>& secret) {
+  append((Now() + ' ' + direction + ' ' + Line(bytes, secret) + '\n').toUtf8());
 }
 
 // The whole line, or the log is given up with the reason: a log with lines missing would mislead.

@@ -55,6 +55,42 @@ TEST_F(CliTest, ALogThatCannotBeWrittenIsSaidAndFailsTheCommand) {
   }
 }
 
+// The log goes to support: the passwords keep their places and lengths but not their bytes, in
+// the write, in each read-back and in an instruction.
+TEST_F(CliTest, TheLogHidesThePasswords) {
+  writeFile("secrets.json", R"({"format": "vorlan_setup configuration", "version": 1,
+      "parameters": {"Password": "864202", "LoginPassword": "97531", "WifiPassword": "s3cretWiFi"}})");
+  Simulator sim;
+  const CliRun write = cli(
+      {"write", "--port", sim.path(), file("secrets.json"), "--log", file("x.log"), "--no-backup"});
+  ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
+  const CliRun instruction = cli({"instruction", "--port", sim.path(), "--callsign", "BG7ABC-9",
+                                  "--his-password", "Q8W7E6", "--log", file("x.log")});
+  ASSERT_EQ(instruction.exitCode, 0) << instruction.err.toStdString();
+
+  QFile log(file("x.log"));
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(log.readAll());
+  EXPECT_TRUE(text.section('\n', 0, 0)
+                  .endsWith("the passwords (the device's, the APRS-IS login, the WiFi password, "
+                            "the other station's) "
+                            "show as ** in the hex and * in the text"));
+  for (const QByteArray secret : {"864202", "97531", "s3cretWiFi", "Q8W7E6"}) {
+    EXPECT_FALSE(text.contains(secret)) << secret.data();
+    EXPECT_FALSE(text.contains(secret.toHex(' '))) << secret.data();
+  }
+  int sentHidden = 0, receivedHidden = 0;
+  for (const QString& line : text.split('\n')) {
+    const int hidden = line.section(" | ", 0, 0).count(QStringLiteral("**"));
+    if (line.contains(" -> ")) sentHidden += hidden;
+    if (line.contains(" <- ")) receivedHidden += hidden;
+  }
+  EXPECT_EQ(sentHidden, 6 + 5 + 10 + 6);        // the write, the instruction
+  EXPECT_EQ(receivedHidden, 2 * (6 + 5 + 16));  // the read before the write, its verify
+  EXPECT_TRUE(text.contains(" -> 2a 2a 33 40 4e 4f 43 41 4c 4c 40 ** ** ** ** ** ** 40 "))
+      << text.toStdString();
+}
+
 TEST_F(CliTest, TheLogGoesToStandardErrorForADash) {
   Simulator sim;
   const CliRun run = cli({"about", "--port", sim.path(), "--log", "-"});

@@ -23,11 +23,11 @@ QString Now() {
   return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
 }
 
+#ifdef Q_OS_UNIX
 QString Seconds(int ms) {
   return QString::number(ms / 1000.0);
 }
 
-#ifdef Q_OS_UNIX
 QString SystemText(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
 }

@@ -1,11 +1,13 @@
-// --log: a new log is readable by its owner alone (the exchange carries the passwords), a log that
-// cannot be opened or written is said and fails the command, a FIFO nobody reads does not hold the
-// command past its time-out, and "-" is standard error.
+// --log: a new log is readable by its owner alone and hides the passwords, a log that cannot be
+// opened or written is said and fails the command, a FIFO nobody reads does not hold the command
+// past its time-out, and "-" is standard error.
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -53,6 +55,26 @@ TEST_F(CliTest, ALogThatCannotBeWrittenIsSaidAndFailsTheCommand) {
     EXPECT_EQ(run.exitCode, 1) << row.log.toStdString();
     EXPECT_TRUE(run.err.trimmed().endsWith(row.said)) << run.err.toStdString();
   }
+}
+
+// A FIFO whose reader reads nothing fills up: the line that finds no room within the time-out is
+// the last, said, and the command does not hang on it.
+TEST_F(CliTest, AFullLogPipeDoesNotHoldTheCommand) {
+  const QByteArray fifo = QFile::encodeName(file("full"));
+  ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+  const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  ASSERT_GE(::fcntl(reader, F_SETPIPE_SZ, 4096), 0);  // less than a write and its verify log
+  writeFile("callsign.json", R"({"format": "vorlan_setup configuration", "version": 1,
+                                 "parameters": {"Callsign": "BG7ABC-9"}})");
+  Simulator sim;
+  const CliRun write = cli({"write", "--port", sim.path(), file("callsign.json"), "--no-backup",
+                            "--timeout", "1", "--log", file("full")});
+  ::close(reader);
+  EXPECT_EQ(write.exitCode, 1);
+  EXPECT_TRUE(write.err.trimmed().endsWith("Cannot write the log " + file("full") +
+                                           ": no room for a line within 1 s"))
+      << write.err.toStdString();
 }
 
 // The log goes to support: the passwords keep their places and lengths but not their bytes, in

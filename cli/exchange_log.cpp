@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QStringList>
 #include <QThread>
+#include <cstdio>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>

@@ -12,6 +12,9 @@ namespace vorlan::cli {
 // not all go out, else empty.
 QString WriteWhole(std::FILE* stream, const QByteArray& bytes);
 
+// Whether the stream goes to a terminal (a console on Windows).
+bool IsTerminal(std::FILE* stream);
+
 // "Cannot write to standard output: No space left on device".
 QString StandardOutputFailureText(const QString& reason);
 QString StandardErrorFailureText(const QString& reason);

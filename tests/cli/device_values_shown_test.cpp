@@ -1,8 +1,14 @@
-// Device values as check shows them: escaped on a terminal line (a Path beginning ESC[2J must not
-// clear the screen, a newline must not break one line per finding), and in --json as a
+// Device values as check and about show them: escaped on a terminal (a Path beginning ESC[2J must
+// not clear the screen, a newline must not break one line per finding), and in --json as a
 // configuration file holds them, bytes that are no text in "hex", so that every parser takes it.
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -108,6 +114,23 @@ TEST_F(DeviceValuesShown, InJsonEveryParserTakes) {
                                QJsonObject{{"text", "A"}, {"hex", "ff42"}},
                                QJsonObject{{"text", "X"}, {"hex", "0a59"}}};
   EXPECT_EQ(elements, expected) << bytes.data();
+}
+
+// The about text goes to a pipe byte for byte; on a terminal its control bytes show escaped.
+TEST_F(CliTest, TheAboutTextOnATerminalIsEscaped) {
+  writeFile("about.script", "expect about\nsend \"$6\" \"\\x1b[2JABC\" 3*00 90*\"x\"\n");
+  Simulator scripted({"--fast", "--script", file("about.script")});
+  const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(terminal, 0);
+  ASSERT_EQ(::grantpt(terminal), 0);
+  ASSERT_EQ(::unlockpt(terminal), 0);
+  const CliRun about = cli({"about", "--port", scripted.path()}, {}, ::ptsname(terminal));
+  EXPECT_EQ(about.exitCode, 0) << about.err.toStdString();
+  ::fcntl(terminal, F_SETFL, O_NONBLOCK);
+  QByteArray shown(4096, '\0');
+  shown.resize(std::max<qsizetype>(0, ::read(terminal, shown.data(), shown.size())));
+  ::close(terminal);
+  EXPECT_EQ(shown, "\\e[2JABC\\x00\\x00\\x00" + QByteArray(90, 'x') + "\r\n");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 #include "cli_fixture.h"
 
 namespace vorlan::test {
@@ -29,6 +31,24 @@ TEST_F(CliTest, AResultThatCannotBeWrittenFailsTheCommand) {
     EXPECT_TRUE(
         run.err.trimmed().endsWith("Cannot write to standard output: No space left on device"))
         << command.join(' ').toStdString() << ": " << run.err.toStdString();
+  }
+}
+
+// What goes to standard error (the count of findings, a note) is output too; a command that has
+// nothing to say there is not failed by it.
+TEST_F(CliTest, AMessageThatCannotBeWrittenFailsTheCommand) {
+  writeFile("clean.json", R"({"format": "vorlan_setup configuration", "version": 1,
+                              "parameters": {"Callsign": "BG7ABC-9"}})");
+  const struct {
+    QStringList command;
+    int exitCode;
+  } rows[] = {{{"check", file("clean.json")}, 1}, {{"passcode", "BG7ABC-9"}, 0}};
+  for (const auto& row : rows) {
+    QProcess process;
+    process.setStandardErrorFile("/dev/full");
+    process.start(QStringLiteral(VORLAN_CLI), row.command);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), row.exitCode) << row.command.join(' ').toStdString();
   }
 }
 

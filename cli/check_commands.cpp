@@ -11,34 +11,41 @@
 #include "check/en/english_findings.h"
 #include "check/passcode.h"
 #include "cli/commands.h"
+#include "cli/terminal_text.h"
 #include "cli/try.h"
+#include "config/text_value.h"
 #include "params/field_table.h"
 
 namespace vorlan::cli {
 namespace {
 
-// "Callsign: warning: NOCALL stands for a station not set up yet: ..."
+// "Callsign: warning: NOCALL stands for a station not set up yet: ...", on one line whatever the
+// values hold.
 QString FindingLine(const Finding& finding) {
   return QStringLiteral("%1: %2: %3")
       .arg(Utf8(Def(finding.field).name), Utf8(SeverityName(finding.severity)),
-           FindingText(finding, EnglishFindingTexts()));
+           TerminalText(FindingText(finding, EnglishFindingTexts())));
 }
 
 QString Count(int n, const char* one, const char* many) {
   return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
 
+// The values as a configuration file holds texts (bytes that are no text in "hex"), the text as a
+// terminal shows it: no lone surrogate reaches the document, so that every JSON parser takes it.
 QByteArray FindingsJson(const QString& checked, const Findings& findings) {
   QJsonArray list;
   for (const Finding& f : findings) {
+    QJsonArray values;
+    for (const QString& value : f.values) values.append(TextValue(value));
     list.append(QJsonObject{{"field", Utf8(Def(f.field).name)},
                             {"severity", Utf8(SeverityName(f.severity))},
                             {"id", Utf8(FindingName(f.id))},
-                            {"values", QJsonArray::fromStringList(f.values)},
-                            {"text", FindingText(f, EnglishFindingTexts())}});
+                            {"values", values},
+                            {"text", TerminalText(FindingText(f, EnglishFindingTexts()))}});
   }
   const int warnings = WarningCount(findings);
-  return QJsonDocument(QJsonObject{{"checked", checked},
+  return QJsonDocument(QJsonObject{{"checked", TerminalText(checked)},
                                    {"warnings", warnings},
                                    {"notes", static_cast<int>(findings.size()) - warnings},
                                    {"findings", list}})
@@ -84,7 +91,7 @@ std::optional<Failure> RunCheck(Context& context) {
              what == QLatin1String("device") ? CheckDevice(context) : CheckFile(context, what));
   const int warnings = WarningCount(checked.findings);
   if (context.options.json) {
-    std::fputs(FindingsJson(checked.label, checked.findings).constData(), stdout);
+    context.output(FindingsJson(checked.label, checked.findings));
   } else {
     for (const Finding& f : checked.findings) context.print(FindingLine(f));
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/exchange_log.h"
+#include "cli/terminal_text.h"
 #include "config/config_format.h"
 #include "link/device_text.h"
 #include "link/protocol.h"
@@ -245,14 +246,14 @@ QString AskedText(const ProbeResult& result, int waitMs) {
   switch (result.outcome) {
     case Outcome::Answered:
       return QStringLiteral("%1: answered \"%2\"")
-          .arg(port, DecodeDeviceText(result.aboutText).trimmed());
+          .arg(port, TerminalText(DecodeDeviceText(result.aboutText).trimmed()));
     case Outcome::Short:
       return QStringLiteral("%1: answered only %2 of %3 bytes within %4 s: \"%5\"")
           .arg(port)
           .arg(result.aboutText.size() + 2)
           .arg(kAboutReplyLength)
           .arg(waitMs / 1000.0)
-          .arg(DecodeDeviceText(result.aboutText).trimmed());
+          .arg(TerminalText(DecodeDeviceText(result.aboutText).trimmed()));
     case Outcome::Silent:
       return QStringLiteral("%1: no answer within %2 s").arg(port).arg(waitMs / 1000.0);
     case Outcome::Other:
@@ -319,14 +320,14 @@ QString RefusalText(const Refusal& refusal) {
           .arg(refusal.found);
     case Refusal::Rule::Delimiter:
       return QStringLiteral("%1 must not contain the character \"%2\"")
-          .arg(name, refusal.offending);
+          .arg(name, TerminalText(refusal.offending));
     case Refusal::Rule::NoTextCodec:
       return QStringLiteral(
           "this system cannot encode text for the device (no GB18030 codec in Qt); install the "
           "ICU libraries that Qt was built with");
     case Refusal::Rule::WrongForm:
       return QStringLiteral("%1 must be %2, not \"%3\"")
-          .arg(name, FormText(Def(refusal.field).form), refusal.offending);
+          .arg(name, FormText(Def(refusal.field).form), TerminalText(refusal.offending));
     case Refusal::Rule::TooManyBytes:
       return QStringLiteral("%1 takes at most %2 bytes on the line, it takes %3")
           .arg(name)

@@ -5,11 +5,11 @@
 #include <QEventLoop>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "cli/cli_texts.h"
 #include "cli/stop_signals.h"
+#include "cli/stream_write.h"
 #include "config/backups.h"
 #include "link/com_ports.h"
 #include "link/requests.h"
@@ -17,16 +17,6 @@
 
 namespace vorlan::cli {
 namespace {
-
-// Writes the bytes whole, NUL bytes included; the system's reason when they did not all go out.
-QString Write(std::FILE* stream, const QByteArray& bytes) {
-  errno = 0;
-  const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()),
-                                   stream) == static_cast<std::size_t>(bytes.size()) &&
-                       std::fflush(stream) == 0;
-  if (written) return {};
-  return QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
-}
 
 QString BackupLabel(ReadPurpose purpose) {
   switch (purpose) {
@@ -49,16 +39,21 @@ void Context::print(const QString& text) const {
 }
 
 void Context::output(const QByteArray& bytes) const {
-  const QString failure = Write(stdout, bytes);
-  if (outputFailure_.isEmpty()) outputFailure_ = failure;
+  write(stdout, bytes);
 }
 
 void Context::note(const QString& text) const {
-  Write(notesToStderr ? stderr : stdout, (text + '\n').toUtf8());
+  write(notesToStderr ? stderr : stdout, (text + '\n').toUtf8());
 }
 
 void Context::warn(const QString& text) const {
-  Write(stderr, (text + '\n').toUtf8());
+  write(stderr, (text + '\n').toUtf8());
+}
+
+void Context::write(std::FILE* stream, const QByteArray& bytes) const {
+  const QString failure = WriteWhole(stream, bytes);
+  QString& first = stream == stdout ? outputFailure_ : errorFailure_;
+  if (first.isEmpty()) first = failure;
 }
 
 SaveInfo Context::saveInfo(const std::optional<ReadOrigin>& read) const {

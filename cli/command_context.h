@@ -3,6 +3,7 @@
 // reading the device's configuration with its backup.
 
 #include <QString>
+#include <cstdio>
 #include <optional>
 #include <variant>
 
@@ -43,9 +44,10 @@ class Context {
   void output(const QByteArray& bytes) const;  // a result's bytes, whole, on standard output
   void note(const QString& text) const;        // a step done, on standard output or standard error
   void warn(const QString& text) const;        // on standard error
-  // Why a result could not be written to standard output (the system's words); empty when all
-  // went out.
+  // Why something could not be written to standard output, or to standard error (the system's
+  // words, for the first failure); empty when all went out.
   const QString& outputFailure() const { return outputFailure_; }
+  const QString& errorFailure() const { return errorFailure_; }
 
   SaveInfo saveInfo(const std::optional<ReadOrigin>& read = std::nullopt) const;
 
@@ -65,7 +67,9 @@ class Context {
   std::variant<OpenedConfiguration, Failure> openFile(const QString& path) const;
 
  private:
-  mutable QString outputFailure_;
+  void write(std::FILE* stream, const QByteArray& bytes) const;
+
+  mutable QString outputFailure_, errorFailure_;
 };
 
 // A reply of another outcome than the request awaits: a device refusal, or garbled bytes (noise, a

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "cli/device_session.h"
+#include "cli/stream_write.h"
 #include "config/backups.h"
 
 namespace vorlan::cli {
@@ -56,7 +57,8 @@ The newest %2 backups are kept, and apart from them the newest %2 taken before a
 Exit codes:
   0  done
   1  usage error; a file that cannot be read, opened or saved; a value refused before sending;
-     the backup before a write that cannot be saved; standard output that cannot be written
+     the backup before a write that cannot be saved; standard output, standard error or the
+     log that cannot be written
   2  port error: the port cannot be opened, or fails; "--port auto" and "ports --probe" found
      no device or several
   3  no answer from the device within the time-out; "ports --wait": no port appeared
@@ -111,7 +113,11 @@ bool NeedsPort(const QString& command, const QStringList& arguments) {
 // has no console window of its own, as when another program starts it.
 void ProcessOnTerminal(QCommandLineParser& parser, const QCoreApplication& app) {
   auto answer = [](const QString& text, FILE* stream, int exitCode) {
-    std::fputs(text.toUtf8().constData(), stream);
+    if (const QString failure = WriteWhole(stream, text.toUtf8());
+        !failure.isEmpty() && stream == stdout) {
+      WriteWhole(stderr, (StandardOutputFailureText(failure) + u'\n').toUtf8());
+      std::exit(static_cast<int>(ExitCode::UsageOrFile));
+    }
     std::exit(exitCode);
   };
   if (!parser.parse(app.arguments())) {
@@ -148,7 +154,10 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
        "Seconds to wait for each reply (default 3, at most 3600; for each port asked by --probe "
        "and --port auto 1.5; ports --wait: no limit).",
        "SECONDS", "3"},
-      {"log", "Append the serial exchange to FILE (time, direction, hex, text).", "FILE"},
+      {"log",
+       "Append the serial exchange to FILE (time, direction, hex, text), readable by you alone "
+       "when new; -: standard error.",
+       "FILE"},
       {"his-callsign", "instruction, message: the other station (default NOCALL).", "CALL"},
       {"his-password", "instruction: the other station's password (default 407KQZ).", "PW"},
       {"callsign", "instruction: this device's callsign (default: read from it).", "CALL"},

@@ -30,8 +30,9 @@ struct Options {
   std::optional<QString> hisCallsign, hisPassword, callsign;
 };
 
-// Parses the process's arguments. --help and --version print and end the program (exit 0); an
-// unknown option ends it with exit 1. Anything else wrong comes back as a usage failure.
+// Parses the process's arguments. --help and --version print and end the program (exit 0, or 1
+// when standard output cannot be written); an unknown option ends it with exit 1. Anything else
+// wrong comes back as a usage failure.
 std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app);
 
 }  // namespace vorlan::cli

@@ -5,6 +5,8 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
+#include "cli/stream_write.h"
+#include "cli/terminal_text.h"
 #include "cli/try.h"
 #include "link/com_ports.h"
 #include "link/device_text.h"
@@ -36,8 +38,8 @@ SendFields SendFieldsOf(const Options& options) {
   return send;
 }
 
-// The device's text for a terminal: its characters as UTF-8, and the bytes that are no text (NUL
-// included) as they came, so that nothing of it is lost or cut.
+// The device's text for a file or a pipe: its characters as UTF-8, and the bytes that are no text
+// (NUL included) as they came, so that nothing of it is lost or cut.
 QByteArray TerminalBytes(const QByteArray& deviceText) {
   const QString text = DecodeDeviceText(deviceText);
   QByteArray bytes;
@@ -119,7 +121,11 @@ std::optional<Failure> RunAbout(Context& context) {
   VORLAN_TRY(reply, session->exchange(AboutRequest(), QStringLiteral("Asking")));
   if (reply.outcome != Reply::Outcome::DeviceText)
     return Unexpected(*session, reply, "the about request");
-  context.output(TerminalBytes(reply.deviceText) + '\n');
+  // On a terminal escaped as every device value (nothing of it acts on the terminal), else whole.
+  const QByteArray shown = IsTerminal(stdout)
+                               ? TerminalText(DecodeDeviceText(reply.deviceText)).toUtf8()
+                               : TerminalBytes(reply.deviceText);
+  context.output(shown + '\n');
   return std::nullopt;
 }
 
@@ -143,7 +149,7 @@ std::optional<Failure> RunInstruction(Context& context) {
       context.print(send.HisCallsign + kRadioWriteCorrect);
       return std::nullopt;
     case Reply::Outcome::RadioReadDone:
-      context.print(kCallsignPrefix + callsign + kRadioReadCorrect);
+      context.print(kCallsignPrefix + TerminalText(callsign) + kRadioReadCorrect);
       return std::nullopt;
     default:
       return Unexpected(*session, reply, "the instruction");

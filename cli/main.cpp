@@ -6,8 +6,12 @@
 #include <map>
 
 #include "cli/commands.h"
+#include "cli/stream_write.h"
 #include "cli_version.h"
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -37,6 +41,27 @@ int Fail(const Failure& failure) {
   return static_cast<int>(failure.code);
 }
 
+// The command's own failure, then whatever did not reach its output. A result the user did not get
+// is no success, nor a count of warnings or differences that went unseen: exit 1 then.
+int Finish(const Context& context, const std::optional<Failure>& failure) {
+  QStringList lost;
+  if (!context.outputFailure().isEmpty())
+    lost << vorlan::cli::StandardOutputFailureText(context.outputFailure());
+  if (!context.log.failure().isEmpty()) {
+    lost << QStringLiteral("Cannot write the log %1: %2")
+                .arg(context.options.log, context.log.failure());
+  }
+  if (!context.errorFailure().isEmpty())
+    lost << vorlan::cli::StandardErrorFailureText(context.errorFailure());
+  int code = failure ? Fail(*failure) : static_cast<int>(ExitCode::Ok);
+  if (lost.isEmpty()) return code;
+  const bool aboutTheResult =
+      !failure || failure->code == ExitCode::Warnings || failure->code == ExitCode::Mismatch;
+  if (aboutTheResult) code = static_cast<int>(ExitCode::UsageOrFile);
+  for (const QString& text : lost) Fail({ExitCode::UsageOrFile, text});
+  return code;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -61,6 +86,10 @@ int main(int argc, char* argv[]) {
     }
   } restore{errors, console, previousMode, previousCodePage};
 #endif
+#ifdef Q_OS_UNIX
+  // A reader that went away (a pipe, the log's FIFO) is a write that failed, said as any other.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("vorlan_cli"));
   QCoreApplication::setApplicationVersion(QString::fromUtf8(vorlan::cli::kVersion));
@@ -70,20 +99,10 @@ int main(int argc, char* argv[]) {
   const auto& options = std::get<vorlan::cli::Options>(parsed);
 
   Context context(options);
-  if (!options.log.isEmpty() && !context.log.open(options.log)) {
+  if (!options.log.isEmpty() && !context.log.open(options.log, options.timeoutMs)) {
     return Fail(
         {ExitCode::UsageOrFile,
-         QStringLiteral("Cannot open the log %1: %2").arg(options.log, context.log.error())});
+         QStringLiteral("Cannot open the log %1: %2").arg(options.log, context.log.failure())});
   }
-  const auto failure = kCommands.at(options.command)(context);
-  if (!context.outputFailure().isEmpty()) {
-    const Failure unwritten{
-        ExitCode::UsageOrFile,
-        QStringLiteral("Cannot write to standard output: %1").arg(context.outputFailure())};
-    // The command's own failure says more; a success whose result did not reach the user is none.
-    if (failure) Fail(unwritten);
-    return Fail(failure.value_or(unwritten));
-  }
-  if (failure) return Fail(*failure);
-  return static_cast<int>(ExitCode::Ok);
+  return Finish(context, kCommands.at(options.command)(context));
 }

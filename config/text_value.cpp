@@ -81,6 +81,14 @@ QString TextValueJson(const QString& text) {
          JsonString(QString::fromLatin1(rest.toHex())) + QStringLiteral("}");
 }
 
+QJsonValue TextValue(const QString& text) {
+  const qsizetype plain = PlainPrefixLength(text);
+  if (plain == text.size()) return text;
+  QJsonObject object{{kHexKey, QString::fromLatin1(EncodeDeviceText(text.mid(plain)).toHex())}};
+  if (plain > 0) object.insert(kTextKey, text.left(plain));
+  return object;
+}
+
 std::variant<QString, ConfigProblem> ReadTextValue(const QJsonValue& value, const QString& key,
                                                    const QString& file, QStringList& unknownKeys) {
   auto wrongType = [&](const QString& at, ValueType expected) {

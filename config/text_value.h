@@ -24,6 +24,9 @@ QString JsonString(const QString& text);
 // The value of a text as it stands in a file, on one line.
 QString TextValueJson(const QString& text);
 
+// The same as a JSON value, for a document of its own: a plain string, or the object.
+QJsonValue TextValue(const QString& text);
+
 // The text a file's value stands for, as the window holds it (bytes that are not text as the lone
 // surrogates U+DC80..U+DCFF). `key` and `file` name the value in a problem; keys of the object
 // other than "text" and "hex" are added to `unknownKeys` as "<key>.<name>". A string or "text"

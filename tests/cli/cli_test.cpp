@@ -489,10 +489,11 @@ TEST_F(CliTest, TheLogHoldsTheExchange) {
   QFile log(file("x.log"));
   ASSERT_TRUE(log.open(QIODevice::ReadOnly));
   const QStringList lines = QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
-  ASSERT_GE(lines.size(), 3);
-  EXPECT_TRUE(lines[0].endsWith(" -- opened " + sim.path()));
-  EXPECT_TRUE(lines[1].endsWith(" -> 24 33 23 | $3#")) << lines[1].toStdString();
-  EXPECT_TRUE(lines[2].contains(" <- 24 36 ")) << lines[2].toStdString();
+  ASSERT_GE(lines.size(), 4);
+  EXPECT_TRUE(lines[0].contains(" -- vorlan_cli ")) << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].endsWith(" -- opened " + sim.path()));
+  EXPECT_TRUE(lines[2].endsWith(" -> 24 33 23 | $3#")) << lines[2].toStdString();
+  EXPECT_TRUE(lines[3].contains(" <- 24 36 ")) << lines[3].toStdString();
   EXPECT_TRUE(lines[0].contains(
       QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}Z ")));
 }

@@ -61,7 +61,8 @@ class Context {
   std::variant<DeviceConfiguration, Failure> readDevice(
       DeviceSession& session, ReadPurpose purpose = ReadPurpose::Read) const;
   // Opens a file over the initial values (the worldwide servers).
-  std::variant<OpenedConfiguration, Failure> openFile(const QString& path) const;
+  std::variant<OpenedConfiguration, Failure> openFile(
+      const QString& path, FormJudging judging = FormJudging::OnOpen) const;
 
  private:
   mutable QString outputFailure_;

@@ -149,10 +149,14 @@ std::optional<Failure> RunRead(Context& context) {
 
 std::optional<Failure> RunWrite(Context& context) {
   const QString& path = context.options.arguments[0];
-  VORLAN_TRY(file, context.openFile(path));
+  VORLAN_TRY(file, context.openFile(path, FormJudging::BySender));
   VORLAN_TRY(sets, ParseSets(context.options.sets));
   VORLAN_TRY(session, context.openDevice());
   VORLAN_TRY(before, context.readDevice(*session, ReadPurpose::BeforeWrite));
+  // A value the device holds now is its own; every other value of the user's is judged.
+  if (auto problem = JudgeUserValues(file, path, before.params)) {
+    return Usage(ProblemText(*problem));
+  }
 
   // The device's own values wherever the file and the overrides say nothing, codes and all.
   ParameterSet target = before.params;
@@ -175,7 +179,8 @@ std::optional<Failure> RunWrite(Context& context) {
 
 std::optional<Failure> RunVerify(Context& context) {
   const QString& path = context.options.arguments[0];
-  VORLAN_TRY(file, context.openFile(path));
+  // Comparing sends nothing: the forms of the file's values are no reason to refuse it.
+  VORLAN_TRY(file, context.openFile(path, FormJudging::BySender));
   VORLAN_TRY(session, context.openDevice());
   VORLAN_TRY(device, context.readDevice(*session));
   return ReportMismatches(context, device, file.params, file.fieldsSet);
@@ -187,7 +192,7 @@ std::optional<Failure> RunDiff(Context& context) {
   std::vector<Side> sides;
   for (const QString& name : context.options.arguments) {
     if (name != QLatin1String("device")) {
-      VORLAN_TRY(file, context.openFile(name));
+      VORLAN_TRY(file, context.openFile(name, FormJudging::BySender));
       sides.push_back({name, file.params, file.fieldsSet});
       continue;
     }

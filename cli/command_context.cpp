@@ -132,8 +132,9 @@ std::variant<DeviceConfiguration, Failure> Context::readDevice(DeviceSession& se
   return device;
 }
 
-std::variant<OpenedConfiguration, Failure> Context::openFile(const QString& path) const {
-  auto opened = OpenConfiguration(path, InitialParameters(kRotateServers));
+std::variant<OpenedConfiguration, Failure> Context::openFile(const QString& path,
+                                                             FormJudging judging) const {
+  auto opened = OpenConfiguration(path, InitialParameters(kRotateServers), judging);
   if (auto* problem = std::get_if<ConfigProblem>(&opened)) {
     return Failure{ExitCode::UsageOrFile, ProblemText(*problem)};
   }

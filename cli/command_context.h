@@ -64,7 +64,8 @@ class Context {
   std::variant<DeviceConfiguration, Failure> readDevice(
       DeviceSession& session, ReadPurpose purpose = ReadPurpose::Read) const;
   // Opens a file over the initial values (the worldwide servers).
-  std::variant<OpenedConfiguration, Failure> openFile(const QString& path) const;
+  std::variant<OpenedConfiguration, Failure> openFile(
+      const QString& path, FormJudging judging = FormJudging::OnOpen) const;
 
  private:
   void write(std::FILE* stream, const QByteArray& bytes) const;

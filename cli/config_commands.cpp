@@ -11,6 +11,7 @@
 #include "config/config_reader.h"
 #include "config/config_writer.h"
 #include "config/field_compare.h"
+#include "link/protocol.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
 #include "params/presets.h"
@@ -26,7 +27,48 @@ Failure Usage(const QString& text) {
   return {ExitCode::UsageOrFile, text};
 }
 
-// The --set overrides, checked as a file's values are; a field set twice takes the last value.
+// A --set value as a file would hold it, with the types a command line can spell: a text as it
+// is; a flag true or false, a server enable also the device's one-byte code ("2"); the work mode a
+// code "0" to "4", or the device's one-byte code, exactly one byte either way. Nothing when the
+// value is none of these.
+std::optional<QJsonValue> SetValue(Field field, const QString& value) {
+  const bool oneByte = value.toUtf8().size() == 1;
+  switch (Def(field).kind) {
+    case FieldKind::Text:
+      return QJsonValue(value);
+    case FieldKind::Flag:
+      if (value == QLatin1String("true") || value == QLatin1String("false")) {
+        return QJsonValue(value == QLatin1String("true"));
+      }
+      if (DecodingOf(field) == ReadBackDecoding::EnableCode && oneByte) return QJsonValue(value);
+      return std::nullopt;
+    case FieldKind::WorkMode:
+      if (oneByte) return QJsonValue(value);
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+QString SetTakes(Field field) {
+  switch (Def(field).kind) {
+    case FieldKind::Text:
+      break;
+    case FieldKind::Flag:
+      if (DecodingOf(field) == ReadBackDecoding::EnableCode) {
+        return QStringLiteral(
+                   "%1 takes true or false, or the device's own code of one byte (\"2\")")
+            .arg(Utf8(Def(field).name));
+      }
+      return QStringLiteral("a flag takes true or false");
+    case FieldKind::WorkMode:
+      return QStringLiteral(
+          "WorkMode takes a code 0 to 4, one digit, or the device's own code of one byte");
+  }
+  return {};
+}
+
+// The --set overrides, each value read as a file's value is and the whole checked as a file's
+// values are; a field set twice takes the last value.
 std::variant<OpenedConfiguration, Failure> ParseSets(const QStringList& sets) {
   std::array<std::optional<QJsonValue>, kParameterCount> given;
   for (const QString& set : sets) {
@@ -39,26 +81,9 @@ std::variant<OpenedConfiguration, Failure> ParseSets(const QStringList& sets) {
                                   "file spells it (Callsign, Path, WorkMode, ...).")
                        .arg(set));
     }
-    auto& slot = given[static_cast<std::size_t>(Index(*field))];
-    switch (Def(*field).kind) {
-      case FieldKind::Text:
-        slot = QJsonValue(value);
-        break;
-      case FieldKind::Flag:
-        if (value != QLatin1String("true") && value != QLatin1String("false")) {
-          return Usage(QStringLiteral("--set %1: a flag takes true or false.").arg(set));
-        }
-        slot = QJsonValue(value == QLatin1String("true"));
-        break;
-      case FieldKind::WorkMode: {
-        bool number = false;
-        const int code = value.toInt(&number);
-        if (!number)
-          return Usage(QStringLiteral("--set %1: WorkMode takes a code 0 to 4.").arg(set));
-        slot = QJsonValue(code);
-        break;
-      }
-    }
+    const auto read = SetValue(*field, value);
+    if (!read) return Usage(QStringLiteral("--set %1: %2.").arg(set, SetTakes(*field)));
+    given[static_cast<std::size_t>(Index(*field))] = *read;
   }
   std::vector<FieldValue> values;
   for (const auto& f : ParameterTable()) {
@@ -124,10 +149,14 @@ std::optional<Failure> RunRead(Context& context) {
 
 std::optional<Failure> RunWrite(Context& context) {
   const QString& path = context.options.arguments[0];
-  VORLAN_TRY(file, context.openFile(path));
+  VORLAN_TRY(file, context.openFile(path, FormJudging::BySender));
   VORLAN_TRY(sets, ParseSets(context.options.sets));
   VORLAN_TRY(session, context.openDevice());
   VORLAN_TRY(before, context.readDevice(*session, ReadPurpose::BeforeWrite));
+  // A value the device holds now is its own; every other value of the user's is judged.
+  if (auto problem = JudgeUserValues(file, path, before.params)) {
+    return Usage(ProblemText(*problem));
+  }
 
   // The device's own values wherever the file and the overrides say nothing, codes and all.
   ParameterSet target = before.params;
@@ -150,7 +179,8 @@ std::optional<Failure> RunWrite(Context& context) {
 
 std::optional<Failure> RunVerify(Context& context) {
   const QString& path = context.options.arguments[0];
-  VORLAN_TRY(file, context.openFile(path));
+  // Comparing sends nothing: the forms of the file's values are no reason to refuse it.
+  VORLAN_TRY(file, context.openFile(path, FormJudging::BySender));
   VORLAN_TRY(session, context.openDevice());
   VORLAN_TRY(device, context.readDevice(*session));
   return ReportMismatches(context, device, file.params, file.fieldsSet);
@@ -162,7 +192,7 @@ std::optional<Failure> RunDiff(Context& context) {
   std::vector<Side> sides;
   for (const QString& name : context.options.arguments) {
     if (name != QLatin1String("device")) {
-      VORLAN_TRY(file, context.openFile(name));
+      VORLAN_TRY(file, context.openFile(name, FormJudging::BySender));
       sides.push_back({name, file.params, file.fieldsSet});
       continue;
     }

@@ -10,6 +10,7 @@
 
 #include "config/config_format.h"
 #include "config/json_keys.h"
+#include "config/read_back_digest.h"
 #include "config/text_value.h"
 #include "link/device_text.h"
 #include "link/protocol.h"
@@ -38,11 +39,24 @@ constexpr OriginMember kSavedByMembers[] = {{"program", &FileOrigin::program},
                                             {"time", &FileOrigin::time}};
 constexpr OriginMember kReadFromMembers[] = {{"port", &FileOrigin::readPort},
                                              {"device", &FileOrigin::readDevice},
-                                             {"time", &FileOrigin::readTime}};
+                                             {"time", &FileOrigin::readTime},
+                                             {"digest", &FileOrigin::readDigest}};
+
+bool Among(std::span<const Field> fields, Field f) {
+  return std::find(fields.begin(), fields.end(), f) != fields.end();
+}
+
+ConfigProblem WriteRefusalProblem(const QString& file, const Refusal& refusal) {
+  ConfigProblem p{ConfigProblem::Kind::WriteRefusal, file,
+                  kParameters + '.' + Utf8(Def(refusal.field).name), refusal.field};
+  p.refusal = refusal;
+  return p;
+}
 
 class Reader {
  public:
-  Reader(const QString& file, const ParameterSet& base) : file_(file), opened_{base, {}, {}, {}} {}
+  Reader(const QString& file, const ParameterSet& base, FormJudging judging)
+      : file_(file), judging_(judging), opened_{base, {}, {}, {}, {}} {}
 
   std::variant<OpenedConfiguration, ConfigProblem> read(const QByteArray& text) {
     if (Problem problem = readDocument(text)) return *problem;
@@ -70,6 +84,13 @@ class Reader {
       p.found = error.offset;
       return p;
     }
+    // Qt's reader takes them; JSON does not, and another program's reader would refuse the file.
+    if (const auto at = FirstRawControlInString(text)) {
+      ConfigProblem p = problem(ConfigProblem::Kind::NotJson);
+      p.detail = QJsonParseError{0, QJsonParseError::IllegalValue}.errorString();
+      p.found = *at + 1;
+      return p;
+    }
     if (!document.isObject()) return problem(ConfigProblem::Kind::NotConfiguration);
     if (const auto key = FirstDuplicateKey(text)) {
       return problem(ConfigProblem::Kind::DuplicateKey, *key);
@@ -83,7 +104,6 @@ class Reader {
     }
     if (Problem p = readOrigin(top, kSavedBy, kSavedByMembers)) return p;
     if (Problem p = readOrigin(top, kReadFrom, kReadFromMembers)) return p;
-    opened_.readBack = top.contains(kReadFrom);
     return readParameters(top);
   }
 
@@ -142,25 +162,23 @@ class Reader {
       const QJsonValue member = parameters.value(Utf8(f.name));
       if (!member.isUndefined()) values.push_back({f.key, member});
     }
-    return readValues(values);
+    return readValues(values, opened_.origin.readDigest);
   }
 
  public:
-  Problem readValues(std::span<const FieldValue> values) {
+  // `digest`: the read-back tags that prove values the device's own; none for the user's values.
+  Problem readValues(std::span<const FieldValue> values, const QString& digest = {}) {
     ParameterSet probe = InitialParameters(kRotateServers);
     for (const auto& [field, value] : values) {
       if (Problem p = readParameter(Def(field), value, probe)) return p;
       opened_.fieldsSet.push_back(field);
     }
-    // A read-back's values are the device's own and go back as they came; the user's are judged.
-    auto refusal = opened_.readBack ? std::nullopt : CheckForms(probe, opened_.fieldsSet);
-    if (!refusal) refusal = CheckWriteFrame(probe);
-    if (refusal) {
-      ConfigProblem p = problem(ConfigProblem::Kind::WriteRefusal,
-                                kParameters + '.' + Utf8(Def(refusal->field).name), refusal->field);
-      p.refusal = refusal;
-      return p;
-    }
+    opened_.deviceFields = FieldsMatchingDigest(digest, opened_.params, opened_.fieldsSet);
+    // The device's own values go back as they came; the user's are judged.
+    std::optional<Refusal> refusal;
+    if (judging_ == FormJudging::OnOpen) refusal = CheckForms(probe, opened_.userFields());
+    if (!refusal) refusal = CheckFrameWidths(probe);
+    if (refusal) return WriteRefusalProblem(file_, *refusal);
     return std::nullopt;
   }
 
@@ -236,27 +254,50 @@ class Reader {
   }
 
   QString file_;
+  FormJudging judging_;
   OpenedConfiguration opened_;
 };
 
 }  // namespace
 
+std::vector<Field> OpenedConfiguration::userFields() const {
+  std::vector<Field> fields;
+  for (Field f : fieldsSet) {
+    if (!Among(deviceFields, f)) fields.push_back(f);
+  }
+  return fields;
+}
+
+std::optional<ConfigProblem> JudgeUserValues(const OpenedConfiguration& opened, const QString& file,
+                                             const ParameterSet& deviceHolds) {
+  std::vector<Field> judged;
+  for (Field f : opened.userFields()) {
+    if (FieldBytes(opened.params, f) != FieldBytes(deviceHolds, f)) judged.push_back(f);
+  }
+  if (const auto refusal = CheckForms(opened.params, judged)) {
+    return WriteRefusalProblem(file, *refusal);
+  }
+  return std::nullopt;
+}
+
 std::variant<OpenedConfiguration, ConfigProblem> ReadConfiguration(const QByteArray& text,
                                                                    const QString& file,
-                                                                   const ParameterSet& base) {
-  return Reader(file, base).read(text);
+                                                                   const ParameterSet& base,
+                                                                   FormJudging judging) {
+  return Reader(file, base, judging).read(text);
 }
 
 std::variant<OpenedConfiguration, ConfigProblem> ReadValues(std::span<const FieldValue> values,
                                                             const QString& source,
                                                             const ParameterSet& base) {
-  Reader reader(source, base);
+  Reader reader(source, base, FormJudging::OnOpen);
   if (auto problem = reader.readValues(values)) return *problem;
   return reader.opened();
 }
 
 std::variant<OpenedConfiguration, ConfigProblem> OpenConfiguration(const QString& path,
-                                                                   const ParameterSet& base) {
+                                                                   const ParameterSet& base,
+                                                                   FormJudging judging) {
   // Looked at before opening: opening a FIFO waits for a writer, and a device never ends.
   const QFileInfo info(path);
   if (info.exists() && !info.isFile()) {
@@ -278,7 +319,7 @@ std::variant<OpenedConfiguration, ConfigProblem> OpenConfiguration(const QString
     return ConfigProblem{ConfigProblem::Kind::CannotRead, path, {}, {}, file.errorString()};
   }
   if (text.size() > kConfigFileLimit) return tooBig(text.size());
-  return ReadConfiguration(text, path, base);
+  return ReadConfiguration(text, path, base, judging);
 }
 
 }  // namespace vorlan

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include "config/read_back_digest.h"
 #include "config/text_value.h"
 #include "link/device_text.h"
 #include "params/field_table.h"
@@ -68,6 +69,8 @@ QByteArray ConfigurationText(const ParameterSet& params, const SaveInfo& info) {
       read.append({QStringLiteral("device"), JsonString(info.read->device)});
     }
     read.append({QStringLiteral("time"), JsonString(Time(info.read->time))});
+    // What proves the values the device's own for as long as they are left as they came.
+    read.append({QStringLiteral("digest"), JsonString(ReadBackDigest(params))});
     top.append({QStringLiteral("readFrom"), Object(read, 2)});
   }
   top.append({QStringLiteral("parameters"), Object(parameters, 2)});

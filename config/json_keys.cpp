@@ -69,4 +69,15 @@ std::optional<QString> FirstDuplicateKey(const QByteArray& json) {
   return std::nullopt;
 }
 
+std::optional<qsizetype> FirstRawControlInString(const QByteArray& json) {
+  for (qsizetype i = 0; i < json.size(); ++i) {
+    if (json[i] != '"') continue;
+    const qsizetype end = StringEnd(json, i);
+    for (++i; i < end - 1 && i < json.size(); ++i) {
+      if (static_cast<unsigned char>(json[i]) < 0x20) return i;
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace vorlan

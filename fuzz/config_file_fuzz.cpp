@@ -1,6 +1,7 @@
 // Opens any bytes as a configuration file: either a problem, with nothing taken, or a configuration
-// whose every value is sound, that the base shows through wherever the file is silent, and that
-// saved and opened again gives the same write frame.
+// whose every value fits its field, whose every user's value is of its field's form, that the base
+// shows through wherever the file is silent, and that saved and opened again gives the same write
+// frame.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include "config/config_reader.h"
 #include "config/config_writer.h"
 #include "link/device_text.h"
+#include "link/value_forms.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
 #include "params/presets.h"
@@ -44,12 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Check(EncodeDeviceText(opened.params.text(f.key)).size() <= f.maxLength);
     }
   }
-  Check(!CheckWriteFrame(opened.params));
+  // A delimiter may stand in a device's value: only sending refuses it.
+  Check(!CheckFrameWidths(opened.params));
+  Check(!CheckForms(opened.params, opened.userFields()));
+  for (Field f : opened.deviceFields) Check(Sets(opened, f));
 
   // Saved and opened again over another base: the same frame.
-  // A read-back's values stay the device's own when saved again.
+  // The device's values stay the device's own when saved again from a read-back.
   SaveInfo info{"fuzz", "0", {}};
-  if (opened.readBack) info.read = ReadOrigin{"COM1", {}, {}};
+  if (!opened.deviceFields.empty()) info.read = ReadOrigin{"COM1", {}, {}};
   const QByteArray saved = ConfigurationText(opened.params, info);
   const auto again = ReadConfiguration(saved, "again.json", InitialParameters(kAsiaServers));
   Check(std::holds_alternative<OpenedConfiguration>(again));

@@ -32,18 +32,22 @@ QByteArray RenderField(const WriteFrameField& f, const ParameterSet& p) {
 }
 
 enum class Section { Head, Tail };
+// Whole: every rule, as the frame goes on the line. WidthsOnly: the byte counts alone, which a
+// value the device could hold always meets.
+enum class Rules { Whole, WidthsOnly };
 
-std::optional<Refusal> CheckField(const WriteFrameField& f, Section section,
-                                  const ParameterSet& p) {
+std::optional<Refusal> CheckField(const WriteFrameField& f, Section section, const ParameterSet& p,
+                                  Rules rules) {
   if (const auto code = DeviceCode(f, p)) {
     // The device's own code goes back as it came, unless it would cut the frame.
-    if (kFrameDelimiters.find(*code) == std::string_view::npos) return std::nullopt;
+    const bool cuts = kFrameDelimiters.find(*code) != std::string_view::npos;
+    if (rules == Rules::WidthsOnly || !cuts) return std::nullopt;
     return Refusal{f.field, Refusal::Rule::Delimiter, 0, 0, QString(QChar::fromLatin1(*code))};
   }
   if (f.item != WriteItem::Text) return std::nullopt;
 
   const QString& text = p.text(f.field);
-  if (auto bad = CharacterEncodingAny(text, kFrameDelimiters)) {
+  if (auto bad = CharacterEncodingAny(text, kFrameDelimiters); bad && rules == Rules::Whole) {
     return Refusal{f.field, Refusal::Rule::Delimiter, 0, 0, *bad};
   }
   const int length = static_cast<int>(EncodeDeviceText(text).size());
@@ -52,6 +56,19 @@ std::optional<Refusal> CheckField(const WriteFrameField& f, Section section,
   }
   if (section == Section::Tail && length > f.width) {
     return Refusal{f.field, Refusal::Rule::TailTooLong, f.width, length, {}};
+  }
+  return std::nullopt;
+}
+
+std::optional<Refusal> CheckFrame(const ParameterSet& params, Rules rules) {
+  if (!DeviceTextAvailable()) {
+    return Refusal{Field::Callsign, Refusal::Rule::NoTextCodec, 0, 0, {}};
+  }
+  for (const auto& field : WriteFrameHead()) {
+    if (auto refusal = CheckField(field, Section::Head, params, rules)) return refusal;
+  }
+  for (const auto& field : WriteFrameTail()) {
+    if (auto refusal = CheckField(field, Section::Tail, params, rules)) return refusal;
   }
   return std::nullopt;
 }
@@ -80,16 +97,11 @@ QByteArray BuildWriteFrame(const ParameterSet& params) {
 }
 
 std::optional<Refusal> CheckWriteFrame(const ParameterSet& params) {
-  if (!DeviceTextAvailable()) {
-    return Refusal{Field::Callsign, Refusal::Rule::NoTextCodec, 0, 0, {}};
-  }
-  for (const auto& field : WriteFrameHead()) {
-    if (auto refusal = CheckField(field, Section::Head, params)) return refusal;
-  }
-  for (const auto& field : WriteFrameTail()) {
-    if (auto refusal = CheckField(field, Section::Tail, params)) return refusal;
-  }
-  return std::nullopt;
+  return CheckFrame(params, Rules::Whole);
+}
+
+std::optional<Refusal> CheckFrameWidths(const ParameterSet& params) {
+  return CheckFrame(params, Rules::WidthsOnly);
 }
 
 OrRefusal<Request> WriteRequest(const ParameterSet& params) {

@@ -23,6 +23,11 @@ QByteArray BuildWriteFrame(const ParameterSet& params);
 // A device code passes unless it is a frame delimiter.
 std::optional<Refusal> CheckWriteFrame(const ParameterSet& params);
 
+// The same without the frame delimiters: only the byte counts (a head field of its exact width, a
+// tail field within its width) and the text codec. A value the device sent always meets them, even
+// one whose bytes hold a delimiter, so a file of it opens; only sending it is refused.
+std::optional<Refusal> CheckFrameWidths(const ParameterSet& params);
+
 // The write request (arms 5), or why it is refused.
 OrRefusal<Request> WriteRequest(const ParameterSet& params);
 

@@ -25,14 +25,16 @@ SaveInfo ThisProgram(const std::optional<ReadOrigin>& read = std::nullopt) {
 }  // namespace
 
 void ConfigActions::open(const QString& path) {
-  const auto opened = OpenConfiguration(path, values());
+  const auto opened = OpenConfiguration(path, values(), FormJudging::BySender);
   if (const auto* problem = std::get_if<ConfigProblem>(&opened)) {
     view_.showMessage(OpenProblemText(*problem, lang_));
     return;
   }
   const auto& configuration = std::get<OpenedConfiguration>(opened);
   view_.showParameters(configuration.params);
-  if (configuration.readBack && deviceValuesShown) deviceValuesShown(configuration.params);
+  if (!configuration.deviceFields.empty() && deviceValuesShown) {
+    deviceValuesShown(configuration.params, configuration.deviceFields);
+  }
   view_.showMessage(OpenedText(path, configuration, lang_));
 }
 

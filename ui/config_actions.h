@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "link/serial_link.h"
 #include "ui/language_data.h"
@@ -19,7 +20,8 @@ class ConfigActions {
       : view_(view), link_(link), lang_(lang), backupFolder_(backupFolder) {}
 
   // Takes the file's values into the window when the whole file is sound, and says how many; else
-  // says in one message what is wrong where, and leaves the window as it was.
+  // says in one message what is wrong where, and leaves the window as it was. The forms of the
+  // user's values are judged by Write, which knows what the device holds.
   void open(const QString& path);
   // Saves the window's values; says nothing unless that fails.
   void saveAs(const QString& path);
@@ -34,8 +36,10 @@ class ConfigActions {
 
   const QString& backupFolder() const { return backupFolder_; }
 
-  // Told when an opened file holds a read-back: the window now shows a device's own values.
-  std::function<void(const ParameterSet& deviceSent)> deviceValuesShown;
+  // Told when an opened file proves some of its values the device's own (it was saved from a
+  // read-back and they are as they came): the window now shows them in those fields.
+  std::function<void(const ParameterSet& deviceSent, const std::vector<Field>& fields)>
+      deviceValuesShown;
   // The window's values as Write would send them (the device's own codes kept); without it, the
   // controls' values.
   std::function<ParameterSet()> windowValues;

@@ -385,8 +385,9 @@ void MainWindow::connectHandlers() {
   actions_.backUpReadBack = [this](const ParameterSet& readBack) {
     return config_.backUp(readBack);
   };
-  config_.deviceValuesShown = [this](const ParameterSet& deviceSent) {
-    actions_.takeShownAsDeviceValues(deviceSent);
+  config_.deviceValuesShown = [this](const ParameterSet& deviceSent,
+                                     const std::vector<Field>& fields) {
+    actions_.takeShownAsDeviceValues(deviceSent, fields);
   };
   config_.windowValues = [this] { return actions_.parameters(); };
 }

@@ -34,10 +34,15 @@ void WindowActions::sendOrRefuse(const OrRefusal<Request>& request) {
 }
 
 std::vector<Field> WindowActions::fieldsTheUserGave(const ParameterSet& params) const {
-  if (deviceValues_) return ChangedFields(params, *deviceValues_);
-  std::vector<Field> all;
-  for (const auto& f : ParameterTable()) all.push_back(f.key);
-  return all;
+  std::vector<Field> given;
+  for (const auto& f : ParameterTable()) {
+    if (!knowsDevice(f.key) || !params.sameValue(f.key, deviceShown_)) given.push_back(f.key);
+  }
+  return given;
+}
+
+bool WindowActions::knowsDevice(Field field) const {
+  return std::find(deviceFields_.begin(), deviceFields_.end(), field) != deviceFields_.end();
 }
 
 void WindowActions::write() {
@@ -71,7 +76,7 @@ void WindowActions::read() {
 void WindowActions::factoryReset() {
   view_.showParameters(InitialParameters(lang_.servers));
   view_.showSendFields(FactorySendFields());
-  deviceValues_.reset();  // the window holds the tool's values now, not a device's
+  deviceFields_.clear();  // the window holds the tool's values now, not a device's
   status_.factoryReset();
 }
 
@@ -130,9 +135,14 @@ void WindowActions::receive() {
   if (!backupProblem.isEmpty()) view_.showMessage(backupProblem);
 }
 
-void WindowActions::takeShownAsDeviceValues(const ParameterSet& deviceSent) {
-  deviceValues_ = view_.parameters();
-  deviceSent_ = deviceSent;
+void WindowActions::takeShownAsDeviceValues(const ParameterSet& deviceSent,
+                                            const std::vector<Field>& fields) {
+  const ParameterSet shown = view_.parameters();
+  for (Field f : fields) {
+    deviceShown_.copyValue(f, shown);
+    deviceSent_.copyValue(f, deviceSent);
+    if (!knowsDevice(f)) deviceFields_.push_back(f);
+  }
 }
 
 ParameterSet WindowActions::parameters() const {
@@ -140,12 +150,11 @@ ParameterSet WindowActions::parameters() const {
 }
 
 ParameterSet WindowActions::withDeviceValues(ParameterSet params) const {
-  if (!deviceValues_) return params;
   // A control shows what its list or its width can hold: a work mode or enable code outside the
   // lists shows as some entry or tick. While the user leaves a control alone, the device's own
   // value is what goes back.
-  for (const auto& f : ParameterTable()) {
-    if (params.sameValue(f.key, *deviceValues_)) params.copyValue(f.key, deviceSent_);
+  for (Field f : deviceFields_) {
+    if (params.sameValue(f, deviceShown_)) params.copyValue(f, deviceSent_);
   }
   return params;
 }

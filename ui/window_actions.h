@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "config/field_compare.h"
 #include "link/refusal.h"
 #include "link/serial_link.h"
 #include "ui/language_data.h"
@@ -34,9 +35,11 @@ class WindowActions {
 
   // A failure the link met on its own (device unplugged).
   void reportFailure(const LinkFailure& failure);
-  // The window now shows a device's own values (read, or from a file that holds a read-back):
-  // they are sent as they are until the user changes them, codes the window cannot show included.
-  void takeShownAsDeviceValues(const ParameterSet& deviceSent);
+  // The window now shows a device's own values in `fields` (all of them after a read; those a file
+  // proves the device's): they are sent as they are until the user changes them, codes the window
+  // cannot show included. The other fields keep what the window knew of the device before.
+  void takeShownAsDeviceValues(const ParameterSet& deviceSent,
+                               const std::vector<Field>& fields = AllParameters());
   // The window's values, with the device's own work-mode and enable codes in the fields the user
   // left alone: what Write sends and Save as keeps.
   ParameterSet parameters() const;
@@ -51,9 +54,10 @@ class WindowActions {
   std::optional<LinkFailure> openPicked(const QString& text);
   void send(const Request& request);
   void sendOrRefuse(const OrRefusal<Request>& request);
-  // The fields whose values are the user's: all of them until a device's values were shown, then
-  // those changed since.
+  // The fields whose values are the user's: those whose device value the window does not know,
+  // and those changed since it was shown.
   std::vector<Field> fieldsTheUserGave(const ParameterSet& params) const;
+  bool knowsDevice(Field field) const;
   // The window's values with the device's own in the fields the user left alone.
   ParameterSet withDeviceValues(ParameterSet shown) const;
 
@@ -61,9 +65,11 @@ class WindowActions {
   SerialLink& link_;
   const LanguageData& lang_;
   StatusLine status_;
-  // What the window showed when it last took a device's values: a field that still holds its
-  // value then is the device's, not the user's, and is not judged by its form.
-  std::optional<ParameterSet> deviceValues_;
+  // The fields whose device value the window knows.
+  std::vector<Field> deviceFields_;
+  // What the window showed in those fields when it took the device's values: a field that still
+  // holds its value then is the device's, not the user's, and is not judged by its form.
+  ParameterSet deviceShown_;
   // The device's values themselves, with the codes the window cannot show.
   ParameterSet deviceSent_;
 };

@@ -98,12 +98,16 @@ TEST(UserValues, AFileIsRefusedForAValueItsFieldCannotHold) {
     EXPECT_EQ(problem.refusal ? std::optional(problem.refusal->rule) : std::nullopt, row.rule);
   }
   // A read-back's own values are the device's: a backup of a device that holds them opens.
+  ParameterSet device = InitialParameters(kRotateServers);
+  device.setText(Field::Latitude, "abcdefgh");
+  device.setText(Field::TxDelay, " 5");
+  device.setText(Field::Channel1Freq, "999.999");
   const QByteArray backup =
-      WithParameters(R"("Latitude": "abcdefgh", "TxDelay": " 5", "Channel1Freq": "999.999")",
-                     R"("readFrom": {"port": "COM1"}, )");
+      ConfigurationText(device, {"test", "1", {}, ReadOrigin{"COM1", {}, {}}});
   const auto opened = ReadConfiguration(backup, "backup.json", {});
   ASSERT_TRUE(std::holds_alternative<OpenedConfiguration>(opened));
-  EXPECT_TRUE(std::get<OpenedConfiguration>(opened).readBack);
+  EXPECT_EQ(std::get<OpenedConfiguration>(opened).deviceFields.size(),
+            std::size_t(kParameterCount));
 }
 
 // Looked at before reading: a FIFO would block, a device never ends; nor is either replaced.

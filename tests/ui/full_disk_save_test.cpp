@@ -31,6 +31,8 @@ class FullDiskSaveTest : public WindowTest {
   void answerFileDialog() {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (!dialog || chosen.isEmpty()) return;
+    // The file is there: the user has said yes to replacing it.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
     dialog->selectFile(chosen);
     chosen.clear();
     static_cast<QDialog*>(dialog)->accept();
@@ -62,7 +64,9 @@ TEST_P(FullDiskSaveTest, SaveAsOnAFullDiskKeepsTheOldFileAndSaysSo) {
   const ConfigProblem problem{
       ConfigProblem::Kind::CannotSave, path, {}, {}, qt_error_string(ENOSPC)};
   EXPECT_EQ(messages[0], SaveProblemText(problem, GetParam().language()));
-  if (english()) EXPECT_EQ(messages[0], path + " was not saved: No space left on device");
+  if (english()) {
+    EXPECT_EQ(messages[0], path + " was not saved: No space left on device");
+  }
   EXPECT_EQ(Contents(path), good);
 }
 

@@ -5,6 +5,7 @@
 #include "cli/exchange_log.h"
 #include "cli/terminal_text.h"
 #include "config/config_format.h"
+#include "config/file_names.h"
 #include "link/device_text.h"
 #include "link/protocol.h"
 #include "params/field_table.h"
@@ -108,7 +109,8 @@ QString NoPermission(const LinkFailure& failure, const QString& where) {
 }
 
 QString Where(const ConfigProblem& problem) {
-  return problem.key.isEmpty() ? problem.file : problem.file + QStringLiteral(": ") + problem.key;
+  const QString file = FileNameText(problem.file);
+  return problem.key.isEmpty() ? file : file + QStringLiteral(": ") + problem.key;
 }
 
 }  // namespace
@@ -116,29 +118,29 @@ QString Where(const ConfigProblem& problem) {
 QString ProblemText(const ConfigProblem& problem) {
   using Kind = ConfigProblem::Kind;
   const QString where = Where(problem);
+  const QString file = FileNameText(problem.file);
   switch (problem.kind) {
     case Kind::CannotRead:
-      return QStringLiteral("Cannot read %1: %2").arg(problem.file, problem.detail);
+      return QStringLiteral("Cannot read %1: %2").arg(file, problem.detail);
     case Kind::NotRegularFile:
-      return QStringLiteral("%1 is not a regular file (a device, a pipe or a folder)")
-          .arg(problem.file);
+      return QStringLiteral("%1 is not a regular file (a device, a pipe or a folder)").arg(file);
     case Kind::TooBig:
       return QStringLiteral("%1 has %2 bytes; a configuration file has at most %3")
-          .arg(problem.file)
+          .arg(file)
           .arg(problem.found)
           .arg(problem.limit);
     case Kind::DuplicateKey:
       return QStringLiteral("%1: the key stands twice; give each value once").arg(where);
     case Kind::NotJson:
       return QStringLiteral("%1 is not JSON: %2 at byte %3")
-          .arg(problem.file, problem.detail)
+          .arg(file, problem.detail)
           .arg(problem.found);
     case Kind::NotConfiguration:
       return QStringLiteral("%1 is not a vorlan_setup configuration (\"format\" must be \"%2\")")
-          .arg(problem.file, Utf8(kConfigFormatName));
+          .arg(file, Utf8(kConfigFormatName));
     case Kind::NewerVersion:
       return QStringLiteral("%1 has format version %2; this program reads up to version %3")
-          .arg(problem.file)
+          .arg(file)
           .arg(problem.found)
           .arg(problem.limit);
     case Kind::WrongType:
@@ -163,13 +165,23 @@ QString ProblemText(const ConfigProblem& problem) {
       return where + QStringLiteral(": the write would refuse it: ") +
              (problem.refusal ? RefusalText(*problem.refusal) : QString());
     case Kind::CannotSave:
-      return QStringLiteral("Cannot save %1: %2").arg(problem.file, problem.detail);
+      return QStringLiteral("Cannot save %1: %2").arg(file, problem.detail);
     case Kind::CannotMakeFolder:
       return QStringLiteral("Cannot make the folder %1 for you alone: %2")
-          .arg(problem.file, problem.detail);
+          .arg(file, problem.detail);
     case Kind::CannotRemove:
-      return QStringLiteral("Cannot remove the old backup %1: %2")
-          .arg(problem.file, problem.detail);
+      return QStringLiteral("Cannot remove the old backup %1: %2").arg(file, problem.detail);
+    case Kind::NoBackupFolder:
+      return QStringLiteral(
+          "No backup can be made: there is no home folder (HOME is unset or not an absolute "
+          "path, and so is XDG_DATA_HOME)");
+    case Kind::ForeignFolder:
+      return (problem.found != 0
+                  ? QStringLiteral("No backup is kept in %1: it is a link to a folder of another "
+                                   "user (or to no folder), left as it is")
+                  : QStringLiteral("No backup is kept in %1: it is a folder of another user, "
+                                   "left as it is"))
+          .arg(file);
   }
   return {};
 }

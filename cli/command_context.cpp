@@ -11,6 +11,7 @@
 #include "cli/stop_signals.h"
 #include "cli/stream_write.h"
 #include "config/backups.h"
+#include "config/file_names.h"
 #include "link/com_ports.h"
 #include "link/requests.h"
 #include "params/presets.h"
@@ -121,7 +122,7 @@ std::variant<DeviceConfiguration, Failure> Context::readDevice(DeviceSession& se
       purpose == ReadPurpose::BeforeWrite ? BackupKind::BeforeWrite : BackupKind::Read;
   const BackupOutcome backup = SaveBackup(device.params, saveInfo(device.origin), kind);
   const QString label = BackupLabel(purpose);
-  if (!backup.path.isEmpty()) note(QStringLiteral("%1: %2").arg(label, backup.path));
+  if (!backup.path.isEmpty()) note(QStringLiteral("%1: %2").arg(label, FileNameText(backup.path)));
   if (backup.problem && backup.path.isEmpty() && purpose == ReadPurpose::BeforeWrite) {
     return Failure{ExitCode::UsageOrFile,
                    QStringLiteral("Nothing was written: the backup before the write failed: %1. "
@@ -140,7 +141,7 @@ std::variant<OpenedConfiguration, Failure> Context::openFile(const QString& path
   }
   auto& configuration = std::get<OpenedConfiguration>(opened);
   for (const QString& key : configuration.unknownKeys) {
-    warn(QStringLiteral("%1: %2: unknown, ignored").arg(path, key));
+    warn(QStringLiteral("%1: %2: unknown, ignored").arg(FileNameText(path), key));
   }
   return configuration;
 }

@@ -10,6 +10,7 @@
 #include "cli/device_session.h"
 #include "cli/stream_write.h"
 #include "config/backups.h"
+#include "config/file_names.h"
 
 namespace vorlan::cli {
 namespace {
@@ -111,7 +112,8 @@ bool NeedsPort(const QString& command, const QStringList& arguments) {
 // Answers --help, --version and a wrong option and ends the program, as QCommandLineParser::process
 // does, but always on the terminal: on Windows process() answers in a message box when the program
 // has no console window of its own, as when another program starts it.
-void ProcessOnTerminal(QCommandLineParser& parser, const QCoreApplication& app) {
+void ProcessOnTerminal(QCommandLineParser& parser, const QCoreApplication& app,
+                       const QStringList& arguments) {
   auto answer = [](const QString& text, FILE* stream, int exitCode) {
     if (const QString failure = WriteWhole(stream, text.toUtf8());
         !failure.isEmpty() && stream == stdout) {
@@ -120,7 +122,7 @@ void ProcessOnTerminal(QCommandLineParser& parser, const QCoreApplication& app) 
     }
     std::exit(exitCode);
   };
-  if (!parser.parse(app.arguments())) {
+  if (!parser.parse(arguments)) {
     answer(app.applicationName() + QStringLiteral(": ") + parser.errorText() + u'\n', stderr,
            EXIT_FAILURE);
   }
@@ -134,10 +136,27 @@ void ProcessOnTerminal(QCommandLineParser& parser, const QCoreApplication& app) 
 
 }  // namespace
 
-std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
+QStringList ArgumentsAsGiven(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+  Q_UNUSED(argc);
+  Q_UNUSED(argv);
+  return QCoreApplication::arguments();
+#else
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << FileNameFromBytes(QByteArray(argv[i]));
+  return arguments;
+#endif
+}
+
+std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app,
+                                                const QStringList& arguments) {
+  const QString folder = DefaultBackupFolder();
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QString::fromUtf8(kDescription).arg(DefaultBackupFolder()).arg(kBackupsKept));
+      QString::fromUtf8(kDescription)
+          .arg(folder.isEmpty() ? QStringLiteral("(none here: HOME is not an absolute path)")
+                                : FileNameText(folder))
+          .arg(kBackupsKept));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addOptions({
@@ -166,7 +185,7 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app) {
       "command",
       "ports, read, write, verify, diff, check, passcode, about, instruction or message.");
   parser.addPositionalArgument("arguments", "The command's files or text.", "[arguments...]");
-  ProcessOnTerminal(parser, app);
+  ProcessOnTerminal(parser, app, arguments);
 
   QStringList positional = parser.positionalArguments();
   if (positional.isEmpty()) return Usage(QStringLiteral("Give a command."));

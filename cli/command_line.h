@@ -30,9 +30,15 @@ struct Options {
   std::optional<QString> hisCallsign, hisPassword, callsign;
 };
 
-// Parses the process's arguments. --help and --version print and end the program (exit 0, or 1
-// when standard output cannot be written); an unknown option ends it with exit 1. Anything else
-// wrong comes back as a usage failure.
-std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app);
+// The process's arguments as the system gave them: on Unix each byte that is no part of UTF-8 kept
+// as its stand-in (config/file_names.h), so a file name reaches the file calls as it was typed;
+// on Windows as Qt has them. Call it with the arguments left once the application is made.
+QStringList ArgumentsAsGiven(int argc, char* argv[]);
+
+// Parses the arguments. --help and --version print and end the program (exit 0, or 1 when
+// standard output cannot be written); an unknown option ends it with exit 1. Anything else wrong
+// comes back as a usage failure.
+std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app,
+                                                const QStringList& arguments);
 
 }  // namespace vorlan::cli

@@ -1,6 +1,5 @@
 // read, write, verify and diff: configurations between the device and files.
 
-#include <QFileInfo>
 #include <array>
 #include <memory>
 #include <optional>
@@ -11,6 +10,8 @@
 #include "config/config_reader.h"
 #include "config/config_writer.h"
 #include "config/field_compare.h"
+#include "config/file_names.h"
+#include "config/native_files.h"
 #include "link/protocol.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
@@ -130,7 +131,7 @@ std::optional<Failure> RunRead(Context& context) {
   const bool toStandardOutput = output.isEmpty() || output == QLatin1String("-");
   context.notesToStderr = toStandardOutput;
   // Said before the device is asked; saving says it again should the file change meanwhile.
-  if (const QFileInfo target(output); !toStandardOutput && target.exists() && !target.isFile()) {
+  if (!toStandardOutput && LookAt(output).kind == PathKind::Other) {
     return Usage(ProblemText({ConfigProblem::Kind::NotRegularFile, output}));
   }
   VORLAN_TRY(session, context.openDevice());
@@ -143,7 +144,7 @@ std::optional<Failure> RunRead(Context& context) {
   if (auto problem = SaveConfiguration(output, device.params, info)) {
     return Usage(ProblemText(*problem));
   }
-  context.note(QStringLiteral("Read %1: saved to %2").arg(session->where(), output));
+  context.note(QStringLiteral("Read %1: saved to %2").arg(session->where(), FileNameText(output)));
   return std::nullopt;
 }
 
@@ -169,8 +170,8 @@ std::optional<Failure> RunWrite(Context& context) {
   }
   VORLAN_TRY(reply, session->exchange(std::get<Request>(request), QStringLiteral("Writing")));
   if (reply.outcome != Reply::Outcome::WriteDone) return Unexpected(*session, reply, "the write");
-  context.note(
-      QStringLiteral("Wrote %1 to %2: the device answered \"$4\".").arg(path, session->where()));
+  context.note(QStringLiteral("Wrote %1 to %2: the device answered \"$4\".")
+                   .arg(FileNameText(path), session->where()));
 
   if (!context.options.verify) return std::nullopt;
   VORLAN_TRY(after, context.readDevice(*session, ReadPurpose::AfterWrite));
@@ -193,7 +194,7 @@ std::optional<Failure> RunDiff(Context& context) {
   for (const QString& name : context.options.arguments) {
     if (name != QLatin1String("device")) {
       VORLAN_TRY(file, context.openFile(name, FormJudging::BySender));
-      sides.push_back({name, file.params, file.fieldsSet});
+      sides.push_back({FileNameText(name), file.params, file.fieldsSet});
       continue;
     }
     if (!session) {

@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("vorlan_cli"));
   QCoreApplication::setApplicationVersion(QString::fromUtf8(vorlan::cli::kVersion));
 
-  auto parsed = vorlan::cli::ParseCommandLine(app);
+  auto parsed = vorlan::cli::ParseCommandLine(app, vorlan::cli::ArgumentsAsGiven(argc, argv));
   if (auto* failure = std::get_if<Failure>(&parsed)) return Fail(*failure);
   const auto& options = std::get<vorlan::cli::Options>(parsed);
 

@@ -1,14 +1,12 @@
 #include "config/backups.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <filesystem>
-#include <system_error>
 
 #include "config/config_writer.h"
+#include "config/file_names.h"
+#include "config/native_files.h"
+#include "config/private_folder.h"
 
 namespace vorlan {
 namespace {
@@ -42,10 +40,14 @@ QString SafeCallsign(const QString& callsign) {
   return safe.isEmpty() ? QStringLiteral("NOCALL") : safe;
 }
 
+// The name joined to the folder as a text: the folder's name is kept as it came, bytes and all.
+QString InFolder(const QString& folder, const QString& name) {
+  return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
 std::optional<ConfigProblem> RemoveOldest(const QString& folder, BackupKind kind,
                                           const QString& saved, int keep) {
-  QDir dir(folder);
-  QStringList backups = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+  QStringList backups = FileNamesIn(folder);
   backups.removeIf([&](const QString& name) {
     return !BackupNamePattern().match(name).hasMatch() || KindOfName(name) != kind;
   });
@@ -53,34 +55,46 @@ std::optional<ConfigProblem> RemoveOldest(const QString& folder, BackupKind kind
   backups.removeOne(saved);
   --keep;
   for (qsizetype i = 0; i + keep < backups.size(); ++i) {
-    QFile old(dir.filePath(backups[i]));
-    if (!old.remove()) {
-      return ConfigProblem{
-          ConfigProblem::Kind::CannotRemove, old.fileName(), backups[i], {}, old.errorString()};
+    const QString old = InFolder(folder, backups[i]);
+    if (auto reason = RemoveFile(old)) {
+      return ConfigProblem{ConfigProblem::Kind::CannotRemove, old, backups[i], {}, *reason};
     }
   }
   return std::nullopt;
 }
 
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+QString DataHome() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+#else
+// As the XDG base directories have it: XDG_DATA_HOME when it is an absolute path (a relative one
+// is ignored), else $HOME/.local/share for a home that is an absolute path other than "/". Both
+// are taken as the system's bytes. Empty: no home, so no data folder. Qt's test mode (the window
+// tests) keeps Qt's own test folder.
+QString DataHome() {
+  if (QStandardPaths::isTestModeEnabled()) {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  }
+  const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+  if (xdg.startsWith('/')) return FileNameFromBytes(xdg);
+  QByteArray home = qgetenv("HOME");
+  while (home.endsWith('/')) home.chop(1);
+  if (!home.startsWith('/')) return {};
+  return FileNameFromBytes(home) + QStringLiteral("/.local/share");
+}
+#endif
+
 }  // namespace
 
 QString DefaultBackupFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-         QStringLiteral("/vorlan_setup/backups");
+  const QString data = DataHome();
+  return data.isEmpty() ? QString() : data + QStringLiteral("/vorlan_setup/backups");
 }
 
 std::optional<ConfigProblem> MakeBackupFolder(const QString& folder) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const fs::path path(folder.toStdU16String());
-  fs::create_directories(path, error);
-  if (!error) fs::permissions(path, fs::perms::owner_all, fs::perm_options::replace, error);
-  if (!error) return std::nullopt;
-  return ConfigProblem{ConfigProblem::Kind::CannotMakeFolder,
-                       folder,
-                       {},
-                       {},
-                       QString::fromStdString(error.message())};
+  if (folder.isEmpty()) return ConfigProblem{ConfigProblem::Kind::NoBackupFolder, folder};
+  return MakePrivateFolder(folder);
 }
 
 QString BackupFileName(const QString& callsign, const QDateTime& time, BackupKind kind) {
@@ -93,17 +107,18 @@ BackupOutcome SaveBackup(const ParameterSet& params, const SaveInfo& info, Backu
   if (auto problem = MakeBackupFolder(folder)) return {{}, problem};
   QDateTime time = info.read ? info.read->time : info.time;
   auto pathAt = [&](const QDateTime& t) {
-    return QDir(folder).filePath(BackupFileName(params.text(Field::Callsign), t, kind));
+    return InFolder(folder, BackupFileName(params.text(Field::Callsign), t, kind));
   };
   QString path = pathAt(time);
-  while (QFile::exists(path)) {
+  while (NameTaken(path)) {
     time = time.addMSecs(1);
     path = pathAt(time);
   }
   if (auto problem = SaveConfiguration(path, params, info, FileAccess::UserOnly)) {
     return {{}, problem};
   }
-  return {path, RemoveOldest(folder, kind, QFileInfo(path).fileName(), keep)};
+  // Only a backup saved whole makes room: a failed one above has removed nothing.
+  return {path, RemoveOldest(folder, kind, path.mid(path.lastIndexOf('/') + 1), keep)};
 }
 
 }  // namespace vorlan

@@ -24,9 +24,11 @@ enum class BackupKind {
   BeforeWrite,  // the read just before a write
 };
 
-// The one folder both window programs and vorlan_cli use:
-// QStandardPaths::GenericDataLocation + "/vorlan_setup/backups" (on Linux
-// ~/.local/share/vorlan_setup/backups, on Windows %LOCALAPPDATA%/vorlan_setup/backups).
+// The one folder both window programs and vorlan_cli use: the data folder +
+// "/vorlan_setup/backups". On Linux the data folder is $XDG_DATA_HOME when that is an absolute
+// path, else ~/.local/share (~/.local/share/vorlan_setup/backups); on Windows
+// %LOCALAPPDATA%/vorlan_setup/backups. Empty when there is no usable home (HOME unset, relative
+// or "/"): then no backup can be made.
 QString DefaultBackupFolder();
 
 // "<UTC time to the millisecond>_<callsign>.json", before a write
@@ -35,8 +37,9 @@ QString DefaultBackupFolder();
 QString BackupFileName(const QString& callsign, const QDateTime& time,
                        BackupKind kind = BackupKind::Read);
 
-// Makes the folder when it is missing and keeps it for the user alone (0700); the problem
-// (CannotMakeFolder, with the system's reason) when either fails.
+// Makes the folder when it is missing and keeps it for the user alone (0700), never changing what
+// a link points to (private_folder.h); the problem when that fails (CannotMakeFolder with the
+// system's reason, ForeignFolder), or NoBackupFolder for an empty folder (no home).
 std::optional<ConfigProblem> MakeBackupFolder(const QString& folder = DefaultBackupFolder());
 
 struct BackupOutcome {
@@ -48,7 +51,8 @@ struct BackupOutcome {
 // as a file only the user may read (0600), named by its callsign and the time of the read
 // (info.read) or of the save, a millisecond later while that name is taken; then removes the
 // oldest backups of the same kind beyond `keep`, by the time in their names. The backup just saved
-// is never removed, and only files named like backups count and go.
+// is never removed, and only files named like backups count and go; a backup that could not be
+// saved whole removes none.
 BackupOutcome SaveBackup(const ParameterSet& params, const SaveInfo& info,
                          BackupKind kind = BackupKind::Read,
                          const QString& folder = DefaultBackupFolder(), int keep = kBackupsKept);

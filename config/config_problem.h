@@ -40,6 +40,9 @@ struct ConfigProblem {
     CannotSave,        // the file could not be written: `detail` is the system's reason
     CannotMakeFolder,  // the folder `file` could not be made: `detail`
     CannotRemove,      // an old backup (`key` is its name) could not be removed: `detail`
+    NoBackupFolder,    // no usable home folder (HOME, XDG_DATA_HOME): no backup can be made
+    ForeignFolder,     // the folder `file` is another user's, or (`found` 1) a link to a folder
+                       // of another user or to no folder: left as it is, no backup kept there
   };
 
   Kind kind;

@@ -1,7 +1,5 @@
 #include "config/config_reader.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
@@ -10,6 +8,7 @@
 
 #include "config/config_format.h"
 #include "config/json_keys.h"
+#include "config/native_files.h"
 #include "config/read_back_digest.h"
 #include "config/text_value.h"
 #include "link/device_text.h"
@@ -299,8 +298,8 @@ std::variant<OpenedConfiguration, ConfigProblem> OpenConfiguration(const QString
                                                                    const ParameterSet& base,
                                                                    FormJudging judging) {
   // Looked at before opening: opening a FIFO waits for a writer, and a device never ends.
-  const QFileInfo info(path);
-  if (info.exists() && !info.isFile()) {
+  const PathStatus status = LookAt(path);
+  if (status.kind == PathKind::Other) {
     return ConfigProblem{ConfigProblem::Kind::NotRegularFile, path};
   }
   auto tooBig = [&](qint64 size) {
@@ -309,15 +308,12 @@ std::variant<OpenedConfiguration, ConfigProblem> OpenConfiguration(const QString
     p.limit = kConfigFileLimit;
     return p;
   };
-  if (info.size() > kConfigFileLimit) return tooBig(info.size());
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return ConfigProblem{ConfigProblem::Kind::CannotRead, path, {}, {}, file.errorString()};
+  if (status.size > kConfigFileLimit) return tooBig(status.size);
+  auto read = ReadFileBytes(path, kConfigFileLimit + 1);  // the file may grow meanwhile
+  if (auto* reason = std::get_if<QString>(&read)) {
+    return ConfigProblem{ConfigProblem::Kind::CannotRead, path, {}, {}, *reason};
   }
-  const QByteArray text = file.read(kConfigFileLimit + 1);  // the file may grow meanwhile
-  if (file.error() != QFileDevice::NoError) {
-    return ConfigProblem{ConfigProblem::Kind::CannotRead, path, {}, {}, file.errorString()};
-  }
+  const QByteArray& text = std::get<QByteArray>(read);
   if (text.size() > kConfigFileLimit) return tooBig(text.size());
   return ReadConfiguration(text, path, base, judging);
 }

@@ -1,9 +1,8 @@
 #include "config/config_writer.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
+#include "config/native_files.h"
 #include "config/read_back_digest.h"
 #include "config/text_value.h"
 #include "link/device_text.h"
@@ -81,17 +80,13 @@ std::optional<ConfigProblem> SaveConfiguration(const QString& path, const Parame
                                                const SaveInfo& info, FileAccess access) {
   const QByteArray text = ConfigurationText(params, info);
   // A device node, a FIFO or a folder is never replaced by a file (a link to a file is followed).
-  const QFileInfo target(path);
-  if (target.exists() && !target.isFile()) {
+  if (LookAt(path).kind == PathKind::Other) {
     return ConfigProblem{ConfigProblem::Kind::NotRegularFile, path};
   }
-  QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly) &&
-                       (access == FileAccess::Umask ||
-                        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) &&
-                       file.write(text) >= 0;
-  if (written && file.commit()) return std::nullopt;
-  return ConfigProblem{ConfigProblem::Kind::CannotSave, path, {}, {}, file.errorString()};
+  if (auto reason = SaveWholeFile(path, text, access)) {
+    return ConfigProblem{ConfigProblem::Kind::CannotSave, path, {}, {}, *reason};
+  }
+  return std::nullopt;
 }
 
 }  // namespace vorlan

@@ -8,6 +8,7 @@
 
 #include "config/config_format.h"
 #include "config/config_problem.h"
+#include "config/whole_file.h"
 #include "params/parameter_set.h"
 
 namespace vorlan {
@@ -20,13 +21,9 @@ QString ParameterValueJson(const ParameterSet& params, Field field);
 // The whole file.
 QByteArray ConfigurationText(const ParameterSet& params, const SaveInfo& info);
 
-// Who may read a new file: as the user's umask allows (a file the user saves), or the user alone
-// (a backup: it holds passwords). An existing file keeps its permissions.
-enum class FileAccess { Umask, UserOnly };
-
-// Writes the file through a temporary file in the same folder that is renamed into place, so an
-// existing file is either kept whole or replaced whole. Refused (NotRegularFile) when `path` is
-// something other than a regular file or a link to one.
+// Saves the file whole or not at all (whole_file.h): on a full disk an existing file is kept as it
+// was and the problem is CannotSave with the system's reason. Refused (NotRegularFile) when `path`
+// is something other than a regular file or a link to one.
 std::optional<ConfigProblem> SaveConfiguration(const QString& path, const ParameterSet& params,
                                                const SaveInfo& info,
                                                FileAccess access = FileAccess::Umask);

@@ -52,6 +52,10 @@ QString OpenDetail(const ConfigProblem& problem, const LanguageData& lang) {
     case Kind::CannotMakeFolder:
     case Kind::CannotRemove:
       return problem.detail;
+    case Kind::NoBackupFolder:
+      return Text(t.noBackupFolder);
+    case Kind::ForeignFolder:
+      return Text(t.foreignFolder).arg(problem.file);
   }
   return {};
 }
@@ -86,6 +90,10 @@ QString SaveProblemText(const ConfigProblem& problem, const LanguageData& lang) 
 QString BackupProblemText(const ConfigProblem& problem, const LanguageData& lang) {
   if (problem.kind == ConfigProblem::Kind::CannotRemove) {
     return Text(lang.config.backupNotRemoved).arg(problem.file, problem.detail);
+  }
+  if (problem.kind == ConfigProblem::Kind::NoBackupFolder) return Text(lang.config.noBackupFolder);
+  if (problem.kind == ConfigProblem::Kind::ForeignFolder) {
+    return Text(lang.config.foreignFolder).arg(problem.file);
   }
   return Text(lang.config.backupNotSaved).arg(problem.file, problem.detail);
 }

@@ -50,6 +50,8 @@ struct ConfigTexts {
 
   std::string_view backupNotSaved;         // %1 the file or folder, %2 the system's reason
   std::string_view backupNotRemoved;       // %1 the old backup, %2 the system's reason
+  std::string_view noBackupFolder;         // no home folder: no backup can be made
+  std::string_view foreignFolder;          // %1 the backups folder, another user's or a link
   std::string_view backupsFolderNotShown;  // %1 the folder
 
   std::string_view portMapping;    // followed by one line per COM number

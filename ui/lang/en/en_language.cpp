@@ -177,6 +177,12 @@ const LanguageData& EnglishLanguage() {
                   "file keeps the work mode as the device's code).",
               .backupNotSaved = "The backup of this read was not saved (%1): %2",
               .backupNotRemoved = "An old backup could not be removed (%1): %2",
+              .noBackupFolder =
+                  "No backup of this read can be made: there is no home folder (HOME is unset "
+                  "or not an absolute path, and so is XDG_DATA_HOME).",
+              .foreignFolder =
+                  "The backup of this read was not saved: %1 is a folder of another user or a "
+                  "link to one, and is left as it is.",
               .backupsFolderNotShown = "The backups folder cannot be shown: %1",
               .portMapping = "What COM1 to COM30 open on this machine:",
               .noPortMapping =

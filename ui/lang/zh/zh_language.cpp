@@ -179,6 +179,10 @@ const LanguageData& ChineseLanguage() {
                   "未保存: “%1”必须是列表中的一项, 不能是“%2” (文件中以设备的代码保存工作模式)。",
               .backupNotSaved = "本次读出的备份未能保存 (%1): %2",
               .backupNotRemoved = "无法删除旧的备份 (%1): %2",
+              .noBackupFolder = "无法为本次读出建立备份: 没有主目录 (HOME 未设置或不是绝对路径, "
+                                "XDG_DATA_HOME 也是如此)。",
+              .foreignFolder =
+                  "本次读出的备份未保存: %1 是其他用户的文件夹或指向它的链接, 未作改动。",
               .backupsFolderNotShown = "无法打开备份文件夹: %1",
               .portMapping = "本机上 COM1 至 COM30 对应的设备:",
               .noPortMapping =

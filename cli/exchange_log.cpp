@@ -17,6 +17,8 @@
 #include <cstring>
 #endif
 
+#include "config/file_names.h"
+
 namespace vorlan::cli {
 namespace {
 
@@ -36,7 +38,7 @@ QString SystemText(int error) {
 // Opens for appending without waiting: a FIFO is opened once a program reads it, asked again
 // until the time-out. A new file is created readable by its owner alone.
 int OpenForAppend(const QString& path, int timeoutMs, QString& failure) {
-  const QByteArray name = QFile::encodeName(path);
+  const QByteArray name = FileNameBytes(path);
   const QDeadlineTimer deadline(timeoutMs);
   for (;;) {
     const int fd = ::open(name.constData(),

@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/stream_write.h"
 #include "cli_version.h"
+#include "config/file_names.h"
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -49,7 +50,7 @@ int Finish(const Context& context, const std::optional<Failure>& failure) {
     lost << vorlan::cli::StandardOutputFailureText(context.outputFailure());
   if (!context.log.failure().isEmpty()) {
     lost << QStringLiteral("Cannot write the log %1: %2")
-                .arg(context.options.log, context.log.failure());
+                .arg(vorlan::FileNameText(context.options.log), context.log.failure());
   }
   if (!context.errorFailure().isEmpty())
     lost << vorlan::cli::StandardErrorFailureText(context.errorFailure());
@@ -100,9 +101,9 @@ int main(int argc, char* argv[]) {
 
   Context context(options);
   if (!options.log.isEmpty() && !context.log.open(options.log, options.timeoutMs)) {
-    return Fail(
-        {ExitCode::UsageOrFile,
-         QStringLiteral("Cannot open the log %1: %2").arg(options.log, context.log.failure())});
+    return Fail({ExitCode::UsageOrFile,
+                 QStringLiteral("Cannot open the log %1: %2")
+                     .arg(vorlan::FileNameText(options.log), context.log.failure())});
   }
   return Finish(context, kCommands.at(options.command)(context));
 }

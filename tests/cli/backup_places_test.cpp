@@ -88,6 +88,11 @@ TEST_F(BackupPlacesTest, ANameThatIsNotUtf8IsSavedOpenedAndNamedAsItsBytes) {
   EXPECT_EQ(diff.out,
             "bad\\xff.json and bad\\xfe.json hold the same settings (44 fields "
             "compared).\n");
+  // The exchange log too is kept under its own name.
+  ASSERT_EQ(shell("exec \"$0\" about --port \"$1\" --log \"$(printf 'bad\\377.log')\"", sim.path())
+                .exitCode,
+            0);
+  EXPECT_TRUE(existsAsBytes(folder + "/bad\xff.log"));
   EmptyFolder(folder);
 }
 

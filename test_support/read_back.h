@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "link/protocol.h"
@@ -65,6 +66,30 @@ class ReadBack {
 // Text padded with a filler to the full width of its field.
 inline QByteArray Pad(const QByteArray& text, int width, char filler = ' ') {
   return text + QByteArray(width - text.size(), filler);
+}
+
+using FieldBytes = std::vector<std::pair<std::string_view, QByteArray>>;
+
+// A device's whole answer to a read: blank texts, flags off and the numbers and position of a
+// sound station, with `values` put over them, each padded with blanks to its span; then the ten
+// bytes the device sends after the read-back.
+inline QByteArray SoundReadBack(const FieldBytes& values = {}) {
+  ReadBack r;
+  for (const auto& span : kReadBackSpans) {
+    r.set(span.field, Pad("", span.width, span.width == 1 ? '0' : ' '), span.position);
+  }
+  FieldBytes all = {
+      {"GroupCall", "NOGROU"},     {"Password", "480271"},     {"DigiNumber", "000"},
+      {"TimedTx", "00"},           {"TxInterval", "40"},       {"TxDelay", "30"},
+      {"Latitude", "2300.00N"},    {"Longitude", "11300.00E"}, {"Channel1Freq", "144.640"},
+      {"Channel2Freq", "144.390"}, {"TxCtcss", "00"},          {"RxCtcss", "00"},
+      {"SymbolCode", "["},         {"SendInterval", "20"},     {"LoginPassword", "50713"},
+  };
+  all.insert(all.end(), values.begin(), values.end());
+  for (const auto& [field, value] : all) {
+    r.set(field, Pad(value, static_cast<int>(r.at(field).size())));
+  }
+  return r.bytes() + QByteArray(10, ' ');
 }
 
 }  // namespace vorlan::test

@@ -291,21 +291,11 @@ TEST_F(CliTest, ARefusalAndGarbledBytesHaveExitCodesOfTheirOwn) {
 
 // A device that holds a work mode "7" and a Server1Enable "9", which the tool has no entry for.
 QByteArray ReadBackWithCodesOutsideTheTables() {
-  ReadBack r;
-  for (const auto& span : kReadBackSpans) {
-    r.set(span.field, Pad("", span.width, span.width == 1 ? '0' : ' '), span.position);
-  }
-  const std::pair<std::string_view, QByteArray> values[] = {
-      {"GroupCall", "NOGROU"},     {"Password", "480271"},     {"DigiNumber", "000"},
-      {"TimedTx", "00"},           {"TxInterval", "40"},       {"TxDelay", "30"},
-      {"Latitude", "2300.00N"},    {"Longitude", "11300.00E"}, {"Channel1Freq", "144.640"},
-      {"Channel2Freq", "144.390"}, {"TxCtcss", "00"},          {"RxCtcss", "00"},
-      {"SymbolCode", "["},         {"SendInterval", "20"},     {"LoginPassword", "50713"},
-      {"WorkMode", "7"},           {"Server1Enable", "9"},     {"Server2Enable", "2"},
-  };
-  for (const auto& [field, value] : values) r.set(field, value);
-  r.set("Callsign", Pad("CODES-7", 12)).set("Filter", Pad("m/50", 48));
-  return r.bytes() + QByteArray(10, ' ');
+  return SoundReadBack({{"WorkMode", "7"},
+                        {"Server1Enable", "9"},
+                        {"Server2Enable", "2"},
+                        {"Callsign", "CODES-7"},
+                        {"Filter", "m/50"}});
 }
 
 TEST_F(CliTest, CodesOutsideTheTablesReachFilesBackupsDiffAndTheWireAsTheyCame) {

@@ -44,23 +44,10 @@ TEST(TerminalText, EscapesWhatIsNoPrintableCharacter) {
 
 // A device whose Path holds control characters and a byte that is no text, padded with 0xFF.
 QByteArray ReadBackWithARoguePath() {
-  ReadBack r;
-  for (const auto& span : kReadBackSpans) {
-    r.set(span.field, Pad("", span.width, span.width == 1 ? '0' : ' '), span.position);
-  }
-  const std::pair<std::string_view, QByteArray> values[] = {
-      {"GroupCall", "NOGROU"},     {"Password", "480271"},     {"DigiNumber", "000"},
-      {"TimedTx", "00"},           {"TxInterval", "40"},       {"TxDelay", "30"},
-      {"Latitude", "2300.00N"},    {"Longitude", "11300.00E"}, {"Channel1Freq", "144.640"},
-      {"Channel2Freq", "144.390"}, {"TxCtcss", "00"},          {"RxCtcss", "00"},
-      {"SymbolCode", "["},         {"SendInterval", "20"},     {"LoginPassword", "50713"},
-  };
-  for (const auto& [field, value] : values) r.set(field, value);
-  r.set("Callsign", Pad("BG7ABC-9", 12))
-      .set("Path", Pad("\x1b[2JBAD,A\xff"
-                       "B,X\nY",
-                       20, '\xff'));
-  return r.bytes() + QByteArray(10, ' ');
+  return SoundReadBack({{"Callsign", "BG7ABC-9"},
+                        {"Path", Pad("\x1b[2JBAD,A\xff"
+                                     "B,X\nY",
+                                     20, '\xff')}});
 }
 
 class DeviceValuesShown : public CliTest {

@@ -16,21 +16,10 @@ namespace vorlan::test {
 namespace {
 
 // A sound device read-back with some fields replaced, each padded with blanks to its span.
-QByteArray DeviceHolding(const std::vector<std::pair<std::string_view, QByteArray>>& held) {
-  ReadBack r;
-  for (const auto& span : kReadBackSpans) {
-    r.set(span.field, Pad("", span.width, span.width == 1 ? '0' : ' '), span.position);
-  }
-  std::vector<std::pair<std::string_view, QByteArray>> values = {
-      {"GroupCall", "NOGROU"},     {"Password", "480271"},     {"DigiNumber", "000"},
-      {"TimedTx", "00"},           {"TxInterval", "40"},       {"TxDelay", "30"},
-      {"Latitude", "2300.00N"},    {"Longitude", "11300.00E"}, {"Channel1Freq", "144.640"},
-      {"Channel2Freq", "144.390"}, {"TxCtcss", "00"},          {"RxCtcss", "00"},
-      {"SymbolCode", "["},         {"SendInterval", "20"},     {"LoginPassword", "50713"},
-      {"WorkMode", "1"},           {"Callsign", "SIM1-7"},     {"Path", "WIDE1-1"}};
+QByteArray DeviceHolding(const FieldBytes& held) {
+  FieldBytes values = {{"WorkMode", "1"}, {"Callsign", "SIM1-7"}, {"Path", "WIDE1-1"}};
   values.insert(values.end(), held.begin(), held.end());
-  for (const auto& [field, value] : values) r.set(field, Pad(value, int(r.at(field).size())));
-  return r.bytes() + QByteArray(10, ' ');
+  return SoundReadBack(values);
 }
 
 // A script that answers `reads` reads with the read-back, then takes one write.

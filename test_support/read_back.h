@@ -68,17 +68,17 @@ inline QByteArray Pad(const QByteArray& text, int width, char filler = ' ') {
   return text + QByteArray(width - text.size(), filler);
 }
 
-using FieldBytes = std::vector<std::pair<std::string_view, QByteArray>>;
+using HeldValues = std::vector<std::pair<std::string_view, QByteArray>>;
 
 // A device's whole answer to a read: blank texts, flags off and the numbers and position of a
 // sound station, with `values` put over them, each padded with blanks to its span; then the ten
 // bytes the device sends after the read-back.
-inline QByteArray SoundReadBack(const FieldBytes& values = {}) {
+inline QByteArray SoundReadBack(const HeldValues& values = {}) {
   ReadBack r;
   for (const auto& span : kReadBackSpans) {
     r.set(span.field, Pad("", span.width, span.width == 1 ? '0' : ' '), span.position);
   }
-  FieldBytes all = {
+  HeldValues all = {
       {"GroupCall", "NOGROU"},     {"Password", "480271"},     {"DigiNumber", "000"},
       {"TimedTx", "00"},           {"TxInterval", "40"},       {"TxDelay", "30"},
       {"Latitude", "2300.00N"},    {"Longitude", "11300.00E"}, {"Channel1Freq", "144.640"},

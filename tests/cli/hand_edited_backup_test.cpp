@@ -16,8 +16,8 @@ namespace vorlan::test {
 namespace {
 
 // A sound device read-back with some fields replaced, each padded with blanks to its span.
-QByteArray DeviceHolding(const FieldBytes& held) {
-  FieldBytes values = {{"WorkMode", "1"}, {"Callsign", "SIM1-7"}, {"Path", "WIDE1-1"}};
+QByteArray DeviceHolding(const HeldValues& held) {
+  HeldValues values = {{"WorkMode", "1"}, {"Callsign", "SIM1-7"}, {"Path", "WIDE1-1"}};
   values.insert(values.end(), held.begin(), held.end());
   return SoundReadBack(values);
 }

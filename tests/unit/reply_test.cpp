@@ -194,7 +194,9 @@ TEST(ReplyReadBack, WorkModeCodesBothWaysInBothBuilds) {
       const bool listed = code >= '0' && code <= '4';
       const auto text = WorkModeText(code, build.lang);
       EXPECT_EQ(text, listed ? std::optional(build.texts[code - '0']) : std::nullopt) << code;
-      if (text) EXPECT_EQ(WorkModeCode(*text, build.lang), code);
+      if (text) {
+        EXPECT_EQ(WorkModeCode(*text, build.lang), code);
+      }
     }
     for (const QString& text : build.offList) {
       EXPECT_FALSE(WorkModeCode(text, build.lang)) << text.toStdString();

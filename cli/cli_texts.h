@@ -8,8 +8,8 @@
 #include "link/link_failure.h"
 #include "link/refusal.h"
 #include "link/reply.h"
-#include "link/serial_port/port_names.h"
-#include "link/serial_port/port_probe.h"
+#include "link/discovery/port_names.h"
+#include "link/finder/port_probe.h"
 
 namespace vorlan::cli {
 

@@ -13,7 +13,7 @@
 #include "config/config_format.h"
 #include "config/config_reader.h"
 #include "link/reply.h"
-#include "link/serial_port/port_probe.h"
+#include "link/finder/port_probe.h"
 #include "params/parameter_set.h"
 #include "params/presets.h"
 

@@ -11,9 +11,9 @@
 #include "link/com_ports.h"
 #include "link/device_text.h"
 #include "link/requests.h"
-#include "link/serial_port/port_arrival.h"
-#include "link/serial_port/port_names.h"
-#include "link/serial_port/port_probe.h"
+#include "link/finder/port_arrival.h"
+#include "link/discovery/port_names.h"
+#include "link/finder/port_probe.h"
 #include "params/field_table.h"
 
 namespace vorlan::cli {

@@ -7,6 +7,7 @@
 
 #include "cli/cli_texts.h"
 #include "link/com_ports.h"
+#include "link/discovery/port_names.h"
 #include "link/serial_link.h"
 
 namespace vorlan::cli {
@@ -48,13 +49,14 @@ Failure DeviceSession::portFailure(const LinkFailure& failure) const {
 }
 
 std::optional<Failure> DeviceSession::open() {
+  bool opened = false;
   if (const auto n = PortNumber(port_)) {
     link_.setCommPort(*n);
-    if (!devicePath_.isEmpty()) link_.pinDevicePath(devicePath_);
+    opened = link_.openDevice(devicePath_.isEmpty() ? DevicePathForPort(*n) : devicePath_);
   } else {
-    link_.pinDevicePath(port_);
+    opened = link_.openDevice(port_);
   }
-  if (!link_.setPortOpen(true)) return portFailure(link_.lastFailure());
+  if (!opened) return portFailure(link_.lastFailure());
   log_.note(QStringLiteral("opened %1").arg(where()));
   quietUntil_ = QDeadlineTimer(kQuietAfterFrameMs, Qt::PreciseTimer);
   return std::nullopt;

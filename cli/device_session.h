@@ -15,7 +15,7 @@
 #include "cli/stop_signals.h"
 #include "link/reply.h"
 #include "link/request.h"
-#include "link/serial_port/system_serial_link.h"
+#include "link/transport/system_serial_link.h"
 
 namespace vorlan::cli {
 

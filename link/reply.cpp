@@ -51,6 +51,29 @@ QByteArray BufferSource::take(int n) {
   return taken;
 }
 
+bool Answers(const Request& request, const Reply& reply) {
+  using Outcome = Reply::Outcome;
+  switch (reply.outcome) {
+    case Outcome::ReadBack:
+      return request.expects.contains(ReplyKind::ReadBack);
+    case Outcome::RadioReadDone:
+      return request.expects.contains(ReplyKind::RadioReadDone);
+    case Outcome::RadioWriteDone:
+      return request.expects.contains(ReplyKind::RadioWriteDone);
+    case Outcome::WriteDone:
+      return request.expects.contains(ReplyKind::WriteDone);
+    case Outcome::WriteIncomplete:
+      return request.expects.contains(ReplyKind::WriteIncomplete);
+    case Outcome::DeviceText:
+      return request.expects.contains(ReplyKind::DeviceText);
+    case Outcome::NoLead:
+    case Outcome::ShortReadBack:
+    case Outcome::UnknownKind:
+      return false;
+  }
+  return false;
+}
+
 Reply ParseReply(ByteSource& source) {
   if (source.take(1) != QByteArray(1, kReplyLead)) return {Reply::Outcome::NoLead};
   switch (DigitValue(source.take(1))) {

@@ -39,6 +39,9 @@ struct Reply {
   QByteArray deviceText = {};
 };
 
+// Whether the reply is of a kind the request expects: a whole one (a read-back cut short is not).
+bool Answers(const Request& request, const Reply& reply);
+
 // Where a reply's bytes come from: take exactly n bytes, or nothing when fewer are waiting.
 class ByteSource {
  public:

@@ -48,11 +48,13 @@ QByteArray BuildMessageFrame(const QString& hisCallsign, const QString& message)
 }
 
 Request ReadRequest() {
-  return {Bytes(kReadRequest), kReadReplyLength};
+  static_assert(kReadRequest.back() == kFrameEnd);
+  return {Bytes(kReadRequest), kReadReplyLength, {ReplyKind::ReadBack}};
 }
 
 Request AboutRequest() {
-  return {Bytes(kAboutRequest), kAboutReplyLength};
+  static_assert(kAboutRequest.back() == kFrameEnd);
+  return {Bytes(kAboutRequest), kAboutReplyLength, {ReplyKind::DeviceText}};
 }
 
 OrRefusal<Request> InstructionRequest(const SendFields& send, const QString& callsign) {
@@ -64,7 +66,9 @@ OrRefusal<Request> InstructionRequest(const SendFields& send, const QString& cal
   }
   return Request{
       BuildInstructionFrame(send.HisCallsign, send.HisPassword, callsign, send.Instruction),
-      kInstructionReplyLength};
+      kInstructionReplyLength,
+      {ReplyKind::RadioReadDone, ReplyKind::RadioWriteDone},
+      false};
 }
 
 OrRefusal<Request> MessageRequest(const SendFields& send) {
@@ -72,7 +76,7 @@ OrRefusal<Request> MessageRequest(const SendFields& send) {
           {{Field::HisCallsign, send.HisCallsign}, {Field::Message, send.Message}})) {
     return *refusal;
   }
-  return Request{BuildMessageFrame(send.HisCallsign, send.Message), 0};
+  return Request{BuildMessageFrame(send.HisCallsign, send.Message), 0, {}, false};
 }
 
 }  // namespace vorlan

@@ -106,7 +106,9 @@ std::optional<Refusal> CheckFrameWidths(const ParameterSet& params) {
 
 OrRefusal<Request> WriteRequest(const ParameterSet& params) {
   if (auto refusal = CheckWriteFrame(params)) return *refusal;
-  return Request{BuildWriteFrame(params), kWriteReplyLength};
+  return Request{BuildWriteFrame(params),
+                 kWriteReplyLength,
+                 {ReplyKind::WriteDone, ReplyKind::WriteIncomplete}};
 }
 
 }  // namespace vorlan

@@ -2,7 +2,7 @@
 // The device simulator as a child process on its own pseudo-terminal.
 
 #include "event_loop.h"
-#include "link/serial_port/simulated_device.h"
+#include "tools/sim_starter/simulated_device.h"
 
 namespace vorlan::test {
 

@@ -9,7 +9,7 @@
 #include "config/config_reader.h"
 #include "config/config_writer.h"
 #include "link/com_ports.h"
-#include "link/serial_port/port_names.h"
+#include "link/discovery/port_names.h"
 #include "params/presets.h"
 #include "ui/config_messages.h"
 #include "ui/finder_report.h"

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "link/serial_port/simulated_device.h"
+#include "tools/sim_starter/simulated_device.h"
 #include "ui/language_data.h"
 
 namespace vorlan::ui {

@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <optional>
 
-#include "link/serial_port/port_arrival.h"
-#include "link/serial_port/port_probe.h"
+#include "link/finder/port_arrival.h"
+#include "link/finder/port_probe.h"
 #include "ui/finder_report.h"
 #include "ui/language_data.h"
 

@@ -6,8 +6,8 @@
 #include <QString>
 #include <optional>
 
-#include "link/serial_port/port_names.h"
-#include "link/serial_port/port_probe.h"
+#include "link/discovery/port_names.h"
+#include "link/finder/port_probe.h"
 #include "ui/language_data.h"
 
 namespace vorlan::ui {

@@ -7,7 +7,8 @@
 #include <cstdio>
 
 #include "link/device_text.h"
-#include "link/serial_port/system_serial_link.h"
+#include "link/discovery/port_names.h"
+#include "link/transport/system_serial_link.h"
 #include "program_identity.h"
 #include "ui/build_data.h"
 #include "ui/command_line.h"
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
   vorlan::ui::DemoDevice demo;  // declared before the link: the port closes before it ends
   if (command.demo && !vorlan::ui::StartDemo(demo, build.language)) return 1;
   vorlan::SystemSerialLink link;
+  link.setDeviceResolver(vorlan::DiscoveredDevice);
   vorlan::ui::MainWindow window(link, build.language, build.layout);
   // A port that fails under the program (device unplugged) is reported like any other failure.
   link.onFailure = [&window](const vorlan::LinkFailure& failure) {

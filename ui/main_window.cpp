@@ -14,7 +14,7 @@
 
 #include "config/backups.h"
 #include "link/com_ports.h"
-#include "link/serial_port/port_names.h"
+#include "link/discovery/port_names.h"
 #include "params/field_table.h"
 #include "params/presets.h"
 #include "ui/findings_dialog.h"

@@ -2,7 +2,8 @@
 // One tool session against a simulator: the real link, the window's actions, a fake window.
 
 #include "fake_view.h"
-#include "link/serial_port/qt_serial_link.h"
+#include "link/discovery/port_names.h"
+#include "link/transport/qt_serial_link.h"
 #include "simulator.h"
 #include "ui/window_actions.h"
 
@@ -21,6 +22,7 @@ struct Session {
       actions.receive();
     };
     link.onFailure = [this](const LinkFailure& failure) { actions.reportFailure(failure); };
+    link.setDeviceResolver(DiscoveredDevice);
   }
 
   // Picks COM1, pinned to the simulator.

@@ -13,9 +13,9 @@
 #include <QTemporaryFile>
 
 #include "event_loop.h"
-#include "link/serial_port/port_arrival.h"
-#include "link/serial_port/port_holders.h"
-#include "link/serial_port/port_probe.h"
+#include "link/finder/port_arrival.h"
+#include "link/discovery/port_holders.h"
+#include "link/finder/port_probe.h"
 #include "simulator.h"
 
 namespace vorlan::test {

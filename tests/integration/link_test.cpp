@@ -9,7 +9,7 @@
 #include <QSerialPort>
 
 #include "link/requests.h"
-#include "link/serial_port/port_names.h"
+#include "link/discovery/port_names.h"
 #include "session.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
@@ -129,6 +129,7 @@ TEST(Failure, OpeningAMissingBusyUnmappedOrForbiddenPort) {
   for (const auto& row : rows) {
     if (!row.runs) continue;
     QtSerialLink link;
+    link.setDeviceResolver(DiscoveredDevice);
     FakeView view(EnglishLanguage());
     ui::WindowActions actions(view, link, EnglishLanguage());
     actions.selectPort(row.port);

@@ -10,9 +10,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "link/serial_port/device_claim.h"
-#include "link/serial_port/lock_files.h"
-#include "link/serial_port/qt_serial_link.h"
+#include "link/discovery/lock_files.h"
+#include "link/transport/device_claim.h"
+#include "link/transport/qt_serial_link.h"
 #include "simulator.h"
 #include "ui/finder_report.h"
 #include "ui/lang/en/en_language.h"
@@ -83,14 +83,12 @@ TEST(PortLocks, OneClaimOnADeviceWhateverItsName) {
   // A link holds its claim while open; a second link on the same device is Busy and names it.
   second.release();
   QtSerialLink holder, other;
-  holder.pinDevicePath(sim.path());
-  other.pinDevicePath(link);
-  ASSERT_TRUE(holder.setPortOpen(true));
-  ASSERT_FALSE(other.setPortOpen(true));
+  ASSERT_TRUE(holder.openDevice(sim.path()));
+  ASSERT_FALSE(other.openDevice(link));
   EXPECT_EQ(other.lastFailure().kind, LinkFailure::Kind::Busy);
   EXPECT_EQ(other.lastFailure().holders.size(), 1);
   holder.setPortOpen(false);
-  EXPECT_TRUE(other.setPortOpen(true));
+  EXPECT_TRUE(other.openDevice(link));
 }
 
 TEST(PortLocks, StaleLocksAndShortAnswersInBothBuilds) {

@@ -8,14 +8,14 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 
-#include "link/serial_port/win_link_failures.h"
+#include "link/transport/win_link_failures.h"
 #else
-#include "link/serial_port/link_failures.h"
+#include "link/transport/link_failures.h"
 #endif
 #include "fake_view.h"
-#include "link/serial_port/port_arrival.h"
-#include "link/serial_port/port_names.h"
-#include "link/serial_port/port_probe.h"
+#include "link/finder/port_arrival.h"
+#include "link/discovery/port_names.h"
+#include "link/finder/port_probe.h"
 #include "recording_link.h"
 #include "ui/finder_report.h"
 #include "ui/lang/en/en_language.h"

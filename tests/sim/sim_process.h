@@ -7,7 +7,7 @@
 
 #include <QElapsedTimer>
 
-#include "link/serial_port/simulated_device.h"
+#include "tools/sim_starter/simulated_device.h"
 
 namespace vorlan::sim::test {
 

@@ -5,7 +5,7 @@
 #ifdef VORLAN_DEVICE_SIM
 #include <QScopeGuard>
 
-#include "link/serial_port/qt_serial_link.h"
+#include "link/transport/qt_serial_link.h"
 #include "simulator.h"
 #endif
 
@@ -109,6 +109,7 @@ TEST_P(ActionTest, ReadAndWriteThroughTheSimulator) {
   Simulator sim;
   ASSERT_FALSE(sim.path().isEmpty()) << "the simulator did not start";
   QtSerialLink serial;
+  serial.setDeviceResolver(DiscoveredDevice);
   serial.onFailure = [this](const LinkFailure& f) { window->actions().reportFailure(f); };
   show(serial);
   const auto closeFirst = qScopeGuard([this] { window.reset(); });

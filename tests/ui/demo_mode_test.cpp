@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "link/serial_port/port_names.h"
+#include "link/discovery/port_names.h"
 #include "ui/demo_mode.h"
 #include "ui/lang/en/en_language.h"
 

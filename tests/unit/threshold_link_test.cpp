@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "event_loop.h"
-#include "link/serial_port/threshold_link.h"
+#include "link/transport/threshold_link.h"
 
 namespace vorlan::test {
 namespace {
@@ -12,11 +12,17 @@ namespace {
 // A transport whose port is memory: the test hands it the bytes the system would read.
 class MemoryTransport : public ThresholdLink {
  public:
-  MemoryTransport() : ThresholdLink(nullptr) { pinDevicePath(QStringLiteral("MEM")); }
-  bool setPortOpen(bool open) override {
-    open_ = open;
-    open ? opened(QStringLiteral("MEM")) : closed();
+  MemoryTransport() : ThresholdLink(nullptr) {
+    setDeviceResolver([](int) { return QStringLiteral("MEM"); });
+  }
+  bool openSystemPort(const QString& path) override {
+    open_ = true;
+    opened(path);
     return true;
+  }
+  void closeDevice() override {
+    open_ = false;
+    closed();
   }
   bool portOpen() const override { return open_; }
   bool clearOutBuffer() override { return true; }

@@ -32,7 +32,8 @@ TEST(WriteFrame, WorkedExampleInBothBuilds) {
   for (const auto& row : rows) {
     const auto request = WriteRequest(InitialParameters(row.servers));
     ASSERT_TRUE(std::holds_alternative<Request>(request));
-    EXPECT_EQ(std::get<Request>(request), (Request{row.frame, 5}));
+    EXPECT_EQ(std::get<Request>(request),
+              (Request{row.frame, 5, {ReplyKind::WriteDone, ReplyKind::WriteIncomplete}}));
     EXPECT_EQ(row.frame.size(), row.size);
   }
 }
@@ -64,8 +65,8 @@ TEST(WriteFrame, EachFlagHasItsOwnColumn) {
 }
 
 TEST(Requests, FixedRequestsInstructionAndMessageFrames) {
-  EXPECT_EQ(ReadRequest(), (Request{"$2#", 412}));
-  EXPECT_EQ(AboutRequest(), (Request{"$3#", 102}));
+  EXPECT_EQ(ReadRequest(), (Request{"$2#", 412, {ReplyKind::ReadBack}}));
+  EXPECT_EQ(AboutRequest(), (Request{"$3#", 102, {ReplyKind::DeviceText}}));
   const QString his12 = "BH4ABC-10XYZ";
   const struct {
     QByteArray frame, expected;
@@ -84,9 +85,13 @@ TEST(Requests, FixedRequestsInstructionAndMessageFrames) {
     EXPECT_EQ(row.frame.size(), row.size);
   }
   // Empty fields are sound; a message awaits no reply.
-  EXPECT_TRUE(std::holds_alternative<Request>(InstructionRequest({"", "", "", ""}, "")));
+  // Neither frame ends with an end mark: the device finds their end by the quiet after them.
+  const auto instruction = InstructionRequest({"", "", "", ""}, "");
+  ASSERT_TRUE(std::holds_alternative<Request>(instruction));
+  EXPECT_EQ(std::get<Request>(instruction),
+            (Request{"**3@@@", 5, {ReplyKind::RadioReadDone, ReplyKind::RadioWriteDone}, false}));
   EXPECT_EQ(std::get<Request>(MessageRequest({"BH4ABC", "", "", "hi"})),
-            (Request{"*@BH4ABC*hi", 0}));
+            (Request{"*@BH4ABC*hi", 0, {}, false}));
 }
 
 enum class Kind { Write, Instruction, Message };

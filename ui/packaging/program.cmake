@@ -45,7 +45,7 @@ function(vorlan_add_setup_program language language_library)
     vorlan_windows_resources(${target})
   endif()
   target_include_directories(${target} PRIVATE ${generated})
-  target_link_libraries(${target} PRIVATE vorlan_ui ${language_library} vorlan_serial_port)
+  target_link_libraries(${target} PRIVATE vorlan_ui ${language_library} vorlan_transport)
 
   vorlan_install_program(${target})
   vorlan_install_manual(${generated}/${target}.1)

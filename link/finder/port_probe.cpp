@@ -1,4 +1,4 @@
-#include "link/serial_port/port_probe.h"
+#include "link/finder/port_probe.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -6,10 +6,10 @@
 #include <QSet>
 #include <algorithm>
 
+#include "link/discovery/port_holders.h"
 #include "link/protocol.h"
 #include "link/requests.h"
-#include "link/serial_port/port_holders.h"
-#include "link/serial_port/system_serial_link.h"
+#include "link/transport/system_serial_link.h"
 
 namespace vorlan {
 namespace {
@@ -107,9 +107,8 @@ void PortProbe::askNext() {
     }
     link_ = std::make_unique<SystemSerialLink>();
     link_->setCommPort(current_.port.number);
-    link_->pinDevicePath(current_.port.path);
     std::optional<LinkFailure> failure;
-    if (!link_->setPortOpen(true)) {
+    if (!link_->openDevice(current_.port.path)) {
       failure = link_->lastFailure();
     } else {
       failure = SendRequest(*link_, AboutRequest());

@@ -10,7 +10,7 @@
 #include <QString>
 #include <optional>
 
-#include "link/serial_port/port_names.h"
+#include "link/discovery/port_names.h"
 
 namespace vorlan {
 namespace {

@@ -1,9 +1,8 @@
-#include "link/serial_port/threshold_link.h"
+#include "link/transport/threshold_link.h"
 
 #include <QMetaObject>
 
 #include "link/com_ports.h"
-#include "link/serial_port/port_names.h"
 
 namespace vorlan {
 
@@ -18,7 +17,8 @@ void ThresholdLink::forgetCallbacks() {
 
 LinkFailure ThresholdLink::failure(LinkFailure::Kind kind, const QString& reason, int bytes) const {
   const int number = portOpen() ? openPort_ : commPort_;
-  return {kind, PortText(number), portOpen() ? path_ : pathFor(number), reason, bytes};
+  return {kind, PortText(number),
+          portOpen() ? path_ : (asked_.isEmpty() ? resolve(number) : asked_), reason, bytes};
 }
 
 bool ThresholdLink::fail(LinkFailure::Kind kind, const QString& reason, int bytes) {
@@ -41,11 +41,26 @@ bool ThresholdLink::setCommPort(int port) {
     return false;
   }
   commPort_ = port;  // the open port, if any, stays open until it is closed
+  asked_.clear();
   return true;
 }
 
-QString ThresholdLink::pathFor(int number) const {
-  return pinnedPath_.isEmpty() ? DevicePathForPort(number) : pinnedPath_;
+bool ThresholdLink::setPortOpen(bool open) {
+  if (!open) {
+    closeDevice();
+    return true;
+  }
+  if (portOpen() && openPort_ == commPort_) return true;  // the open port picked again
+  return openDevice(resolve(commPort_));
+}
+
+bool ThresholdLink::openDevice(const QString& path) {
+  if (portOpen()) {
+    if (openPort_ == commPort_ && path_ == path) return true;
+    closeDevice();
+  }
+  asked_ = path;
+  return openSystemPort(path);
 }
 
 void ThresholdLink::opened(const QString& path) {

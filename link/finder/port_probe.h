@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "link/link_failure.h"
-#include "link/serial_port/port_names.h"
+#include "link/discovery/port_names.h"
 
 namespace vorlan {
 

@@ -1,4 +1,4 @@
-#include "link/serial_port/port_holders.h"
+#include "link/discovery/port_holders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "link/serial_port/lock_files.h"
+#include "link/discovery/lock_files.h"
 
 #ifdef Q_OS_LINUX
 #include <grp.h>

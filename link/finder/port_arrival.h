@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "link/serial_port/port_names.h"
+#include "link/discovery/port_names.h"
 
 namespace vorlan {
 

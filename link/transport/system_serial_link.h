@@ -4,12 +4,12 @@
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
-#include "link/serial_port/win_serial_link.h"
+#include "link/transport/win_serial_link.h"
 namespace vorlan {
 using SystemSerialLink = WinSerialLink;
 }
 #else
-#include "link/serial_port/qt_serial_link.h"
+#include "link/transport/qt_serial_link.h"
 namespace vorlan {
 using SystemSerialLink = QtSerialLink;
 }

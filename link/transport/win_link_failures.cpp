@@ -1,4 +1,4 @@
-#include "link/serial_port/win_link_failures.h"
+#include "link/transport/win_link_failures.h"
 
 #include <windows.h>
 

@@ -20,11 +20,11 @@
 #include <QString>
 #include <functional>
 
-#include "link/serial_link.h"
+#include "link/device_link.h"
 
 namespace vorlan {
 
-class ThresholdLink : public QObject, public SerialLink {
+class ThresholdLink : public QObject, public DeviceLink {
   Q_OBJECT
 
  public:
@@ -42,29 +42,18 @@ class ThresholdLink : public QObject, public SerialLink {
   int commEvent() const override { return commEvent_; }
   LinkFailure lastFailure() const override { return lastFailure_; }
 
-  // Waits until every byte handed to output() has left the port, or `timeoutMs` has passed
-  // (false, NotDrained with the bytes still queued). A frame without an end mark is only
-  // whole once its last byte is on the line, and closing a port can drop what is still queued.
-  virtual bool drain(int timeoutMs) = 0;
-
-  // Opens this device path from now on instead of the device the port number stands for; empty
-  // goes back to the port number. For a front end that is given a path (the window never is).
-  void pinDevicePath(const QString& path) { pinnedPath_ = path; }
-
-  // Told once when the open port fails under the program; the port is closed by then.
-  std::function<void(const LinkFailure& failure)> onFailure;
-  // Told whenever bytes arrive, with the count now waiting: a front end shows progress with it.
-  std::function<void(int waiting)> onReceived;
-  // Told the bytes themselves as they arrive, before onReceived: a front end logs the exchange.
-  std::function<void(const QByteArray& bytes)> onArrived;
+  // PortOpen: true opens the device the resolver gives for CommPort, false closes the port.
+  bool setPortOpen(bool open) override;
+  bool openDevice(const QString& path) final;
 
  protected:
   explicit ThresholdLink(QObject* parent);
   // Call from the transport's destructor, before its port goes: no callback runs after it.
   void forgetCallbacks();
 
-  // The device the port number (or the pinned path) stands for; empty when there is none.
-  QString pathFor(int number) const;
+  // The transport's own opening of a device (an empty path stands for none), and its closing.
+  virtual bool openSystemPort(const QString& path) = 0;
+  virtual void closeDevice() = 0;
   // The number the open port was opened with.
   int openPortNumber() const { return openPort_; }
   // The port is open now, with the current number on this device: nothing waits yet.
@@ -90,7 +79,7 @@ class ThresholdLink : public QObject, public SerialLink {
   int commPort_ = 1;
   int openPort_ = 0;  // the number and device the open port was opened with
   QString path_;
-  QString pinnedPath_;
+  QString asked_;  // the device the last opening asked for, while none is open
   int threshold_ = 0;
   bool armed_ = false;  // a threshold was set and has not raised its event yet
   bool deliveryQueued_ = false;

@@ -13,7 +13,7 @@
 #include <QDeadlineTimer>
 #include <memory>
 
-#include "link/serial_port/threshold_link.h"
+#include "link/transport/threshold_link.h"
 
 namespace vorlan {
 
@@ -24,12 +24,15 @@ class WinSerialLink : public ThresholdLink {
   explicit WinSerialLink(QObject* parent = nullptr);
   ~WinSerialLink() override;
 
-  bool setPortOpen(bool open) override;
   bool portOpen() const override;
   bool clearOutBuffer() override;
   bool clearInBuffer() override;
   bool output(const QByteArray& bytes) override;
   bool drain(int timeoutMs) override;
+
+ protected:
+  bool openSystemPort(const QString& path) override;
+  void closeDevice() override { closePort(); }
 
  private:
   struct Io;

@@ -1,4 +1,4 @@
-#include "link/serial_port/lock_files.h"
+#include "link/discovery/lock_files.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "link/serial_port/port_arrival.h"
+#include "link/finder/port_arrival.h"
 
 #include <QFileInfo>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "link/serial_port/win_serial_link.h"
+#include "link/transport/win_serial_link.h"
 
 #include <windows.h>
 
@@ -7,7 +7,7 @@
 #include <QWinEventNotifier>
 #include <QtGlobal>
 
-#include "link/serial_port/win_link_failures.h"
+#include "link/transport/win_link_failures.h"
 
 namespace vorlan {
 namespace {
@@ -131,16 +131,7 @@ bool WinSerialLink::portOpen() const {
   return io_->port != INVALID_HANDLE_VALUE;
 }
 
-bool WinSerialLink::setPortOpen(bool open) {
-  if (!open) {
-    closePort();
-    return true;
-  }
-  if (portOpen()) {
-    if (openPortNumber() == commPort()) return true;
-    closePort();
-  }
-  const QString path = pathFor(commPort());
+bool WinSerialLink::openSystemPort(const QString& path) {
   if (path.isEmpty()) return fail(LinkFailure::Kind::Unmapped);
 
   const QString file = FileNameOf(path);

@@ -1,4 +1,4 @@
-#include "link/serial_port/usb_chips.h"
+#include "link/discovery/usb_chips.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -14,8 +14,8 @@
 
 #include <QSerialPort>
 
-#include "link/serial_port/device_claim.h"
-#include "link/serial_port/threshold_link.h"
+#include "link/transport/device_claim.h"
+#include "link/transport/threshold_link.h"
 
 namespace vorlan {
 
@@ -26,12 +26,15 @@ class QtSerialLink : public ThresholdLink {
   explicit QtSerialLink(QObject* parent = nullptr);
   ~QtSerialLink() override;
 
-  bool setPortOpen(bool open) override;
   bool portOpen() const override { return port_.isOpen(); }
   bool clearOutBuffer() override;
   bool clearInBuffer() override;
   bool output(const QByteArray& bytes) override;
   bool drain(int timeoutMs) override;
+
+ protected:
+  bool openSystemPort(const QString& path) override;
+  void closeDevice() override { closePort(); }
 
  private:
   void receive();

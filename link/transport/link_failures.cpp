@@ -1,4 +1,4 @@
-#include "link/serial_port/link_failures.h"
+#include "link/transport/link_failures.h"
 
 namespace vorlan {
 

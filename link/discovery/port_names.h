@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-#include "link/serial_port/usb_chips.h"
+#include "link/discovery/usb_chips.h"
 
 namespace vorlan {
 
@@ -58,6 +58,10 @@ QList<MappedPort> PortMapping(const QList<PresentPort>& present, const Environme
 // The same for this machine, as it is now.
 QList<PresentPort> PresentPorts();
 QString DevicePathForPort(int n);
+// The same, as the resolver a link opens port numbers by.
+inline QString DiscoveredDevice(int n) {
+  return DevicePathForPort(n);
+}
 QList<MappedPort> PortMapping();
 // Only the entries whose device is there now (a pinned path may name nothing yet).
 QList<MappedPort> PortsPresentNow();

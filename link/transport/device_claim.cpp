@@ -1,4 +1,4 @@
-#include "link/serial_port/device_claim.h"
+#include "link/transport/device_claim.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

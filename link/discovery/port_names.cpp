@@ -1,4 +1,4 @@
-#include "link/serial_port/port_names.h"
+#include "link/discovery/port_names.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "link/serial_port/simulated_device.h"
+#include "tools/sim_starter/simulated_device.h"
 
 #include <QDeadlineTimer>
 

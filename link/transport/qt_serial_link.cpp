@@ -1,13 +1,13 @@
-#include "link/serial_port/qt_serial_link.h"
+#include "link/transport/qt_serial_link.h"
 
 #include <QDeadlineTimer>
 #include <QMetaObject>
 #include <QThread>
 #include <algorithm>
 
-#include "link/serial_port/link_failures.h"
-#include "link/serial_port/lock_files.h"
-#include "link/serial_port/port_holders.h"
+#include "link/discovery/lock_files.h"
+#include "link/discovery/port_holders.h"
+#include "link/transport/link_failures.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/ioctl.h>
@@ -52,16 +52,7 @@ QtSerialLink::~QtSerialLink() {
   closePort();
 }
 
-bool QtSerialLink::setPortOpen(bool open) {
-  if (!open) {
-    closePort();
-    return true;
-  }
-  if (port_.isOpen()) {
-    if (openPortNumber() == commPort()) return true;
-    closePort();
-  }
-  const QString path = pathFor(commPort());
+bool QtSerialLink::openSystemPort(const QString& path) {
   if (path.isEmpty()) return failToOpen(LinkFailure::Kind::Unmapped);
   // Before Qt's open touches the line settings: a device another program holds, by whatever name,
   // is left as it is.

@@ -1,12 +1,11 @@
 #include "cli/cli_texts.h"
 
-#include <algorithm>
-
 #include "cli/exchange_log.h"
 #include "cli/terminal_text.h"
 #include "config/config_format.h"
 #include "config/file_names.h"
 #include "link/device_text.h"
+#include "link/en/english_port_failures.h"
 #include "link/protocol.h"
 #include "params/field_table.h"
 #include "params/presets.h"
@@ -53,59 +52,6 @@ QString FormText(TextForm form) {
       return QStringLiteral("a frequency in MHz of the form ddd.ddd, as in 144.640");
   }
   return {};
-}
-
-bool Named(const QList<PortHolder>& programs, const char* name) {
-  return std::any_of(programs.begin(), programs.end(),
-                     [&](const PortHolder& p) { return p.program == QLatin1String(name); });
-}
-
-QString Holders(const QList<PortHolder>& holders) {
-  QStringList names;
-  for (const PortHolder& h : holders)
-    names << QStringLiteral("%1 (process %2)").arg(h.program).arg(h.pid);
-  return names.join(QStringLiteral(", "));
-}
-
-// The known remedy when a service that takes serial ports holds this one, or may.
-QString TakerRemedies(const LinkFailure& failure) {
-  const bool unseen = failure.holders.isEmpty();
-  QString remedies;
-  if (failure.kind == LinkFailure::Kind::Busy &&
-      (Named(failure.holders, "ModemManager") ||
-       (unseen && failure.path.contains(QLatin1String("ttyACM"))))) {
-    remedies += QStringLiteral(
-        " ModemManager takes new serial ports for a few seconds to look for a modem: wait a "
-        "moment, or stop it (sudo systemctl stop ModemManager).");
-  }
-  if (Named(failure.holders, "brltty") || (unseen && Named(failure.takers, "brltty"))) {
-    remedies += QStringLiteral(
-        " brltty, the Braille display service, takes USB-serial adapters with a CH340 or CH341 "
-        "chip: if you use no Braille display, remove it (sudo apt remove brltty) and plug the "
-        "adapter in again.");
-  }
-  return remedies;
-}
-
-QString NoPermission(const LinkFailure& failure, const QString& where) {
-  if (failure.group.isEmpty()) {
-    return QStringLiteral(
-               "Cannot open %1: permission denied. On Linux the user must be in the \"dialout\" "
-               "group (\"uucp\" on Arch Linux): run \"sudo usermod -aG dialout $USER\", then log "
-               "in again.")
-        .arg(where);
-  }
-  if (failure.newLoginNeeded) {
-    return QStringLiteral(
-               "Cannot open %1: permission denied. You have joined the group \"%2\", but this "
-               "login began before that: log out and in again.")
-        .arg(where, failure.group);
-  }
-  return QStringLiteral(
-             "Cannot open %1: permission denied. The port belongs to the group \"%2\": run "
-             "\"sudo usermod -aG %2 $USER\", then log out and in again (a new terminal is not "
-             "enough).")
-      .arg(where, failure.group);
 }
 
 QString Where(const ConfigProblem& problem) {
@@ -186,63 +132,18 @@ QString ProblemText(const ConfigProblem& problem) {
   return {};
 }
 
-QString PortWhere(const QString& port, const QString& path) {
-  if (path.isEmpty() || path == port) return port;
-  return QStringLiteral("%1 (%2)").arg(port, path);
-}
-
 QString FailureText(const LinkFailure& failure, const QString& where) {
-  using Kind = LinkFailure::Kind;
   switch (failure.kind) {
-    case Kind::Unmapped:
-      return QStringLiteral(
-                 "%1 has no device: no serial port is present for it. Plug the device in, set "
-                 "VORLAN_%1 to the device's path, or give the path itself (--port /dev/ttyUSB0); "
-                 "\"vorlan_cli ports\" shows the mapping.")
-                 .arg(failure.port) +
-             TakerRemedies(failure);
-    case Kind::Missing:
-      return QStringLiteral("Cannot open %1: the device is not there. Check that it is plugged in.")
-                 .arg(where) +
-             TakerRemedies(failure);
-    case Kind::Busy:
-      return (failure.holders.isEmpty()
-                  ? QStringLiteral("Cannot open %1: another program is using the port.").arg(where)
-                  : QStringLiteral("Cannot open %1: it is open in %2.")
-                        .arg(where, Holders(failure.holders))) +
-             TakerRemedies(failure);
-    case Kind::StaleLock:
-      return QStringLiteral(
-                 "Cannot open %1: the lock file %2 was left by process %3, which has ended, and "
-                 "you may not remove it. Remove it (sudo rm %2) and try again.")
-          .arg(where, failure.lockFile)
-          .arg(failure.holders.value(0).pid);
-    case Kind::NoPermission:
-      return NoPermission(failure, where);
-    case Kind::OpenFailed:
-      return QStringLiteral("Cannot open %1: %2").arg(where, failure.reason);
-    case Kind::NotOpen:
+    case LinkFailure::Kind::NotOpen:
       return QStringLiteral("%1 is not open.").arg(where);
-    case Kind::ClearFailed:
-      return QStringLiteral("Nothing was sent to %1: emptying the port's buffer failed: %2")
-          .arg(where, failure.reason);
-    case Kind::WriteFailed:
-      return QStringLiteral("Nothing was sent to %1: %2").arg(where, failure.reason);
-    case Kind::OutputFull:
-      return QStringLiteral(
-                 "Nothing was sent to %1: %2 bytes do not fit in the 512-byte output buffer.")
-          .arg(where)
-          .arg(failure.bytes);
-    case Kind::HungUp:
-      return QStringLiteral("%1 was closed: the device was unplugged or hung up.").arg(where);
-    case Kind::NotDrained:
-      return QStringLiteral(
-                 "%1: %2 bytes were still waiting to be sent when the time-out ran out; the device "
-                 "may not have received all of them.")
-          .arg(where)
-          .arg(failure.bytes);
+    case LinkFailure::Kind::Unmapped:
+      return PortFailureText(failure, where, EnglishPortFailureTexts()) +
+             QStringLiteral(
+                 " Or give the device's path itself (--port /dev/ttyUSB0); \"vorlan_cli ports\" "
+                 "shows the mapping.");
+    default:
+      return PortFailureText(failure, where, EnglishPortFailureTexts());
   }
-  return {};
 }
 
 QString PortLineText(const MappedPort& port) {
@@ -292,7 +193,8 @@ QString ProbeResultText(const ProbeResult& result, int waitMs) {
                                    "them may have the port open)")
                   : QString());
     case Outcome::Held:
-      return QStringLiteral("%1: open in %2, not asked").arg(port, Holders(result.holders));
+      return QStringLiteral("%1: open in %2, not asked")
+          .arg(port, HolderList(result.holders, EnglishPortFailureTexts()));
     case Outcome::NotOpened:
       return QStringLiteral("%1: %2").arg(
           port, result.failure ? FailureText(*result.failure,

@@ -5,21 +5,20 @@
 #include <QString>
 
 #include "config/config_problem.h"
-#include "link/link_failure.h"
-#include "link/refusal.h"
-#include "link/reply.h"
 #include "link/discovery/port_names.h"
 #include "link/finder/port_probe.h"
+#include "link/link_failure.h"
+#include "link/port_failure_texts.h"
+#include "link/refusal.h"
+#include "link/reply.h"
 
 namespace vorlan::cli {
 
 // "club.json: parameters.Callsign: the text has 14 characters, its entry takes at most 12".
 QString ProblemText(const ConfigProblem& problem);
 
-// The port as a person names it: "COM3 (/dev/ttyUSB0)", or the path alone when the user gave one.
-QString PortWhere(const QString& port, const QString& path);
-
-// `where` is PortWhere(...).
+// `where` is PortWhere(...) (link/port_failure_texts.h), "COM3 (/dev/ttyUSB0)", or the path alone
+// when the user gave one.
 QString FailureText(const LinkFailure& failure, const QString& where);
 
 // "COM1 -> /dev/ttyUSB0, CH340 USB-serial (1a86:7523)".

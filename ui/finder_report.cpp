@@ -54,7 +54,7 @@ QString ResultLine(const ProbeResult& result, int waitMs, const LanguageData& la
       return AskedLine(result, waitMs, lang) +
              (result.othersUnseen ? Text(t.othersUnseen) : QString());
     case Outcome::Held:
-      return Text(t.resultHeld).arg(port, HolderList(result.holders, lang));
+      return Text(t.resultHeld).arg(port, HolderList(result.holders, lang.portFailures));
     case Outcome::NotOpened:
       return Text(t.resultNotOpened)
           .arg(port, result.failure ? FailureText(*result.failure, lang) : QString());

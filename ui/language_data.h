@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "check/finding_texts.h"
+#include "link/port_failure_texts.h"
 #include "params/field.h"
 #include "params/presets.h"
 #include "ui/window_layout.h"
@@ -150,25 +151,9 @@ struct LanguageData {
   // The build's window: the caption of a field's label names the field in a message.
   const ui::WindowLayout* layout;
 
-  // Serial-port failures. %1 is the port ("COM3"), %2 the device path it stands for.
-  std::string_view portUnmapped;           // no device for %1 on this machine
-  std::string_view portMissing;            // the device path does not exist
-  std::string_view portBusy;               // another program holds the port
-  std::string_view portBusyBy;             // the same, %3 the programs that have it open
-  std::string_view portStaleLock;          // %3 a lock file left by %4, a process that has ended
-  std::string_view holderName;             // %1 a program's name, %2 its process number
-  std::string_view portBusyModemManager;   // appended when ModemManager holds it, or for ttyACM
-  std::string_view portTakenByBrltty;      // appended when brltty holds it or runs (CH340 cables)
-  std::string_view portNoPermission;       // the user may not open it (dialout group)
-  std::string_view portNoPermissionGroup;  // %3 the device's group, to join
-  std::string_view portNoPermissionLogin;  // %3 the group the user joined since this login
-  std::string_view portOpenFailed;         // any other open failure, %3 the system's reason
-  std::string_view portNotOpen;            // a request with no port open; %1 the box's entry
-  std::string_view portHungUp;             // the device went away while the port was open
-  std::string_view portWriteFailed;        // %3 the system's reason
-  std::string_view portClearFailed;        // %3 the system's reason
-  std::string_view portOutputFull;         // %3 bytes that do not fit the output buffer
-  std::string_view portNotDrained;         // %3 bytes still queued when the time ran out
+  // Serial-port failures, and the remedies that follow some of them.
+  PortFailureTexts portFailures;
+  std::string_view portNotOpen;  // a request with no port open; %1 the box's entry
 
   // The port lines of the tooltip, Help > Port mapping and the finder:
   // "COM1 -> /dev/ttyUSB0, CH340 USB-serial (1a86:7523)".

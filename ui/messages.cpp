@@ -1,7 +1,5 @@
 #include "ui/messages.h"
 
-#include <algorithm>
-
 #include "link/device_text.h"
 #include "params/field_table.h"
 #include "ui/window_controls.h"
@@ -17,44 +15,6 @@ QString FieldLabelText(const LanguageData& lang, Field field) {
   }
   return Text(Def(field).name);
 }
-
-QString HolderList(const QList<PortHolder>& holders, const LanguageData& lang) {
-  QStringList names;
-  for (const PortHolder& holder : holders) {
-    names << Text(lang.holderName).arg(holder.program).arg(holder.pid);
-  }
-  return names.join(QStringLiteral(", "));
-}
-
-namespace {
-
-bool Named(const QList<PortHolder>& programs, QLatin1StringView name) {
-  return std::any_of(programs.begin(), programs.end(),
-                     [&](const PortHolder& p) { return p.program == name; });
-}
-
-// The known remedy when a service that takes serial ports holds this one (or may, where the
-// holders cannot be seen).
-QString TakerRemedies(const LinkFailure& failure, const LanguageData& lang) {
-  const bool unseen = failure.holders.isEmpty();
-  QString remedies;
-  if (failure.kind == LinkFailure::Kind::Busy && (Named(failure.holders, "ModemManager"_L1) ||
-                                                  (unseen && failure.path.contains("ttyACM"_L1)))) {
-    remedies += Text(lang.portBusyModemManager);
-  }
-  if (Named(failure.holders, "brltty"_L1) || (unseen && Named(failure.takers, "brltty"_L1))) {
-    remedies += Text(lang.portTakenByBrltty);
-  }
-  return remedies;
-}
-
-QString NoPermissionText(const LinkFailure& failure, const LanguageData& lang) {
-  if (failure.group.isEmpty()) return Text(lang.portNoPermission).arg(failure.port, failure.path);
-  return Text(failure.newLoginNeeded ? lang.portNoPermissionLogin : lang.portNoPermissionGroup)
-      .arg(failure.port, failure.path, failure.group);
-}
-
-}  // namespace
 
 QString RefusalText(const Refusal& refusal, const LanguageData& lang) {
   const QString label = FieldLabelText(lang, refusal.field);
@@ -77,47 +37,6 @@ QString RefusalText(const Refusal& refusal, const LanguageData& lang) {
   return {};
 }
 
-namespace {
-
-QString PortFailureText(const LinkFailure& failure, const LanguageData& lang) {
-  using Kind = LinkFailure::Kind;
-  const QString& port = failure.port;
-  const QString& path = failure.path;
-  switch (failure.kind) {
-    case Kind::Unmapped:
-      return Text(lang.portUnmapped).arg(port) + TakerRemedies(failure, lang);
-    case Kind::Missing:
-      return Text(lang.portMissing).arg(port, path) + TakerRemedies(failure, lang);
-    case Kind::Busy:
-      return (failure.holders.isEmpty()
-                  ? Text(lang.portBusy).arg(port, path)
-                  : Text(lang.portBusyBy).arg(port, path, HolderList(failure.holders, lang))) +
-             TakerRemedies(failure, lang);
-    case Kind::StaleLock:
-      return Text(lang.portStaleLock)
-          .arg(port, path, failure.lockFile, QString::number(failure.holders.value(0).pid));
-    case Kind::NoPermission:
-      return NoPermissionText(failure, lang);
-    case Kind::OpenFailed:
-      return Text(lang.portOpenFailed).arg(port, path, failure.reason);
-    case Kind::NotOpen:
-      return Text(lang.portNotOpen).arg(port);
-    case Kind::ClearFailed:
-      return Text(lang.portClearFailed).arg(port, path, failure.reason);
-    case Kind::WriteFailed:
-      return Text(lang.portWriteFailed).arg(port, path, failure.reason);
-    case Kind::OutputFull:
-      return Text(lang.portOutputFull).arg(port, path, QString::number(failure.bytes));
-    case Kind::HungUp:
-      return Text(lang.portHungUp).arg(port, path);
-    case Kind::NotDrained:
-      return Text(lang.portNotDrained).arg(port, path, QString::number(failure.bytes));
-  }
-  return {};
-}
-
-}  // namespace
-
 QString NamePortOnce(const QString& text, const QString& port, const QString& path) {
   if (port.isEmpty() || path != port) return text;
   QString once = text;
@@ -125,7 +44,8 @@ QString NamePortOnce(const QString& text, const QString& port, const QString& pa
 }
 
 QString FailureText(const LinkFailure& failure, const LanguageData& lang) {
-  return NamePortOnce(PortFailureText(failure, lang), failure.port, failure.path);
+  if (failure.kind == LinkFailure::Kind::NotOpen) return Text(lang.portNotOpen).arg(failure.port);
+  return PortFailureText(failure, PortWhere(failure.port, failure.path), lang.portFailures);
 }
 
 QString UnlistedWorkModeText(const QString& text, const LanguageData& lang) {

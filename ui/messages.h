@@ -20,8 +20,6 @@ QString UnlistedWorkModeText(const QString& text, const LanguageData& lang);
 // A frequency outside the radio's bands: written as given, with a word of warning.
 QString FrequencyWarningText(Field field, const QString& frequency, const LanguageData& lang);
 QString FailureText(const LinkFailure& failure, const LanguageData& lang);
-// "minicom (process 1234), ModemManager (process 812)".
-QString HolderList(const QList<PortHolder>& holders, const LanguageData& lang);
 
 // A text that names the port and then its device in brackets, "COM5 (/dev/ttyUSB0)", names it
 // once where the device is the port itself (Windows): "COM5", not "COM5 (COM5)".

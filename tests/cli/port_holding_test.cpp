@@ -82,7 +82,8 @@ TEST_F(PortHolding, ASecondProgramOnTheSameDeviceIsRefusedWithTheHolderNamed) {
     SCOPED_TRACE(name.toStdString());
     const CliRun second = cli({"about", "--port", name, "--timeout", "1"});
     EXPECT_EQ(second.exitCode, 2);
-    EXPECT_EQ(second.err, "Cannot open " + name + ": it is open in " + holder + ".\n");
+    EXPECT_EQ(second.err, "Cannot open " + name + ": it is open in " + holder +
+                              ". Close it there and try again.\n");
   }
   Pump(100);
   EXPECT_EQ(silent.received("about").size(), 1);
@@ -189,8 +190,10 @@ TEST_F(PortHolding, TheFinderSendsNothingToAHeldPortItsUserCannotSee) {
   EXPECT_TRUE(probe.err.endsWith(
       QStringLiteral(
           "No port answered as the device does. Asked:\n"
-          "  COM1 -> %1 (VORLAN_COM1): Cannot open COM1 (%1): it is open in sleep (process %5).\n"
-          "  COM2 -> %2 (VORLAN_COM2): Cannot open COM2 (%2): it is open in sleep (process %3).\n"
+          "  COM1 -> %1 (VORLAN_COM1): Cannot open COM1 (%1): it is open in sleep (process %5). "
+          "Close it there and try again.\n"
+          "  COM2 -> %2 (VORLAN_COM2): Cannot open COM2 (%2): it is open in sleep (process %3). "
+          "Close it there and try again.\n"
           "  COM3 -> %4 (VORLAN_COM3): no answer within 0.3 s (the programs of other users cannot "
           "be seen: one of them may have the port open)\n")
           .arg(flocked.path(), lockFiled.path())

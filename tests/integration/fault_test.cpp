@@ -60,8 +60,8 @@ TEST(Fault, ARequestThatFailsOnTheLineIsSaidOnceAndClosesThePort) {
 
     EXPECT_EQ(s.view.messages.mid(1),
               QStringList{"COM1 (" + s.sim.path() +
-                          ") was closed: the device was unplugged or hung up. Plug it in and pick "
-                          "the port again."});
+                          ") was closed: the device was unplugged or hung up. Plug it in and try "
+                          "again."});
     EXPECT_FALSE(s.link.portOpen());
     Pump(200);
     s.actions.about();

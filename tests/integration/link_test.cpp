@@ -8,8 +8,8 @@
 #include <QFileInfo>
 #include <QSerialPort>
 
-#include "link/requests.h"
 #include "link/discovery/port_names.h"
+#include "link/requests.h"
 #include "session.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
@@ -117,7 +117,7 @@ TEST(Failure, OpeningAMissingBusyUnmappedOrForbiddenPort) {
            QStringLiteral("%1 (process %2)")
                .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName())
                .arg(QCoreApplication::applicationPid()) +
-           ". Close it there and pick the port again."},
+           ". Close it there and try again."},
       {"COM8", geteuid() != 0,
        "Cannot open COM8 (" + locked.path() +
            "): permission denied. On Linux the user must be in the \"dialout\" group (\"uucp\" on "
@@ -146,7 +146,7 @@ TEST(Failure, AHangUpMidReplyClosesThePortWithOneMessageAndNoRequestGoesOut) {
     const char* notOpen;
   } rows[] = {
       {EnglishLanguage(),
-       ") was closed: the device was unplugged or hung up. Plug it in and pick the port again.",
+       ") was closed: the device was unplugged or hung up. Plug it in and try again.",
        "No COM port is open: the port box shows \"COM1\", but a port opens only when you pick it "
        "from the box's list. Pick the tracker's port (\"COM1\" again if that is it), or let Port > "
        "Find the tracker find it."},

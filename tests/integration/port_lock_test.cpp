@@ -98,7 +98,7 @@ TEST(PortLocks, StaleLocksAndShortAnswersInBothBuilds) {
   EXPECT_EQ(FailureText(stale, EnglishLanguage()),
             "Cannot open COM1 (/dev/ttyUSB0): the lock file /var/lock/LCK..ttyUSB0 was left by "
             "process 4711, which has ended, and you may not remove it. Remove it (sudo rm "
-            "/var/lock/LCK..ttyUSB0) and pick the port again.");
+            "/var/lock/LCK..ttyUSB0) and try again.");
   EXPECT_EQ(FailureText(stale, ChineseLanguage()),
             QString::fromUtf8("无法打开 COM1 (/dev/ttyUSB0): 锁文件 /var/lock/LCK..ttyUSB0 "
                               "是已结束的进程 4711 留下的, 您无权删除它。请删除它 (sudo rm "

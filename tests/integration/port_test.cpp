@@ -13,8 +13,8 @@
 #include "link/transport/link_failures.h"
 #endif
 #include "fake_view.h"
-#include "link/finder/port_arrival.h"
 #include "link/discovery/port_names.h"
+#include "link/finder/port_arrival.h"
 #include "link/finder/port_probe.h"
 #include "recording_link.h"
 #include "ui/finder_report.h"
@@ -245,32 +245,32 @@ TEST(PortFailures, MessagesInBothBuilds) {
       {EnglishLanguage(),
        {K::Busy, "COM1", "/dev/ttyUSB0", {}, 0, {{"minicom", 4711}, {"ModemManager", 812}}},
        "Cannot open COM1 (/dev/ttyUSB0): it is open in minicom (process 4711), ModemManager "
-       "(process 812). Close it there and pick the port again. ModemManager takes new serial ports "
+       "(process 812). Close it there and try again. ModemManager takes new serial ports "
        "for a few seconds to look for a modem: wait a moment, or stop it (sudo systemctl stop "
        "ModemManager)."},
       {EnglishLanguage(),
        {K::Busy, "COM1", "/dev/ttyUSB0", {}, 0, {}, {{"brltty", 530}}},
-       "Cannot open COM1 (/dev/ttyUSB0): another program is using the port. Close it and pick the "
-       "port again. brltty, the Braille display service, takes USB-serial adapters with a CH340 "
+       "Cannot open COM1 (/dev/ttyUSB0): another program is using the port. Close it and try "
+       "again. brltty, the Braille display service, takes USB-serial adapters with a CH340 "
        "or CH341 chip: if you use no Braille display, remove it (sudo apt remove brltty) and plug "
        "the adapter in again."},
       {EnglishLanguage(),
        {K::Busy, "COM1", "/dev/ttyUSB0", {}, 0, {{"minicom", 4711}}, {{"brltty", 530}}},
        "Cannot open COM1 (/dev/ttyUSB0): it is open in minicom (process 4711). Close it there and "
-       "pick the port again."},
+       "try again."},
       {EnglishLanguage(),
        {K::Busy, "COM4", "/dev/ttyACM1"},
-       "Cannot open COM4 (/dev/ttyACM1): another program is using the port. Close it and pick "
-       "the port again. ModemManager takes new serial ports for a few seconds to look for a "
+       "Cannot open COM4 (/dev/ttyACM1): another program is using the port. Close it and try "
+       "again. ModemManager takes new serial ports for a few seconds to look for a "
        "modem: wait a moment, or stop it (sudo systemctl stop ModemManager)."},
       {EnglishLanguage(),
        {K::Busy, "COM4", "/dev/ttyUSB0"},
-       "Cannot open COM4 (/dev/ttyUSB0): another program is using the port. Close it and pick "
-       "the port again."},
+       "Cannot open COM4 (/dev/ttyUSB0): another program is using the port. Close it and try "
+       "again."},
       // On Windows the port is its own device: named once.
       {EnglishLanguage(),
        {K::Busy, "COM5", "COM5"},
-       "Cannot open COM5: another program is using the port. Close it and pick the port again."},
+       "Cannot open COM5: another program is using the port. Close it and try again."},
       {ChineseLanguage(),
        {K::HungUp, "COM5", "COM5"},
        "COM5 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。"},
@@ -297,8 +297,8 @@ TEST(PortFailures, MessagesInBothBuilds) {
        "> Find the tracker find it."},
       {EnglishLanguage(),
        {K::HungUp, "COM1", "/dev/pts/3"},
-       "COM1 (/dev/pts/3) was closed: the device was unplugged or hung up. Plug it in and pick "
-       "the port again."},
+       "COM1 (/dev/pts/3) was closed: the device was unplugged or hung up. Plug it in and try "
+       "again."},
       {EnglishLanguage(),
        {K::ClearFailed, "COM1", "/dev/pts/3", "Input/output error"},
        "Nothing was sent to COM1 (/dev/pts/3): emptying the port's buffer failed: Input/output "

@@ -2,6 +2,7 @@
 #include "ui/lang/en/en_layout.h"
 
 #include "check/en/english_findings.h"
+#include "link/en/english_port_failures.h"
 
 #include <array>
 
@@ -52,53 +53,11 @@ const LanguageData& EnglishLanguage() {
           "This system cannot encode text for the device (no GB18030 codec in Qt): nothing that "
           "carries text can be sent. Install the ICU libraries that Qt was built with.",
       .layout = &ui::EnglishLayout(),
-      .portUnmapped =
-          "%1 has no device: no serial port is present for it. Plug the device in, or "
-          "set the environment variable VORLAN_%1 to the device's path.",
-      .portMissing = "Cannot open %1 (%2): the device is not there. Check that it is plugged in.",
-      .portBusy =
-          "Cannot open %1 (%2): another program is using the port. Close it and pick the "
-          "port again.",
-      .portBusyBy =
-          "Cannot open %1 (%2): it is open in %3. Close it there and pick the port again.",
-      .portStaleLock =
-          "Cannot open %1 (%2): the lock file %3 was left by process %4, which has ended, and "
-          "you may not remove it. Remove it (sudo rm %3) and pick the port again.",
-      .holderName = "%1 (process %2)",
-      .portBusyModemManager =
-          " ModemManager takes new serial ports for a few seconds to look for a modem: wait a "
-          "moment, or stop it (sudo systemctl stop ModemManager).",
-      .portTakenByBrltty =
-          " brltty, the Braille display service, takes USB-serial adapters with a CH340 or CH341 "
-          "chip: if you use no Braille display, remove it (sudo apt remove brltty) and plug the "
-          "adapter in again.",
-      .portNoPermission =
-          "Cannot open %1 (%2): permission denied. On Linux the user must be in "
-          "the \"dialout\" group (\"uucp\" on Arch Linux): run \"sudo usermod -aG dialout "
-          "$USER\", then log out and in again.",
-      .portNoPermissionGroup =
-          "Cannot open %1 (%2): permission denied. The port belongs to the group \"%3\": run "
-          "\"sudo usermod -aG %3 $USER\", then log out and in again (a new terminal is not "
-          "enough).",
-      .portNoPermissionLogin =
-          "Cannot open %1 (%2): permission denied. You have joined the group \"%3\", but this "
-          "login began before that: log out and in again.",
-      .portOpenFailed = "Cannot open %1 (%2): %3",
+      .portFailures = EnglishPortFailureTexts(),
       .portNotOpen =
           "No COM port is open: the port box shows \"%1\", but a port opens only when you pick "
           "it from the box's list. Pick the tracker's port (\"%1\" again if that is it), or let "
           "Port > Find the tracker find it.",
-      .portHungUp =
-          "%1 (%2) was closed: the device was unplugged or hung up. Plug it in and pick "
-          "the port again.",
-      .portWriteFailed = "Nothing was sent to %1 (%2): %3",
-      .portClearFailed = "Nothing was sent to %1 (%2): emptying the port's buffer failed: %3",
-      .portOutputFull =
-          "Nothing was sent to %1 (%2): %3 bytes do not fit in the 512-byte output "
-          "buffer.",
-      .portNotDrained =
-          "%1 (%2): %3 bytes were still waiting to be sent when the time ran out; the device may "
-          "not have received all of them.",
       .usbSerial = "USB-serial",
       .statusNoPort = "%1 is not open yet: pick it (again) from the list.",
       .statusNoPortDetail =

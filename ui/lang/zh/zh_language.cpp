@@ -79,40 +79,39 @@ const LanguageData& ChineseLanguage() {
           "本系统无法为设备编码文字 (Qt 中没有 GB18030 编码): 不能发送任何含文字的内容。"
           "请安装 Qt 所用的 ICU 库。",
       .layout = &ui::ChineseLayout(),
-      .portUnmapped =
-          "%1 没有对应的设备: 找不到这个串口。请插上设备, 或把环境变量 VORLAN_%1 "
-          "设为设备的路径。",
-      .portMissing = "无法打开 %1 (%2): 设备不存在。请检查设备是否已连接。",
-      .portBusy = "无法打开 %1 (%2): 串口正被其他程序使用。请关闭该程序后重新选择串口。",
-      .portBusyBy = "无法打开 %1 (%2): %3 正在使用该串口。请关闭它后重新选择串口。",
-      .portStaleLock =
-          "无法打开 %1 (%2): 锁文件 %3 是已结束的进程 %4 留下的, 您无权删除它。"
-          "请删除它 (sudo rm %3) 后重新选择串口。",
-      .holderName = "%1 (进程 %2)",
-      .portBusyModemManager =
-          " ModemManager 会占用新接入的串口几秒钟以寻找调制解调器: 请稍等片刻, 或停止它 (sudo "
-          "systemctl stop ModemManager)。",
-      .portTakenByBrltty =
-          " 盲文显示服务 brltty 会占用 CH340/CH341 芯片的 USB 串口: 如果不用盲文显示器, "
-          "请卸载它 (sudo apt remove brltty), 然后重新插上串口线。",
-      .portNoPermission =
-          "无法打开 %1 (%2): 没有权限。在 Linux 上用户必须属于 \"dialout\" 组 (Arch Linux 上是 "
-          "\"uucp\"): 运行 \"sudo usermod -aG dialout $USER\", 然后重新登录。",
-      .portNoPermissionGroup =
-          "无法打开 %1 (%2): 没有权限。该串口属于 \"%3\" 组: 运行 \"sudo usermod -aG %3 "
-          "$USER\", 然后注销并重新登录 (只开新终端不够)。",
-      .portNoPermissionLogin =
-          "无法打开 %1 (%2): 没有权限。你已加入 \"%3\" 组, 但本次登录早于加入: "
-          "请注销并重新登录。",
-      .portOpenFailed = "无法打开 %1 (%2): %3",
+      .portFailures =
+          {
+              .unmapped = "%1 没有对应的设备: 找不到这个串口。请插上设备, 或把环境变量 VORLAN_%1 "
+                          "设为设备的路径。",
+              .missing = "无法打开 %1: 设备不存在。请检查设备是否已连接。",
+              .busy = "无法打开 %1: 串口正被其他程序使用。请关闭该程序后重新选择串口。",
+              .busyBy = "无法打开 %1: %2 正在使用该串口。请关闭它后重新选择串口。",
+              .staleLock = "无法打开 %1: 锁文件 %2 是已结束的进程 %3 留下的, 您无权删除它。"
+                           "请删除它 (sudo rm %2) 后重新选择串口。",
+              .holderName = "%1 (进程 %2)",
+              .busyModemManager =
+                  " ModemManager 会占用新接入的串口几秒钟以寻找调制解调器: 请稍等片刻, 或停止它 "
+                  "(sudo systemctl stop ModemManager)。",
+              .takenByBrltty = " 盲文显示服务 brltty 会占用 CH340/CH341 芯片的 USB 串口: "
+                               "如果不用盲文显示器, 请卸载它 (sudo apt remove brltty), "
+                               "然后重新插上串口线。",
+              .noPermission =
+                  "无法打开 %1: 没有权限。在 Linux 上用户必须属于 \"dialout\" 组 (Arch Linux 上是 "
+                  "\"uucp\"): 运行 \"sudo usermod -aG dialout $USER\", 然后重新登录。",
+              .noPermissionGroup = "无法打开 %1: 没有权限。该串口属于 \"%2\" 组: 运行 \"sudo "
+                                   "usermod -aG %2 $USER\", 然后注销并重新登录 (只开新终端不够)。",
+              .noPermissionLogin = "无法打开 %1: 没有权限。你已加入 \"%2\" 组, 但本次登录早于加入: "
+                                   "请注销并重新登录。",
+              .openFailed = "无法打开 %1: %2",
+              .clearFailed = "未发送到 %1: 清空串口缓冲区失败: %2",
+              .writeFailed = "未能发送到 %1: %2",
+              .outputFull = "未发送到 %1: %2 个字节超出 512 字节的输出缓冲区。",
+              .hungUp = "%1 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。",
+              .notDrained = "%1: 时间已到, 仍有 %2 个字节等待发送; 设备可能没有全部收到。",
+          },
       .portNotOpen =
           "没有打开的串口: 串口框显示“%1”, 但只有从列表中选择它才会打开。请选择设备的串口 "
           "(若是“%1”, 就再选一次), 或用“串口” > “查找设备”找到它。",
-      .portHungUp = "%1 (%2) 已关闭: 设备被拔出或已挂断。请重新连接设备并重新选择串口。",
-      .portWriteFailed = "未能发送到 %1 (%2): %3",
-      .portClearFailed = "未发送到 %1 (%2): 清空串口缓冲区失败: %3",
-      .portOutputFull = "未发送到 %1 (%2): %3 个字节超出 512 字节的输出缓冲区。",
-      .portNotDrained = "%1 (%2): 时间已到, 仍有 %3 个字节等待发送; 设备可能没有全部收到。",
       .usbSerial = "USB 串口",
       .statusNoPort = "%1 尚未打开: 请从列表中(再)选择它。",
       .statusNoPortDetail =

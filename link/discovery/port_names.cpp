@@ -59,6 +59,11 @@ EnvironmentLookup ProcessEnvironment() {
 
 }  // namespace
 
+QString DeviceKey(const QString& path) {
+  const QString canonical = QFileInfo(path).canonicalFilePath();
+  return canonical.isEmpty() ? path : canonical;
+}
+
 QString PinVariable(int n) {
   return QStringLiteral("VORLAN_COM%1").arg(n);
 }

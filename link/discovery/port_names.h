@@ -42,6 +42,10 @@ QString PortLine(const MappedPort& port, const QString& usbSerial);
 // The value of an environment variable, empty when unset.
 using EnvironmentLookup = std::function<QString(const QString& variable)>;
 
+// The device a path leads to, as one key whatever link names it (/dev/serial/by-id/...): its
+// canonical path, or the path itself where it leads to nothing (yet) or is no file ("COM3").
+QString DeviceKey(const QString& path);
+
 // "VORLAN_COM3": the variable that pins COM n.
 QString PinVariable(int n);
 

@@ -1,29 +1,20 @@
 #include "link/finder/port_arrival.h"
 
-#include <QFileInfo>
 #include <QSet>
 #include <algorithm>
 #include <utility>
 
 namespace vorlan {
-namespace {
-
-QString DeviceKey(const MappedPort& port) {
-  const QString canonical = QFileInfo(port.path).canonicalFilePath();
-  return canonical.isEmpty() ? port.path : canonical;
-}
-
-}  // namespace
 
 QList<MappedPort> Appeared(const QList<MappedPort>& before, const QList<MappedPort>& now) {
   QSet<QString> known;
-  for (const MappedPort& port : before) known.insert(DeviceKey(port));
+  for (const MappedPort& port : before) known.insert(DeviceKey(port.path));
   QList<MappedPort> appeared;
   for (const MappedPort& port : now) {
-    const QString key = DeviceKey(port);
+    const QString key = DeviceKey(port.path);
     if (known.contains(key)) continue;
     const auto same = std::find_if(appeared.begin(), appeared.end(),
-                                   [&](const MappedPort& p) { return DeviceKey(p) == key; });
+                                   [&](const MappedPort& p) { return DeviceKey(p.path) == key; });
     if (same == appeared.end()) {
       appeared << port;
     } else if (port.pinned && !same->pinned) {

@@ -1,12 +1,12 @@
 #include "link/finder/port_probe.h"
 
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QMetaObject>
 #include <QSet>
 #include <algorithm>
 
 #include "link/discovery/port_holders.h"
+#include "link/discovery/port_names.h"
 #include "link/protocol.h"
 #include "link/requests.h"
 #include "link/transport/system_serial_link.h"
@@ -15,11 +15,6 @@ namespace vorlan {
 namespace {
 
 constexpr char kAboutLead[] = "$6";
-
-QString DeviceKey(const QString& path) {
-  const QString canonical = QFileInfo(path).canonicalFilePath();
-  return canonical.isEmpty() ? path : canonical;
-}
 
 }  // namespace
 

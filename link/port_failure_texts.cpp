@@ -1,5 +1,6 @@
 #include "link/port_failure_texts.h"
 
+#include <QStringList>
 #include <algorithm>
 
 #include "params/utf8.h"

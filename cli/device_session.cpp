@@ -1,14 +1,10 @@
 #include "cli/device_session.h"
 
-#include <QEventLoop>
-#include <QThread>
-#include <QTimer>
 #include <algorithm>
 
 #include "cli/cli_texts.h"
 #include "link/com_ports.h"
 #include "link/discovery/port_names.h"
-#include "link/serial_link.h"
 
 namespace vorlan::cli {
 
@@ -28,17 +24,19 @@ std::optional<Failure> CheckPortName(const QString& port) {
 
 DeviceSession::DeviceSession(const QString& port, int timeoutMs, ExchangeLog& log,
                              const QString& devicePath)
-    : port_(port), devicePath_(devicePath), timeoutMs_(timeoutMs), log_(log) {
-  link_.onArrived = [this](const QByteArray& bytes) {
-    log_.received(bytes);
-    received_ += bytes;
-  };
-  link_.onReceived = [this](int waiting) { progress_.show(waiting); };
+    : port_(port),
+      devicePath_(devicePath),
+      timeoutMs_(timeoutMs),
+      log_(log),
+      session_(link_, {timeoutMs}) {
+  link_.setDeviceResolver(DiscoveredDevice);
+  session_.onSent = [this](const QByteArray& bytes) { log_.sent(bytes); };
+  session_.onArrived = [this](const QByteArray& bytes) { log_.received(bytes); };
+  session_.onProgress = [this](int received, int) { progress_.show(received); };
 }
 
-DeviceSession::~DeviceSession() {
-  if (link_.portOpen()) link_.drain(timeoutMs_);
-}
+// The device session drains what is still queued before the port closes.
+DeviceSession::~DeviceSession() = default;
 
 QString DeviceSession::where() const {
   return PortWhere(port_, link_.devicePath());
@@ -49,25 +47,22 @@ Failure DeviceSession::portFailure(const LinkFailure& failure) const {
 }
 
 std::optional<Failure> DeviceSession::open() {
-  bool opened = false;
-  if (const auto n = PortNumber(port_)) {
-    link_.setCommPort(*n);
-    opened = link_.openDevice(devicePath_.isEmpty() ? DevicePathForPort(*n) : devicePath_);
-  } else {
-    opened = link_.openDevice(port_);
-  }
-  if (!opened) return portFailure(link_.lastFailure());
+  const auto number = PortNumber(port_);
+  // A device path the user gave opens under the link's own number.
+  const auto failure =
+      number ? session_.open(*number, devicePath_) : session_.open(link_.commPort(), port_);
+  if (failure) return portFailure(*failure);
   log_.note(QStringLiteral("opened %1").arg(where()));
-  quietUntil_ = QDeadlineTimer(kQuietAfterFrameMs, Qt::PreciseTimer);
   return std::nullopt;
 }
 
 Failure DeviceSession::noAnswer(int expected) const {
-  const QString came = received_.isEmpty() ? QStringLiteral("nothing came")
-                                           : QStringLiteral("%1 of %2 bytes came: %3")
-                                                 .arg(received_.size())
-                                                 .arg(expected)
-                                                 .arg(ExchangeLog::Line(received_.left(24)));
+  const QByteArray& received = session_.received();
+  const QString came = received.isEmpty() ? QStringLiteral("nothing came")
+                                          : QStringLiteral("%1 of %2 bytes came: %3")
+                                                .arg(received.size())
+                                                .arg(expected)
+                                                .arg(ExchangeLog::Line(received.left(24)));
   return {ExitCode::NoAnswer,
           QStringLiteral("No answer from %1 within %2 s (%3). Check that this is the device's port "
                          "(\"vorlan_cli ports\"), that the device is switched on, and the cable.")
@@ -76,59 +71,57 @@ Failure DeviceSession::noAnswer(int expected) const {
               .arg(came)};
 }
 
-std::optional<Failure> DeviceSession::sendAfterQuiet(const Request& request) {
-  while (!quietUntil_.hasExpired() && !stops_.stopped()) {
-    QThread::msleep(static_cast<unsigned long>(std::min<qint64>(quietUntil_.remainingTime(), 10)));
-  }
-  if (stops_.stopped()) return stops_.failure(where());
-  log_.sent(request.bytes);
-  if (auto failure = SendRequest(link_, request)) return portFailure(*failure);
-  if (request.bytes.endsWith('#')) return std::nullopt;
-  // Whole even when a stop signal comes meanwhile: half a frame would wait for the next one.
-  if (!link_.drain(timeoutMs_)) return portFailure(link_.lastFailure());
-  quietUntil_ = QDeadlineTimer(kQuietAfterFrameMs, Qt::PreciseTimer);
-  return std::nullopt;
+Failure DeviceSession::answered(ExitCode code, const QString& how,
+                                const QByteArray& received) const {
+  return {code, QStringLiteral("%1 answered with %2 (it sent: %3).")
+                    .arg(where(), how, ExchangeLog::Line(received.left(24)))};
+}
+
+SessionOutcome DeviceSession::run(const Request& request) {
+  stops_.onStop([this] { session_.stop(); });
+  const SessionOutcome outcome = WaitForOutcome(session_, request);
+  stops_.onStop(nullptr);
+  return outcome;
 }
 
 std::variant<Reply, Failure> DeviceSession::exchange(const Request& request, const QString& what) {
-  received_.clear();
-  if (auto failure = sendAfterQuiet(request)) return *failure;
-
-  std::optional<Reply> reply;
-  std::optional<LinkFailure> lost;
-  QEventLoop loop;
-  QTimer timer;
-  timer.setSingleShot(true);
-  timer.setTimerType(Qt::PreciseTimer);  // never before the time-out the user gave
-  QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-  link_.onComm = [&] {
-    reply = TakeReply(link_);
-    if (reply) loop.quit();
-  };
-  link_.onFailure = [&](const LinkFailure& failure) {
-    lost = failure;
-    loop.quit();
-  };
-  stops_.onStop([&] { loop.quit(); });
-  progress_.start(QStringLiteral("%1 %2").arg(what, where()), request.replyLength);
-  timer.start(timeoutMs_);
-  if (!stops_.stopped()) loop.exec();
-  progress_.clear();
-  stops_.onStop(nullptr);
-  link_.onComm = nullptr;
-  link_.onFailure = nullptr;
-
-  if (reply) return *reply;
-  if (lost) return portFailure(*lost);
   if (stops_.stopped()) return stops_.failure(where());
-  link_.setRThreshold(0);
-  log_.note(QStringLiteral("no answer within %1 ms").arg(timeoutMs_));
-  return noAnswer(request.replyLength);
+  progress_.start(QStringLiteral("%1 %2").arg(what, where()), request.replyLength);
+  const SessionOutcome outcome = run(request);
+  progress_.clear();
+
+  using Kind = SessionOutcome::Kind;
+  switch (outcome.kind) {
+    case Kind::Replied:
+      return outcome.reply;
+    case Kind::OtherKind:
+      return answered(
+          ExitCode::DeviceRefusal,
+          QStringLiteral("a reply of another kind: ") + OutcomeText(outcome.reply.outcome),
+          outcome.received);
+    case Kind::Garbled:
+      return answered(ExitCode::Garbled, OutcomeText(Reply::Outcome::NoLead), outcome.received);
+    case Kind::NoAnswer:
+      log_.note(QStringLiteral("no answer within %1 ms").arg(timeoutMs_));
+      return noAnswer(request.replyLength);
+    case Kind::PortFailed:
+      return portFailure(outcome.failure.value_or(link_.lastFailure()));
+    case Kind::Sent:
+    case Kind::Stopped:
+      break;
+  }
+  return stops_.failure(where());
 }
 
 std::optional<Failure> DeviceSession::send(const Request& request) {
-  received_.clear();
-  return sendAfterQuiet(request);
+  if (stops_.stopped()) return stops_.failure(where());
+  // Returns once the frame has left the port: the device ends it by the quiet that follows.
+  const SessionOutcome outcome = run(request);
+  if (outcome.kind == SessionOutcome::Kind::Sent) return std::nullopt;
+  if (outcome.kind == SessionOutcome::Kind::PortFailed) {
+    return portFailure(outcome.failure.value_or(link_.lastFailure()));
+  }
+  return stops_.failure(where());
 }
 
 }  // namespace vorlan::cli

@@ -1,10 +1,10 @@
 #pragma once
-// One port for one command: opens it as the user named it, sends requests and waits for each reply
-// no longer than the time-out, logs the exchange and shows a progress bar while a reply arrives.
-// While it lives, a stop signal ends its wait and refuses further requests (see StopSignals).
+// One port for one command, on the device session: opens it as the user named it, logs the
+// exchange, shows a progress bar while a reply arrives and words what went wrong with its exit
+// code. The line's rules (the quiets, the time-out, the drain) are the device session's. While it
+// lives, a stop signal ends its wait and refuses further requests (see StopSignals).
 
 #include <QByteArray>
-#include <QDeadlineTimer>
 #include <QString>
 #include <optional>
 #include <variant>
@@ -15,6 +15,7 @@
 #include "cli/stop_signals.h"
 #include "link/reply.h"
 #include "link/request.h"
+#include "link/session/device_session.h"
 #include "link/transport/system_serial_link.h"
 
 namespace vorlan::cli {
@@ -22,10 +23,6 @@ namespace vorlan::cli {
 // PORT as the user gave it: "COM1" to "COM30" (mapped as in the window), a device path, or "auto".
 // A name that looks like a COM port but is none of those is a usage error.
 std::optional<Failure> CheckPortName(const QString& port);
-
-// The device tells where a frame without an end mark (an instruction, a message) ends only by the
-// quiet after it: no request follows one within this time, whoever sent it.
-inline constexpr int kQuietAfterFrameMs = 100;
 
 class DeviceSession {
  public:
@@ -35,12 +32,12 @@ class DeviceSession {
   // Lets what is still queued leave the port before it closes.
   ~DeviceSession();
 
-  // Opens the port, then keeps the line quiet for kQuietAfterFrameMs before the first request: a
-  // frame another program sent just before may still be waiting for its quiet.
+  // Opens the port; the first request keeps the quiet after opening (see vorlan::DeviceSession).
   std::optional<Failure> open();
 
-  // Sends a request that awaits a reply and waits for it: the reply, or a port failure, or no
-  // answer within the time-out. `what` names the wait on the progress bar ("Reading").
+  // Sends a request that awaits a reply and waits for it: the reply, or a port failure, no answer
+  // within the time-out, a reply of a kind the request does not expect, or bytes that are no
+  // reply. `what` names the wait on the progress bar ("Reading").
   std::variant<Reply, Failure> exchange(const Request& request, const QString& what);
   // Sends a request that awaits nothing and returns once its bytes have left the port.
   std::optional<Failure> send(const Request& request);
@@ -50,14 +47,14 @@ class DeviceSession {
   // "COM1 (/dev/pts/3)", or the path the user gave.
   QString where() const;
   // The bytes that came since the last request was sent.
-  const QByteArray& received() const { return received_; }
+  const QByteArray& received() const { return session_.received(); }
 
  private:
   Failure portFailure(const LinkFailure& failure) const;
   Failure noAnswer(int expected) const;
-  // Sends the bytes after the quiet a frame before them needs; a frame without an end mark is
-  // drained and followed by its own quiet. After a stop signal nothing more is sent.
-  std::optional<Failure> sendAfterQuiet(const Request& request);
+  Failure answered(ExitCode code, const QString& how, const QByteArray& received) const;
+  // Runs the request on the session until its outcome; a stop signal ends the wait.
+  SessionOutcome run(const Request& request);
 
   StopSignals stops_;  // first: the port closes before the signals are let go
   QString port_;
@@ -65,9 +62,8 @@ class DeviceSession {
   int timeoutMs_;
   ExchangeLog& log_;
   SystemSerialLink link_;
+  vorlan::DeviceSession session_;
   ProgressBar progress_;
-  QByteArray received_;
-  QDeadlineTimer quietUntil_{0};  // no frame before the port is open
 };
 
 }  // namespace vorlan::cli

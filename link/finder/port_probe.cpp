@@ -9,6 +9,7 @@
 #include "link/discovery/port_names.h"
 #include "link/protocol.h"
 #include "link/requests.h"
+#include "link/session/device_session.h"
 #include "link/transport/system_serial_link.h"
 
 namespace vorlan {
@@ -79,10 +80,14 @@ void PortProbe::cancel() {
 }
 
 void PortProbe::closeLink() {
-  if (!link_) return;
-  link_->onArrived = nullptr;
-  link_->onFailure = nullptr;
-  link_->setPortOpen(false);
+  if (session_) {
+    session_->onSent = nullptr;
+    session_->onArrived = nullptr;
+    session_->onOutcome = nullptr;
+    session_->onLost = nullptr;
+    session_->close();
+  }
+  session_.reset();
   link_.reset();
 }
 
@@ -101,23 +106,22 @@ void PortProbe::askNext() {
       continue;
     }
     link_ = std::make_unique<SystemSerialLink>();
-    link_->setCommPort(current_.port.number);
-    std::optional<LinkFailure> failure;
-    if (!link_->openDevice(current_.port.path)) {
-      failure = link_->lastFailure();
-    } else {
-      failure = SendRequest(*link_, AboutRequest());
-    }
-    if (failure) {
+    session_ = std::make_unique<DeviceSession>(*link_, DeviceSession::Options{waitMs_});
+    if (auto failure = session_->open(current_.port.number, current_.port.path)) {
       current_.outcome = ProbeResult::Outcome::NotOpened;
       current_.failure = failure;
       closeLink();
       results_ << current_;
       continue;
     }
-    link_->onArrived = [this](const QByteArray& bytes) { arrived(bytes); };
-    link_->onFailure = [this](const LinkFailure&) { queueFinish(); };
-    wait_.start(waitMs_);
+    session_->onSent = [this](const QByteArray&) {
+      current_.received.clear();  // what came before the request is none of its answer
+      wait_.start(waitMs_);
+    };
+    session_->onArrived = [this](const QByteArray& bytes) { arrived(bytes); };
+    session_->onOutcome = [this](const SessionOutcome& outcome) { answered(outcome); };
+    session_->onLost = [this](const LinkFailure&) { queueFinish(); };
+    session_->start(AboutRequest());
     return;
   }
   if (!running_) return;
@@ -127,10 +131,23 @@ void PortProbe::askNext() {
 
 void PortProbe::arrived(const QByteArray& bytes) {
   current_.received += bytes;
-  const qsizetype lead = current_.received.indexOf(kAboutLead);
-  if (lead >= 0 && current_.received.size() - lead >= kAboutReplyLength) {
+  if (ClassifyAnswer(current_.received) == ProbeResult::Outcome::Answered) {
     queueFinish();  // the whole answer is there: no need to wait longer
   }
+}
+
+void PortProbe::answered(const SessionOutcome& outcome) {
+  using Kind = SessionOutcome::Kind;
+  if (outcome.kind == Kind::Replied && !outcome.expected()) return;  // other bytes came first
+  if (outcome.kind == Kind::PortFailed && outcome.failure &&
+      outcome.failure->kind != LinkFailure::Kind::HungUp) {
+    // The request could not be sent: as a port that does not open.
+    wait_.stop();
+    current_.outcome = ProbeResult::Outcome::NotOpened;
+    current_.failure = outcome.failure;
+    current_.received.clear();
+  }
+  queueFinish();
 }
 
 void PortProbe::queueFinish() {
@@ -146,7 +163,9 @@ void PortProbe::finishPort() {
   if (!running_ || !link_) return;
   wait_.stop();
   closeLink();
-  current_.outcome = ClassifyAnswer(current_.received, &current_.aboutText);
+  if (current_.outcome != ProbeResult::Outcome::NotOpened) {
+    current_.outcome = ClassifyAnswer(current_.received, &current_.aboutText);
+  }
   results_ << current_;
   askNext();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Finding the tracker by asking: the About request to each port the user may have the tracker on,
-// one at a time, with a short wait for its answer. Only ports on a USB-serial adapter and ports the
+// one at a time through a device session (so with its quiet after opening), with a short wait for
+// its answer. Only ports on a USB-serial adapter and ports the
 // user pinned with VORLAN_COM<n> are asked, and none that another program is seen to hold: open
 // (where the system shows this user the program), claimed, made exclusive or locked by a live
 // lock file (see QtSerialLink). Opening a port to ask it sends nothing by itself.
@@ -13,12 +14,14 @@
 #include <memory>
 #include <optional>
 
-#include "link/link_failure.h"
 #include "link/discovery/port_names.h"
+#include "link/link_failure.h"
 
 namespace vorlan {
 
+class DeviceSession;
 class ThresholdLink;
+struct SessionOutcome;
 
 struct ProbeResult {
   enum class Outcome {
@@ -73,9 +76,10 @@ class PortProbe : public QObject {
  private:
   void askNext();
   void arrived(const QByteArray& bytes);
+  void answered(const SessionOutcome& outcome);
   void queueFinish();
   void finishPort();  // from the event loop: closes the port and records what it did
-  void closeLink();
+  void closeLink();   // drains what is queued, then closes
 
   int waitMs_;
   bool running_ = false;
@@ -84,6 +88,9 @@ class PortProbe : public QObject {
   QList<ProbeResult> results_;
   ProbeResult current_;
   std::unique_ptr<ThresholdLink> link_;
+  std::unique_ptr<DeviceSession> session_;  // on link_
+  // From the request on: an answer that starts after other bytes may still be coming when the
+  // session has read as many bytes as the answer holds.
   QTimer wait_;
 };
 

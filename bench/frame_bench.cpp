@@ -7,7 +7,7 @@
 #include "memory_link.h"
 #include "params/presets.h"
 #include "ui/lang/en/en_language.h"
-#include "ui/window_actions.h"
+#include "ui/window_presenter.h"
 
 namespace vorlan {
 namespace {
@@ -52,7 +52,7 @@ void BM_HandleReadBack(benchmark::State& state) {
   const QByteArray reply = SampleReadBack();
   test::MemoryLink link;
   test::FakeView view(lang);
-  ui::WindowActions actions(view, link, lang);
+  ui::WindowPresenter actions(view, link, lang);
   for (auto _ : state) {
     link.inBuffer = reply;
     view.messages.clear();

@@ -10,7 +10,7 @@
 #include "memory_link.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
-#include "ui/window_actions.h"
+#include "ui/window_presenter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vorlan;
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   link.inBuffer =
       QByteArray(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
   test::FakeView view(lang);
-  ui::WindowActions actions(view, link, lang);
+  ui::WindowPresenter actions(view, link, lang);
   const auto before = link.inBuffer.size();
 
   actions.receive();

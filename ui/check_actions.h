@@ -7,13 +7,15 @@
 
 #include "check/finding.h"
 #include "ui/language_data.h"
+#include "ui/window_presenter.h"
 #include "ui/window_view.h"
 
 namespace vorlan::ui {
 
 class CheckActions {
  public:
-  CheckActions(WindowView& view, const LanguageData& lang) : view_(view), lang_(lang) {}
+  CheckActions(WindowView& view, WindowPresenter& presenter, const LanguageData& lang)
+      : view_(view), presenter_(presenter), lang_(lang) {}
 
   // Checks the window's values and shows what it found.
   void recheck();
@@ -28,6 +30,7 @@ class CheckActions {
   CheckReport report() const;
 
   WindowView& view_;
+  WindowPresenter& presenter_;
   const LanguageData& lang_;
   Findings findings_;
 };

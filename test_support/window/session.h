@@ -1,11 +1,12 @@
 #pragma once
-// One tool session against a simulator: the real link, the window's actions, a fake window.
+// One tool session against a simulator: the real link, the window's presenter, a fake window.
 
 #include "fake_view.h"
 #include "link/discovery/port_names.h"
 #include "link/transport/qt_serial_link.h"
 #include "simulator.h"
-#include "ui/window_actions.h"
+#include "typing.h"
+#include "ui/window_presenter.h"
 
 namespace vorlan::test {
 
@@ -41,7 +42,7 @@ struct Session {
   Simulator sim;
   QtSerialLink link;
   FakeView view;
-  ui::WindowActions actions;
+  ui::WindowPresenter actions;
   int events = 0;  // receive events raised
 };
 

@@ -49,7 +49,7 @@ TEST(Fault, ReadsAgainstAFaultyDevice) {
 // buffer for a Write, handing over the bytes for a message), is said once and closes the port;
 // later requests find no port open.
 TEST(Fault, ARequestThatFailsOnTheLineIsSaidOnceAndClosesThePort) {
-  for (auto request : {&ui::WindowActions::write, &ui::WindowActions::sendMessage}) {
+  for (auto request : {&ui::WindowPresenter::write, &ui::WindowPresenter::sendMessage}) {
     Session s(EnglishLanguage());
     ASSERT_TRUE(s.open());
     s.actions.read();

@@ -131,7 +131,7 @@ TEST(Failure, OpeningAMissingBusyUnmappedOrForbiddenPort) {
     QtSerialLink link;
     link.setDeviceResolver(DiscoveredDevice);
     FakeView view(EnglishLanguage());
-    ui::WindowActions actions(view, link, EnglishLanguage());
+    ui::WindowPresenter actions(view, link, EnglishLanguage());
     actions.selectPort(row.port);
     EXPECT_EQ(view.messages, QStringList{row.message});
     EXPECT_FALSE(link.portOpen());

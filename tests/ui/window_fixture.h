@@ -85,9 +85,10 @@ class WindowTest : public testing::TestWithParam<Build> {
     }
   }
 
-  // Opens the port box's list and clicks one of its entries, as the user picks it.
-  void pick(int row) {
-    auto* box = control<QComboBox>("Combo1");
+  // Opens a drop-down box's list (the port box's unless named) and picks one of its entries, as
+  // the user does.
+  void pick(int row, const QString& name = "Combo1") {
+    auto* box = control<QComboBox>(name);
     box->showPopup();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(box->view()->window()));
     box->view()->setCurrentIndex(box->model()->index(row, 0));

@@ -15,7 +15,7 @@
 #include "recording_link.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
-#include "ui/window_actions.h"
+#include "ui/window_presenter.h"
 #include "ui/work_modes.h"
 
 namespace vorlan::test {
@@ -39,7 +39,7 @@ struct Handler {
   const LanguageData& lang;
   RecordingLink link;
   FakeView view;
-  ui::WindowActions actions;
+  ui::WindowPresenter actions;
 };
 
 // Every span of a read-back in order, and what the window shows for it (nullptr: the decoded

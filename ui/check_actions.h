@@ -1,5 +1,5 @@
 #pragma once
-// The configuration check in the window: it runs on the values the window shows, marks the fields
+// The configuration check in the window: it runs on the window's values, marks the fields
 // it finds something in, counts the warnings on the status line and lists every finding on
 // request. It changes no value and blocks nothing: Write sends what it sends without it. The
 // APRS-IS passcode of the callsign is computed on request and put into "Login password" when the

@@ -42,7 +42,17 @@ class FakeView : public ui::WindowView {
     if (journal) *journal << "Show";
   }
   void showField(Field f, const ParameterSet& p) override {
-    if (Def(f).kind == FieldKind::Text) params.setText(f, p.text(f));
+    switch (Def(f).kind) {
+      case FieldKind::Text:
+        params.setText(f, p.text(f));
+        break;
+      case FieldKind::Flag:
+        params.setFlag(f, p.flag(f));
+        break;
+      case FieldKind::WorkMode:
+        if (IsListedWorkMode(p.workMode())) params.setWorkMode(p.workMode());
+        break;
+    }
   }
   void showSendFields(const SendFields& s) override { send = s; }
   void showStatus(const QString& text, const QString&, ui::StatusTone tone) override {

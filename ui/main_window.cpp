@@ -72,7 +72,7 @@ MainWindow::~MainWindow() {
   link_.onComm = nullptr;
   // A box that loses the focus while the window is destroyed still says it was left.
   checking_ = false;
-  for (const auto& trigger : leaveLinks_) disconnect(trigger);
+  for (const auto& trigger : checkTriggers_) disconnect(trigger);
 }
 
 // Each field's box, looked up once. A layout that lacks one is a fault of the build, not of the
@@ -353,13 +353,13 @@ void MainWindow::connectHandlers() {
   // The check runs when the user leaves a box he has typed into, or ticks a check box.
   for (const auto& f : FieldTable()) {
     if (QLineEdit* entry = entryOf(f.key)) {
-      leaveLinks_ << connect(entry, &QLineEdit::editingFinished, this, [this, entry] {
+      checkTriggers_ << connect(entry, &QLineEdit::editingFinished, this, [this, entry] {
         if (!entry->isModified()) return;
         entry->setModified(false);
         check_.recheck();
       });
     } else if (QCheckBox* box = checkBoxOf(f.key)) {
-      leaveLinks_ << connect(box, &QCheckBox::clicked, this, [this] { check_.recheck(); });
+      checkTriggers_ << connect(box, &QCheckBox::clicked, this, [this] { check_.recheck(); });
     }
   }
   link_.onComm = [this] { presenter_.receive(); };
@@ -381,13 +381,7 @@ void MainWindow::connectEdits() {
   if (QComboBox* box = workModeBox()) {
     const auto chosen = [this, box] { presenter_.chooseWorkMode(box->currentText()); };
     connect(box, &QComboBox::activated, this, chosen);
-    if (QLineEdit* typed = box->lineEdit()) {
-      connect(typed, &QLineEdit::textEdited, this, chosen);
-      // What the box's completion put in after the last key, once the user leaves the box.
-      leaveLinks_ << connect(typed, &QLineEdit::editingFinished, this, [typed, chosen] {
-        if (typed->isModified()) chosen();
-      });
-    }
+    if (box->lineEdit()) connect(box->lineEdit(), &QLineEdit::textEdited, this, chosen);
   }
 }
 

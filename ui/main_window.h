@@ -94,9 +94,7 @@ class MainWindow : public QWidget, public WindowView {
   class FindingsDialog* checkDialog_ = nullptr;
   CheckReport lastCheck_;
   bool checking_ = false;  // the values at start are not checked: nothing has been read or typed
-  // What runs when a box is left: a box that loses the focus while the window is destroyed still
-  // says it was left, so these are cut before the boxes go.
-  QList<QMetaObject::Connection> leaveLinks_;
+  QList<QMetaObject::Connection> checkTriggers_;  // cut before the boxes go
 };
 
 }  // namespace vorlan::ui

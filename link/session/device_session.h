@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QDeadlineTimer>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -100,10 +101,31 @@ class DeviceSession : public QObject {
   std::function<void(const LinkFailure& failure)> onLost;
 
  private:
-  // (the implementation's own members)
+  void scheduleSend();
+  void sendNext();
+  void watchDrain();
+  void replyArrived();
+  void timedOut();
+  void linkFailed(const LinkFailure& failure);
+  // Ends the awaited request with this outcome; its timer and threshold go.
+  void finish(SessionOutcome::Kind kind, std::optional<Reply> reply = std::nullopt,
+              std::optional<LinkFailure> failure = std::nullopt);
+  void tell(const SessionOutcome& outcome);
+  SessionOutcome outcomeFor(const Request& request, SessionOutcome::Kind kind) const;
+
   DeviceLink& link_;
   Options options_;
   QByteArray received_;
+  QList<Request> queue_;             // started, held back by a quiet or by a frame being drained
+  std::optional<Request> awaited_;   // sent, its reply not yet read
+  bool late_ = false;                // awaited past its time-out (awaitLateReply)
+  std::optional<Request> draining_;  // a frame without an end mark, not yet wholly on the line
+  bool drainStopped_ = false;        // its outcome was given by stop()
+  QDeadlineTimer drainDeadline_;
+  QDeadlineTimer quietUntil_{0};
+  QTimer sendTimer_;
+  QTimer drainTimer_;
+  QTimer timeout_;
 };
 
 // Starts the request and runs the event loop until its outcome comes (stop() ends it with Stopped).

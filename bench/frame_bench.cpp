@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "answer.h"
 #include "fake_view.h"
 #include "link/write_frame.h"
 #include "memory_link.h"
@@ -54,9 +55,8 @@ void BM_HandleReadBack(benchmark::State& state) {
   test::FakeView view(lang);
   ui::WindowPresenter actions(view, link, lang);
   for (auto _ : state) {
-    link.inBuffer = reply;
     view.messages.clear();
-    actions.receive();
+    test::Answer(actions, link, reply);
   }
   if (view.messages.value(0) != "NOCALL-9     Read correct!")
     state.SkipWithError("unexpected reply");

@@ -34,10 +34,9 @@ const QColor kNoteColour(0xD4, 0xE6, 0xFF);
 
 }  // namespace
 
-MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowLayout& layout,
+MainWindow::MainWindow(DeviceLink& link, const LanguageData& lang, const WindowLayout& layout,
                        QWidget* parent)
     : QWidget(parent),
-      link_(link),
       lang_(lang),
       presenter_(*this, link, lang, DefaultBackupFolder()),
       config_(*this, presenter_, lang, DefaultBackupFolder()),
@@ -69,7 +68,6 @@ MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowL
 }
 
 MainWindow::~MainWindow() {
-  link_.onComm = nullptr;
   // A box that loses the focus while the window is destroyed still says it was left.
   checking_ = false;
   for (const auto& trigger : checkTriggers_) disconnect(trigger);
@@ -298,14 +296,15 @@ QString MainWindow::shownPort() const {
 }
 
 void MainWindow::findTracker() {
-  const int wasOpen = link_.portOpen() ? link_.commPort() : 0;
+  DeviceSession& session = presenter_.session();
+  const int wasOpen = session.isOpen() ? session.port() : 0;
   presenter_.closePort();  // the finder asks and watches the ports itself
   FinderDialog dialog(this, lang_, finder_);
   dialog.exec();
   const std::optional<FinderOutcome>& outcome = dialog.outcome();
   if (outcome && outcome->found) {
     pickPort(outcome->found->number);
-    if (link_.portOpen()) showMessage(outcome->message);  // else the pick said what failed
+    if (session.isOpen()) showMessage(outcome->message);  // else the pick said what failed
     return;
   }
   if (wasOpen > 0) pickPort(wasOpen);  // the window as it was
@@ -362,7 +361,6 @@ void MainWindow::connectHandlers() {
       checkTriggers_ << connect(box, &QCheckBox::clicked, this, [this] { check_.recheck(); });
     }
   }
-  link_.onComm = [this] { presenter_.receive(); };
 }
 
 // Only what the user does counts as an edit: typing (not a text the window puts in), a pick from

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <array>
 
-#include "link/serial_link.h"
+#include "link/device_link.h"
 #include "ui/check_actions.h"
 #include "ui/config_actions.h"
 #include "ui/finder_dialog.h"
@@ -28,7 +28,7 @@ class MainWindow : public QWidget, public WindowView {
   Q_OBJECT
 
  public:
-  MainWindow(SerialLink& link, const LanguageData& lang, const WindowLayout& layout,
+  MainWindow(DeviceLink& link, const LanguageData& lang, const WindowLayout& layout,
              QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -80,7 +80,6 @@ class MainWindow : public QWidget, public WindowView {
   void markField(Field field, const CheckReport::Mark* mark);
   void recheckWhenShown();
 
-  SerialLink& link_;
   const LanguageData& lang_;
   WindowPresenter presenter_;
   ConfigActions config_;

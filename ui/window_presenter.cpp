@@ -21,29 +21,52 @@
 
 namespace vorlan::ui {
 
-WindowPresenter::WindowPresenter(WindowView& view, SerialLink& link, const LanguageData& lang,
+WindowPresenter::WindowPresenter(WindowView& view, DeviceLink& link, const LanguageData& lang,
                                  std::optional<QString> backupFolder)
     : view_(view),
-      link_(link),
       lang_(lang),
       backupFolder_(std::move(backupFolder)),
-      status_(view, link, lang),
+      session_(link, {kLateAfterMs, true}),
+      status_(view, session_, lang),
       values_(InitialParameters(lang.servers)) {
   userSet_.set();  // the tool's own values: the device's are not known yet
+  session_.onOutcome = [this](const SessionOutcome& outcome) { takeOutcome(outcome); };
+  session_.onProgress = [this](int received, int) { status_.progress(received); };
+  session_.onLate = [this](const SessionOutcome&) { status_.late(); };
+  session_.onLost = [this](const LinkFailure& failure) { reportFailure(failure); };
 }
 
 void WindowPresenter::send(const Request& request) {
-  if (auto failure = SendRequest(link_, request)) {
-    reportFailure(*failure);
-  } else if (request.replyLength > 0) {
-    status_.awaiting(request.replyLength);
-  } else {
-    status_.messageSent();
+  if (request.replyLength > 0) status_.awaiting(request.replyLength);
+  session_.start(request);
+}
+
+void WindowPresenter::takeOutcome(const SessionOutcome& outcome) {
+  using Kind = SessionOutcome::Kind;
+  switch (outcome.kind) {
+    case Kind::Replied:
+      return takeReply(outcome.reply);
+    case Kind::Sent:
+      return status_.messageSent();
+    case Kind::OtherKind:
+      return tell(
+          Text(lang_.replyOfAnotherKind)
+              .arg(PortText(session_.port()), QString::fromLatin1(outcome.received.left(2))));
+    case Kind::Garbled:
+      return takeReply({Reply::Outcome::NoLead});  // what came is no reply, as one without "$"
+    case Kind::NoAnswer:
+      return status_.late();  // the session awaits a late answer: this does not come
+    case Kind::PortFailed:
+      if (outcome.failure) reportFailure(*outcome.failure);
+      return;
+    case Kind::Stopped:
+      return;
   }
 }
 
-void WindowPresenter::receive() {
-  if (const auto reply = TakeReply(link_)) takeReply(*reply);
+void WindowPresenter::tell(const QString& message) {
+  status_.outcome(message);
+  view_.showMessage(message);
 }
 
 void WindowPresenter::takeReply(const Reply& reply) {
@@ -55,16 +78,13 @@ void WindowPresenter::takeReply(const Reply& reply) {
     view_.showParameters(values_);
     backupProblem = backUpRead();
   }
-  const QString message =
-      ReplyText(reply, values_.text(Field::Callsign), view_.sendFields().HisCallsign, lang_);
-  status_.outcome(message);
-  view_.showMessage(message);
+  tell(ReplyText(reply, values_.text(Field::Callsign), view_.sendFields().HisCallsign, lang_));
   if (!backupProblem.isEmpty()) view_.showMessage(backupProblem);
 }
 
 QString WindowPresenter::backUpRead() const {
   if (!backupFolder_) return {};
-  const ReadOrigin read{PortText(link_.commPort()), link_.devicePath(),
+  const ReadOrigin read{PortText(session_.port()), session_.devicePath(),
                         QDateTime::currentDateTimeUtc()};
   const BackupOutcome outcome =
       SaveBackup(values_, SavedByThisProgram(read), BackupKind::Read, *backupFolder_);
@@ -165,29 +185,19 @@ void WindowPresenter::takeOpened(const OpenedConfiguration& opened) {
 
 // The picked entry's port is opened; a port open on another number is closed first, and the open
 // port picked again stays open. A text that is no entry selects nothing.
-std::optional<LinkFailure> WindowPresenter::openPicked(const QString& text) {
-  const auto n = PortNumber(text);
-  if (!n) return std::nullopt;
-  if (link_.portOpen()) {
-    if (link_.commPort() == *n) return std::nullopt;
-    if (!link_.setPortOpen(false)) return link_.lastFailure();
-  }
-  if (!link_.setCommPort(*n) || !link_.setPortOpen(true)) return link_.lastFailure();
-  return std::nullopt;
-}
-
 void WindowPresenter::selectPort(const QString& text) {
-  const auto failure = openPicked(text);
+  const auto n = PortNumber(text);
+  const auto failure = n ? session_.open(*n) : std::nullopt;
   status_.showPort();
   if (failure) view_.showMessage(FailureText(*failure, lang_));
 }
 
 void WindowPresenter::exit() {
-  link_.setPortOpen(false);  // nothing happens to a port never opened
+  session_.close();  // nothing happens to a port never opened
 }
 
 void WindowPresenter::closePort() {
-  link_.setPortOpen(false);
+  session_.close();
   status_.showPort();
 }
 

@@ -2,17 +2,18 @@
 // The window's model and what each of its buttons does. It holds one configuration: every value as
 // the device sent it (the codes the window cannot show included) until the user sets the field,
 // and for each field whether the user set it since the last read or open. The widgets show it and
-// report each edit to it; a read replaces it whole. It performs the serial steps of each request
-// and applies the outcome of each reply, with the build's texts.
+// report each edit to it; a read replaces it whole. It starts each request on its device session
+// and applies the outcome once, with the build's texts.
 
 #include <QString>
 #include <bitset>
 #include <optional>
 
 #include "config/config_reader.h"
+#include "link/device_link.h"
 #include "link/refusal.h"
 #include "link/reply.h"
-#include "link/serial_link.h"
+#include "link/session/device_session.h"
 #include "ui/language_data.h"
 #include "ui/status_line.h"
 #include "ui/window_view.h"
@@ -26,7 +27,10 @@ inline constexpr char kNoWorkModeCode = '?';
 class WindowPresenter {
  public:
   // Each complete read-back is backed up into `backupFolder`; none without one.
-  WindowPresenter(WindowView& view, SerialLink& link, const LanguageData& lang,
+  // The status line's notice comes when an answer is this late; the answer is still awaited.
+  static constexpr int kLateAfterMs = 5000;
+
+  WindowPresenter(WindowView& view, DeviceLink& link, const LanguageData& lang,
                   std::optional<QString> backupFolder = std::nullopt);
 
   void write();                          // Command6: the write frame, arms 5
@@ -38,9 +42,8 @@ class WindowPresenter {
   void selectPort(const QString& text);  // Combo1: an entry of the port box was picked
   void exit();                           // Command4: closes the port
   void closePort();                      // the port finder needs the ports free
-  void receive();                        // the link's receive event
 
-  // A failure the link met on its own (device unplugged).
+  // A failure the port met on its own (device unplugged), or a serial step's.
   void reportFailure(const LinkFailure& failure);
 
   // The user's edits, as the controls report them; each replaces the device's value of the field.
@@ -60,25 +63,27 @@ class WindowPresenter {
   const std::optional<QString>& unlistedWorkMode() const { return unlistedWorkMode_; }
 
   StatusLine& status() { return status_; }
+  DeviceSession& session() { return session_; }
 
  private:
   static std::size_t Slot(Field field) { return static_cast<std::size_t>(Index(field)); }
   void markUserSet(Field field) { userSet_.set(Slot(field)); }
   std::vector<Field> userSetFields() const;
 
-  // The two serial steps: a request sent, and the outcome of its reply.
+  // The two serial steps: a request started, and its outcome taken.
   void send(const Request& request);
+  void takeOutcome(const SessionOutcome& outcome);
   void takeReply(const Reply& reply);
+  void tell(const QString& message);  // the outcome's message: in the status line and a box
 
   void sendOrRefuse(const OrRefusal<Request>& request);
-  std::optional<LinkFailure> openPicked(const QString& text);
   // Saves the backup of the read; the message for a failure, or an empty text.
   QString backUpRead() const;
 
   WindowView& view_;
-  SerialLink& link_;
   const LanguageData& lang_;
   std::optional<QString> backupFolder_;
+  DeviceSession session_;
   StatusLine status_;
   ParameterSet values_;
   std::bitset<kParameterCount> userSet_;

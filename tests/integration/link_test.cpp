@@ -8,8 +8,8 @@
 #include <QFileInfo>
 #include <QSerialPort>
 
-#include "link/requests.h"
 #include "link/discovery/port_names.h"
+#include "link/requests.h"
 #include "session.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
@@ -167,6 +167,7 @@ TEST(Failure, AHangUpMidReplyClosesThePortWithOneMessageAndNoRequestGoesOut) {
     s.actions.write();
     s.actions.sendInstruction();
     s.actions.sendMessage();
+    ASSERT_TRUE(s.waitForMessages(6));
     EXPECT_EQ(s.view.messages, QStringList{"COM1 (" + s.sim.path() + Text(row.hungUp)} +
                                    QStringList(5, Text(row.notOpen)));
     EXPECT_EQ(s.view.shown, 0);

@@ -13,8 +13,8 @@
 #include "link/transport/link_failures.h"
 #endif
 #include "fake_view.h"
-#include "link/finder/port_arrival.h"
 #include "link/discovery/port_names.h"
+#include "link/finder/port_arrival.h"
 #include "link/finder/port_probe.h"
 #include "recording_link.h"
 #include "ui/finder_report.h"
@@ -191,7 +191,8 @@ TEST(PortBox, OnlyAnEntryOpensAPortAndAFailedStepEndsThePick) {
     const LinkFailure failure{LinkFailure::Kind::Busy, "COM9", "/dev/ttyUSB0"};
     if (*row.failAt) link.failWith = failure;
     test::FakeView view(EnglishLanguage());
-    ui::WindowPresenter(view, link, EnglishLanguage()).selectPort(row.picked);
+    ui::WindowPresenter presenter(view, link, EnglishLanguage());
+    presenter.selectPort(row.picked);
     EXPECT_EQ(link.log, row.operations) << row.picked << " " << row.failAt;
     EXPECT_EQ(view.messages,
               *row.failAt ? QStringList{FailureText(failure, EnglishLanguage())} : QStringList{});

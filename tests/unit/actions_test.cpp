@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "event_loop.h"
 #include "fake_view.h"
 #include "link/device_text.h"
 #include "link/write_frame.h"
@@ -47,6 +48,10 @@ TEST(Actions, SerialOperationsInOrderAndAFailingStepEndsThere) {
         link.failWith = failure;
       }
       (actions.*row.action)();
+      // The steps are done within the press; the failure is said from the event loop.
+      EXPECT_EQ(link.log, row.log.mid(0, failing));
+      EXPECT_TRUE(view.messages.isEmpty());
+      Pump(20);
 
       EXPECT_EQ(link.log, row.log.mid(0, failing));
       EXPECT_EQ(view.messages.join(""),

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "answer.h"
 #include "config/config_reader.h"
 #include "config/config_writer.h"
 #include "config/field_compare.h"
@@ -136,9 +137,7 @@ TEST(LosslessValues, TheWindowKeepsTheDevicesCodesItCannotShow) {
   ui::WindowPresenter actions(view, link, en, backups.path());
   actions.chooseWorkMode(*WorkModeText('2', en));
   actions.tick(Field::Server1Enable, false);
-  link.feed(DeviceWithCodes('7', '9', '2'));
-  link.threshold = 412;
-  actions.receive();
+  ASSERT_TRUE(Answer(actions, link, DeviceWithCodes('7', '9', '2')));
 
   const QStringList saved = QDir(backups.path()).entryList(QDir::Files);
   ASSERT_EQ(saved.size(), 1);

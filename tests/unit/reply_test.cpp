@@ -2,6 +2,7 @@
 // what the window shows, and the message of every kind in both builds.
 
 #include "link/reply.h"
+#include "answer.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +33,7 @@ struct Handler {
     view.journal = &link.log;
   }
   void receive(const QByteArray& bytes, int threshold = 412) {
-    link.feed(bytes);
-    link.threshold = threshold;
-    actions.receive();
+    ASSERT_TRUE(Answer(actions, link, bytes, threshold));
   }
   const LanguageData& lang;
   RecordingLink link;

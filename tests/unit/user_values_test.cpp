@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "answer.h"
 #include "config/config_reader.h"
 #include "config/config_writer.h"
 #include "fake_view.h"
@@ -221,9 +222,7 @@ TEST(UserValues, TheWindowRefusesATypedValueOfTheWrongForm) {
                    "不能是“9999.99Z”。");
 
     // A device that holds a TX delay of " 5": read, the callsign changed, written back as it was.
-    link.feed(SoundReadBack({{"TxDelay", " 5"}}));
-    link.threshold = 412;
-    actions.receive();
+    ASSERT_TRUE(Answer(actions, link, SoundReadBack({{"TxDelay", " 5"}})));
     actions.typeText(Field::Callsign, "BG7ABC-9");
     link.log.clear();
     actions.write();

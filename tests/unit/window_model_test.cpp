@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "answer.h"
 #include "config/config_reader.h"
 #include "fake_view.h"
 #include "read_back.h"
@@ -42,9 +43,7 @@ TEST(WindowModel, AnUnlistedWorkModeHoldsBackWriteUntilTheFieldIsSet) {
       ui::WindowPresenter presenter(view, link, *lang);
       presenter.chooseWorkMode("CH9");
       if (row.file.isEmpty()) {
-        link.feed(SoundReadBack({{"WorkMode", "2"}}));
-        link.threshold = 412;
-        presenter.receive();
+        ASSERT_TRUE(Answer(presenter, link, SoundReadBack({{"WorkMode", "2"}})));
       } else {
         presenter.takeOpened(Opened(row.file, presenter.values()));
       }

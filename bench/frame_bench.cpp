@@ -2,12 +2,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "answer.h"
 #include "fake_view.h"
 #include "link/write_frame.h"
 #include "memory_link.h"
 #include "params/presets.h"
 #include "ui/lang/en/en_language.h"
-#include "ui/window_actions.h"
+#include "ui/window_presenter.h"
 
 namespace vorlan {
 namespace {
@@ -52,11 +53,10 @@ void BM_HandleReadBack(benchmark::State& state) {
   const QByteArray reply = SampleReadBack();
   test::MemoryLink link;
   test::FakeView view(lang);
-  ui::WindowActions actions(view, link, lang);
+  ui::WindowPresenter actions(view, link, lang);
   for (auto _ : state) {
-    link.inBuffer = reply;
     view.messages.clear();
-    actions.receive();
+    test::Answer(actions, link, reply);
   }
   if (view.messages.value(0) != "NOCALL-9     Read correct!")
     state.SkipWithError("unexpected reply");

@@ -58,9 +58,9 @@ int main(int argc, char** argv) {
   const double readMs = MedianMs(session, runs, [&] { session.actions.read(); });
   const qsizetype readBytes = static_cast<qsizetype>(kReadRequest.size()) + kReadReplyLength;
 
-  session.view.params = InitialParameters(lang.servers);
+  test::TypeAll(session.actions, InitialParameters(lang.servers), lang);
   const double writeMs = MedianMs(session, runs, [&] { session.actions.write(); });
-  const qsizetype writeBytes = BuildWriteFrame(session.view.params).size() + kWriteReplyLength;
+  const qsizetype writeBytes = BuildWriteFrame(session.actions.values()).size() + kWriteReplyLength;
 
   if (readMs < 0 || writeMs < 0) {
     std::fprintf(stderr, "the simulator did not answer\n");

@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     }
     for (int cycle = 0; cycle < cycles / 2; ++cycle) {
       const ParameterSet params = test::RandomParameters(random, lang->servers);
-      session.view.params = params;
+      test::TypeAll(session.actions, params, *lang);
       session.view.messages.clear();
       session.actions.write();
       const bool written =

@@ -2,15 +2,17 @@
 // threshold. The first two bytes choose the event kind and the build; the rest is what the port
 // buffered.
 
+#include <QCoreApplication>
 #include <cstddef>
 #include <cstdint>
 
+#include "event_loop.h"
 #include "fake_view.h"
 #include "link/protocol.h"
 #include "memory_link.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
-#include "ui/window_actions.h"
+#include "ui/window_presenter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vorlan;
@@ -18,16 +20,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int eventKind = data[0] % 8;
   const LanguageData& lang = (data[1] & 1) ? ChineseLanguage() : EnglishLanguage();
 
+  // The window's session sends from the event loop.
+  static int argc = 1;
+  static char name[] = "vorlan_fuzz_reply";
+  static char* argv[] = {name, nullptr};
+  static QCoreApplication app(argc, argv);
+
   test::MemoryLink link;
+  test::FakeView view(lang);
+  ui::WindowPresenter actions(view, link, lang);
+  const int threshold = 1 + data[1] / 2;
+  actions.session().start(Request{{}, threshold});
+  if (!test::WaitUntil([&] { return link.threshold == threshold; })) __builtin_trap();
   link.event = eventKind;
-  link.threshold = 1 + data[1] / 2;
   link.inBuffer =
       QByteArray(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
-  test::FakeView view(lang);
-  ui::WindowActions actions(view, link, lang);
   const auto before = link.inBuffer.size();
 
-  actions.receive();
+  link.onComm();
 
   // It never reads more than a read-back, shows at most one message, disarms the threshold
   // whenever it acted on a receive event, and changes the window only with a whole read-back.

@@ -1,14 +1,14 @@
 #pragma once
-// A SerialLink in memory: received bytes wait in inBuffer, sent bytes collect in sent. No log, so
+// A device link in memory: received bytes wait in inBuffer, sent bytes collect in sent. No log, so
 // benchmarks and fuzzing measure the code under test; RecordingLink adds the log.
 
 #include <QByteArray>
 
-#include "link/serial_link.h"
+#include "link/device_link.h"
 
 namespace vorlan::test {
 
-class MemoryLink : public SerialLink {
+class MemoryLink : public DeviceLink {
  public:
   QByteArray inBuffer;  // received and not yet read
   QByteArray sent;      // everything handed to output(), in order
@@ -18,7 +18,12 @@ class MemoryLink : public SerialLink {
   bool open = true;
   int port = 0;
 
-  void feed(const QByteArray& bytes) { inBuffer += bytes; }
+  // The bytes arrive, told as a transport tells them.
+  void feed(const QByteArray& bytes) {
+    inBuffer += bytes;
+    if (onArrived) onArrived(bytes);
+    if (onReceived) onReceived(static_cast<int>(inBuffer.size()));
+  }
 
   bool setCommPort(int n) override {
     port = n;
@@ -30,6 +35,8 @@ class MemoryLink : public SerialLink {
     return true;
   }
   bool portOpen() const override { return open; }
+  bool openDevice(const QString&) override { return setPortOpen(true); }
+  bool drain(int) override { return true; }
   QString devicePath() const override {
     return open ? QStringLiteral("/dev/ttyMEM%1").arg(port) : QString();
   }

@@ -11,7 +11,7 @@
 namespace vorlan::ui {
 
 void CheckActions::recheck() {
-  findings_ = CheckConfiguration(view_.parameters());
+  findings_ = CheckConfiguration(presenter_.values());
   const Findings send = CheckSendFields(view_.sendFields());
   findings_.insert(findings_.end(), send.begin(), send.end());
   view_.showCheck(report());
@@ -56,7 +56,7 @@ CheckReport CheckActions::report() const {
 
 void CheckActions::offerPasscode() {
   const CheckTexts& t = lang_.check;
-  ParameterSet params = view_.parameters();
+  const ParameterSet& params = presenter_.values();
   const QString callsign = WithoutPadding(params.text(Field::Callsign));
   const auto base = CallsignBase(callsign);
   if (!base) {
@@ -72,8 +72,9 @@ void CheckActions::offerPasscode() {
                  Text(t.passcodeCancel))) {
     return;
   }
-  params.setText(Field::LoginPassword, passcode);
-  view_.showParameters(params);
+  // Put in at the user's word: his value, as if typed.
+  presenter_.typeText(Field::LoginPassword, passcode);
+  view_.showField(Field::LoginPassword, presenter_.values());
 }
 
 }  // namespace vorlan::ui

@@ -1,7 +1,6 @@
 #include "ui/config_actions.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -13,47 +12,29 @@
 #include "params/presets.h"
 #include "ui/config_messages.h"
 #include "ui/finder_report.h"
+#include "ui/saved_by.h"
 
 namespace vorlan::ui {
-namespace {
-
-SaveInfo ThisProgram(const std::optional<ReadOrigin>& read = std::nullopt) {
-  return {QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
-          QDateTime::currentDateTimeUtc(), read};
-}
-
-}  // namespace
 
 void ConfigActions::open(const QString& path) {
-  const auto opened = OpenConfiguration(path, values(), FormJudging::BySender);
+  const auto opened = OpenConfiguration(path, presenter_.values(), FormJudging::BySender);
   if (const auto* problem = std::get_if<ConfigProblem>(&opened)) {
     view_.showMessage(OpenProblemText(*problem, lang_));
     return;
   }
   const auto& configuration = std::get<OpenedConfiguration>(opened);
-  view_.showParameters(configuration.params);
-  if (!configuration.deviceFields.empty() && deviceValuesShown) {
-    deviceValuesShown(configuration.params, configuration.deviceFields);
-  }
+  presenter_.takeOpened(configuration);
   view_.showMessage(OpenedText(path, configuration, lang_));
 }
 
 void ConfigActions::saveAs(const QString& path) {
-  if (const auto unlisted = view_.unlistedWorkMode()) {
+  if (const auto& unlisted = presenter_.unlistedWorkMode()) {
     view_.showMessage(UnlistedWorkModeNotSavedText(*unlisted, lang_));
     return;
   }
-  if (const auto problem = SaveConfiguration(path, values(), ThisProgram())) {
+  if (const auto problem = SaveConfiguration(path, presenter_.values(), SavedByThisProgram())) {
     view_.showMessage(SaveProblemText(*problem, lang_));
   }
-}
-
-QString ConfigActions::backUp(const ParameterSet& params) {
-  const ReadOrigin read{PortText(link_.commPort()), link_.devicePath(),
-                        QDateTime::currentDateTimeUtc()};
-  const BackupOutcome outcome =
-      SaveBackup(params, ThisProgram(read), BackupKind::Read, backupFolder_);
-  return outcome.problem ? BackupProblemText(*outcome.problem, lang_) : QString();
 }
 
 void ConfigActions::showPortMapping() {

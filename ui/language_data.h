@@ -135,6 +135,9 @@ struct LanguageData {
   std::string_view writeIncomplete;    // kind 5
   std::string_view readFails;          // any other kind, and a read-back cut short
   std::string_view receptionError;     // lead is not "$"
+  // A whole reply of a kind the request does not expect, where its answer was awaited: %1 the port,
+  // %2 the reply's first bytes.
+  std::string_view replyOfAnotherKind;
 
   // Refusals of a request the device would misread. %1 is the field's label.
   std::string_view refuseHeadWidth;       // %2 width needed, %3 bytes it has

@@ -34,10 +34,6 @@ int main(int argc, char* argv[]) {
   vorlan::SystemSerialLink link;
   link.setDeviceResolver(vorlan::DiscoveredDevice);
   vorlan::ui::MainWindow window(link, build.language, build.layout);
-  // A port that fails under the program (device unplugged) is reported like any other failure.
-  link.onFailure = [&window](const vorlan::LinkFailure& failure) {
-    window.actions().reportFailure(failure);
-  };
   window.show();
   if (!vorlan::DeviceTextAvailable()) window.showMessage(vorlan::Text(build.language.noTextCodec));
   if (qEnvironmentVariableIsSet("VORLAN_EXIT_WHEN_SHOWN")) {

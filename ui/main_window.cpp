@@ -34,14 +34,13 @@ const QColor kNoteColour(0xD4, 0xE6, 0xFF);
 
 }  // namespace
 
-MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowLayout& layout,
+MainWindow::MainWindow(DeviceLink& link, const LanguageData& lang, const WindowLayout& layout,
                        QWidget* parent)
     : QWidget(parent),
-      link_(link),
       lang_(lang),
-      actions_(*this, link, lang),
-      config_(*this, link, lang, DefaultBackupFolder()),
-      check_(*this, lang) {
+      presenter_(*this, link, lang, DefaultBackupFolder()),
+      config_(*this, presenter_, lang, DefaultBackupFolder()),
+      check_(*this, presenter_, lang) {
   // The controls go into a client area below the menu bar, at the places the layout gives.
   QMenuBar* menuBar = BuildMenuBar(
       *this, lang_, config_, check_, [this] { exitProgram(); }, [this] { findTracker(); });
@@ -60,16 +59,15 @@ MainWindow::MainWindow(SerialLink& link, const LanguageData& lang, const WindowL
     statusIcon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(side, side));
     statusIcon_->hide();
   }
-  showParameters(InitialParameters(lang_.servers));
+  showParameters(presenter_.values());
   showSendFields(InitialSendFields());
   connectHandlers();
-  actions_.status().showPort();
+  presenter_.status().showPort();
   if (QWidget* callsign = controlOf(Field::Callsign)) callsign->setFocus();
   checking_ = true;
 }
 
 MainWindow::~MainWindow() {
-  link_.onComm = nullptr;
   // A box that loses the focus while the window is destroyed still says it was left.
   checking_ = false;
   for (const auto& trigger : checkTriggers_) disconnect(trigger);
@@ -128,34 +126,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-ParameterSet MainWindow::parameters() const {
-  ParameterSet params;
-  for (const auto& f : ParameterTable()) {
-    switch (f.kind) {
-      case FieldKind::Text:
-        if (QLineEdit* entry = entryOf(f.key)) params.setText(f.key, entry->text());
-        break;
-      case FieldKind::Flag:
-        if (QCheckBox* box = checkBoxOf(f.key)) {
-          params.setFlag(f.key, box->checkState() == Qt::Checked);
-        }
-        break;
-      case FieldKind::WorkMode:
-        if (QComboBox* box = workModeBox()) {
-          params.setWorkMode(WorkModeCode(box->currentText(), lang_).value_or(kNoWorkModeCode));
-        }
-        break;
-    }
-  }
-  return params;
-}
-
-std::optional<QString> MainWindow::unlistedWorkMode() const {
-  QComboBox* box = workModeBox();
-  if (!box || WorkModeCode(box->currentText(), lang_)) return std::nullopt;
-  return box->currentText();
-}
-
 SendFields MainWindow::sendFields() const {
   SendFields send;
   for (Field f : {Field::HisCallsign, Field::HisPassword, Field::Instruction, Field::Message}) {
@@ -180,21 +150,29 @@ void MainWindow::showText(Field field, const QString& value) {
 
 void MainWindow::showParameters(const ParameterSet& params) {
   for (Field f : ShowOrder()) {
-    if (!IsParameter(f)) continue;
-    switch (Def(f).kind) {
-      case FieldKind::Flag:
-        if (QCheckBox* box = checkBoxOf(f)) box->setChecked(params.flag(f));
-        break;
-      case FieldKind::Text:
-        showText(f, params.text(f));
-        break;
-      case FieldKind::WorkMode:
-        // A code outside the list leaves the box alone.
-        if (const auto text = WorkModeText(params.workMode(), lang_)) showText(f, *text);
-        break;
-    }
+    if (IsParameter(f)) putValue(f, params);
   }
   recheckWhenShown();
+}
+
+void MainWindow::showField(Field field, const ParameterSet& params) {
+  putValue(field, params);
+  recheckWhenShown();
+}
+
+void MainWindow::putValue(Field field, const ParameterSet& params) {
+  switch (Def(field).kind) {
+    case FieldKind::Flag:
+      if (QCheckBox* box = checkBoxOf(field)) box->setChecked(params.flag(field));
+      break;
+    case FieldKind::Text:
+      showText(field, params.text(field));
+      break;
+    case FieldKind::WorkMode:
+      // A code outside the list leaves the box alone.
+      if (const auto text = WorkModeText(params.workMode(), lang_)) showText(field, *text);
+      break;
+  }
 }
 
 void MainWindow::showSendFields(const SendFields& send) {
@@ -318,14 +296,15 @@ QString MainWindow::shownPort() const {
 }
 
 void MainWindow::findTracker() {
-  const int wasOpen = link_.portOpen() ? link_.commPort() : 0;
-  actions_.closePort();  // the finder asks and watches the ports itself
+  DeviceSession& session = presenter_.session();
+  const int wasOpen = session.isOpen() ? session.port() : 0;
+  presenter_.closePort();  // the finder asks and watches the ports itself
   FinderDialog dialog(this, lang_, finder_);
   dialog.exec();
   const std::optional<FinderOutcome>& outcome = dialog.outcome();
   if (outcome && outcome->found) {
     pickPort(outcome->found->number);
-    if (link_.portOpen()) showMessage(outcome->message);  // else the pick said what failed
+    if (session.isOpen()) showMessage(outcome->message);  // else the pick said what failed
     return;
   }
   if (wasOpen > 0) pickPort(wasOpen);  // the window as it was
@@ -336,7 +315,7 @@ void MainWindow::pickPort(int number) {
   QComboBox* port = portBox();
   if (!port) return;
   port->setCurrentIndex(port->findText(PortText(number)));
-  actions_.selectPort(PortText(number));
+  presenter_.selectPort(PortText(number));
 }
 
 void MainWindow::setUpBoxes() {
@@ -367,8 +346,9 @@ void MainWindow::connectHandlers() {
     disconnect(port->lineEdit(), &QLineEdit::editingFinished, port, nullptr);
     disconnect(port->lineEdit(), &QLineEdit::returnPressed, port, nullptr);
     connect(port, &QComboBox::activated, this,
-            [this, port] { actions_.selectPort(port->currentText()); });
+            [this, port] { presenter_.selectPort(port->currentText()); });
   }
+  connectEdits();  // before the check, which reads the presenter's values
   // The check runs when the user leaves a box he has typed into, or ticks a check box.
   for (const auto& f : FieldTable()) {
     if (QLineEdit* entry = entryOf(f.key)) {
@@ -381,38 +361,49 @@ void MainWindow::connectHandlers() {
       checkTriggers_ << connect(box, &QCheckBox::clicked, this, [this] { check_.recheck(); });
     }
   }
-  link_.onComm = [this] { actions_.receive(); };
-  actions_.backUpReadBack = [this](const ParameterSet& readBack) {
-    return config_.backUp(readBack);
-  };
-  config_.deviceValuesShown = [this](const ParameterSet& deviceSent,
-                                     const std::vector<Field>& fields) {
-    actions_.takeShownAsDeviceValues(deviceSent, fields);
-  };
-  config_.windowValues = [this] { return actions_.parameters(); };
+}
+
+// Only what the user does counts as an edit: typing (not a text the window puts in), a pick from
+// the work-mode list (also of the entry shown) and each click on a tick box.
+void MainWindow::connectEdits() {
+  for (const auto& f : FieldTable()) {
+    if (!IsParameter(f.key)) continue;
+    if (QLineEdit* entry = entryOf(f.key)) {
+      connect(entry, &QLineEdit::textEdited, this,
+              [this, entry, field = f.key] { presenter_.typeText(field, entry->text()); });
+    } else if (QCheckBox* box = checkBoxOf(f.key)) {
+      connect(box, &QCheckBox::clicked, this,
+              [this, field = f.key](bool on) { presenter_.tick(field, on); });
+    }
+  }
+  if (QComboBox* box = workModeBox()) {
+    const auto chosen = [this, box] { presenter_.chooseWorkMode(box->currentText()); };
+    connect(box, &QComboBox::activated, this, chosen);
+    if (box->lineEdit()) connect(box->lineEdit(), &QLineEdit::textEdited, this, chosen);
+  }
 }
 
 void MainWindow::press(Button button) {
   switch (button) {
     case Button::Write:
-      return actions_.write();
+      return presenter_.write();
     case Button::Read:
-      return actions_.read();
+      return presenter_.read();
     case Button::FactoryReset:
-      return actions_.factoryReset();
+      return presenter_.factoryReset();
     case Button::About:
-      return actions_.about();
+      return presenter_.about();
     case Button::SendMessage:
-      return actions_.sendMessage();
+      return presenter_.sendMessage();
     case Button::SendInstruction:
-      return actions_.sendInstruction();
+      return presenter_.sendInstruction();
     case Button::Exit:
       return exitProgram();
   }
 }
 
 void MainWindow::exitProgram() {
-  actions_.exit();
+  presenter_.exit();
   close();
   QApplication::quit();
 }

@@ -1,20 +1,20 @@
 #pragma once
-// The tool's one window. It shows every field in the control window_controls.h names and hands each
-// button press to its action. The serial link comes from outside so that tests can put a recording
-// link in.
+// The tool's one window. It shows the presenter's values, each field in the control
+// window_controls.h names, reports each edit of the user's and each button press to it. The serial
+// link comes from outside so that tests can put a recording link in.
 
 #include <QHash>
 #include <QWidget>
 #include <array>
 
-#include "link/serial_link.h"
+#include "link/device_link.h"
 #include "ui/check_actions.h"
 #include "ui/config_actions.h"
 #include "ui/finder_dialog.h"
 #include "ui/language_data.h"
-#include "ui/window_actions.h"
 #include "ui/window_controls.h"
 #include "ui/window_layout.h"
+#include "ui/window_presenter.h"
 #include "ui/window_view.h"
 
 class QCheckBox;
@@ -28,15 +28,14 @@ class MainWindow : public QWidget, public WindowView {
   Q_OBJECT
 
  public:
-  MainWindow(SerialLink& link, const LanguageData& lang, const WindowLayout& layout,
+  MainWindow(DeviceLink& link, const LanguageData& lang, const WindowLayout& layout,
              QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // WindowView: the values, read and shown whole.
-  ParameterSet parameters() const override;
-  std::optional<QString> unlistedWorkMode() const override;
+  // WindowView.
   SendFields sendFields() const override;
   void showParameters(const ParameterSet& params) override;
+  void showField(Field field, const ParameterSet& params) override;
   void showSendFields(const SendFields& send) override;
   void showMessage(const QString& text) override;
   void showStatus(const QString& text, const QString& detail, StatusTone tone) override;
@@ -45,7 +44,9 @@ class MainWindow : public QWidget, public WindowView {
   void openCheckList() override;
   bool ask(const QString& text, const QString& yes, const QString& no) override;
 
-  WindowActions& actions() { return actions_; }
+  WindowPresenter& presenter() { return presenter_; }
+  // The values the window holds: its presenter's.
+  const ParameterSet& parameters() const { return presenter_.values(); }
   ConfigActions& configActions() { return config_; }
   CheckActions& checkActions() { return check_; }
 
@@ -68,18 +69,19 @@ class MainWindow : public QWidget, public WindowView {
   QComboBox* portBox() const;
   void setUpBoxes();  // entry limits, the two drop-down lists, the port box preset
   void connectHandlers();
+  void connectEdits();  // each edit of the user's goes to the presenter
   void press(Button button);
   void exitProgram();         // EXIT and File > Exit
   void pickPort(int number);  // the entry shown and opened, as the user picks it
   void setStatusTone(StatusTone tone);
   void showText(Field field, const QString& value);
+  void putValue(Field field, const ParameterSet& params);  // into the field's control
   void showStatusLine();  // the status text, and the check's summary where there is one
   void markField(Field field, const CheckReport::Mark* mark);
   void recheckWhenShown();
 
-  SerialLink& link_;
   const LanguageData& lang_;
-  WindowActions actions_;
+  WindowPresenter presenter_;
   ConfigActions config_;
   CheckActions check_;
   QHash<QString, QWidget*> controls_;

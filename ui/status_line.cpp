@@ -1,44 +1,34 @@
 #include "ui/status_line.h"
 
+#include <algorithm>
+
 #include "link/com_ports.h"
 #include "params/presets.h"
 #include "ui/messages.h"
 
 namespace vorlan::ui {
-namespace {
 
-constexpr int kPollMs = 100;
-
-}  // namespace
-
-StatusLine::StatusLine(WindowView& view, const SerialLink& link, const LanguageData& lang)
-    : view_(view), link_(link), lang_(lang) {
-  poll_.setInterval(kPollMs);
-  connect(&poll_, &QTimer::timeout, this, &StatusLine::showProgress);
-  noAnswer_.setSingleShot(true);
-  connect(&noAnswer_, &QTimer::timeout, this, &StatusLine::showNoAnswer);
-}
+StatusLine::StatusLine(WindowView& view, const DeviceSession& session, const LanguageData& lang)
+    : view_(view), session_(session), lang_(lang) {}
 
 QString StatusLine::portName() const {
-  return PortText(link_.commPort());
+  return PortText(session_.port());
 }
 
 void StatusLine::stopWaiting() {
-  poll_.stop();
-  noAnswer_.stop();
   expected_ = 0;
   late_ = false;
 }
 
 void StatusLine::showPort() {
   stopWaiting();
-  if (!link_.portOpen()) {
+  if (!session_.isOpen()) {
     const QString shown = view_.shownPort();
     view_.showStatus(Text(lang_.statusNoPort).arg(shown), Text(lang_.statusNoPortDetail).arg(shown),
                      StatusTone::Normal);
     return;
   }
-  const QString path = link_.devicePath();
+  const QString path = session_.devicePath();
   view_.showStatus(NamePortOnce(Text(lang_.statusOpen).arg(portName(), path), portName(), path), {},
                    StatusTone::Normal);
 }
@@ -46,25 +36,23 @@ void StatusLine::showPort() {
 void StatusLine::awaiting(int replyLength) {
   stopWaiting();
   expected_ = replyLength;
-  poll_.start();
-  noAnswer_.start(noAnswerDelayMs_);
-  showProgress();
+  progress(0);
 }
 
-void StatusLine::showProgress() {
-  if (late_) return;  // the notice stays until the answer comes
-  const int waiting = std::min(link_.inBufferCount(), expected_);
-  view_.showStatus(Text(lang_.statusWaiting).arg(portName()).arg(waiting).arg(expected_), {},
-                   StatusTone::Normal);
+void StatusLine::progress(int received) {
+  if (late_ || expected_ == 0) return;  // the notice stays until the answer comes
+  view_.showStatus(
+      Text(lang_.statusWaiting).arg(portName()).arg(std::min(received, expected_)).arg(expected_),
+      {}, StatusTone::Normal);
 }
 
-void StatusLine::showNoAnswer() {
+void StatusLine::late() {
   late_ = true;
-  const QString path = link_.devicePath();
+  const QString path = session_.devicePath();
   view_.showStatus(Text(lang_.statusNoAnswer).arg(portName()),
                    NamePortOnce(Text(lang_.statusNoAnswerDetail)
                                     .arg(portName(), path)
-                                    .arg(noAnswerDelayMs_ / 1000.0, 0, 'f', 1),
+                                    .arg(session_.timeoutMs() / 1000.0, 0, 'f', 1),
                                 portName(), path),
                    StatusTone::Warning);
 }

@@ -1,9 +1,8 @@
 #pragma once
-// What the actions need of the window: its values read whole, values shown whole, a message box.
+// What the presenter needs of the window: values shown, the send fields, messages, the status line.
 // The window implements it; tests fake it.
 
 #include <QString>
-#include <optional>
 #include <vector>
 
 #include "check/finding.h"
@@ -31,22 +30,17 @@ struct CheckReport {
   std::vector<Row> rows;    // every finding
 };
 
-// None of the list's codes: a set read from the window holds it while the box's text has no code.
-// Nothing that sends or saves takes such a set.
-inline constexpr char kNoWorkModeCode = '?';
-
 class WindowView {
  public:
   virtual ~WindowView() = default;
 
-  // The 44 parameters and the send fields as the controls hold them now. A work-mode text typed by
-  // hand that matches no list entry has no code: the set holds kNoWorkModeCode, which shows as
-  // leaving the box alone, and unlistedWorkMode() says the text.
-  virtual ParameterSet parameters() const = 0;
-  virtual std::optional<QString> unlistedWorkMode() const = 0;
+  // The send fields as their boxes hold them now.
   virtual SendFields sendFields() const = 0;
-  // Puts every value into its control, in ShowOrder().
+  // Puts every value into its control, in ShowOrder(); a work mode outside the list leaves its box
+  // alone, and a kept enable code shows as the flag beneath it.
   virtual void showParameters(const ParameterSet& params) = 0;
+  // Puts one field's value into its control.
+  virtual void showField(Field field, const ParameterSet& params) = 0;
   virtual void showSendFields(const SendFields& send) = 0;
 
   // A modal box with one OK button, no icon and the title kMessageTitle; returns when closed.

@@ -1,6 +1,7 @@
 #include "link/session/device_session.h"
 
 #include <QEventLoop>
+#include <QMetaObject>
 #include <algorithm>
 #include <utility>
 
@@ -71,7 +72,7 @@ std::optional<LinkFailure> DeviceSession::open(int number, const QString& device
       (devicePath.isEmpty() || devicePath == link_.devicePath())) {
     return std::nullopt;
   }
-  close();
+  if (!close()) return link_.lastFailure();  // the port that stays open keeps its number
   const bool opened =
       link_.setCommPort(number) &&
       (devicePath.isEmpty() ? link_.setPortOpen(true) : link_.openDevice(devicePath));
@@ -80,7 +81,7 @@ std::optional<LinkFailure> DeviceSession::open(int number, const QString& device
   return std::nullopt;
 }
 
-void DeviceSession::close() {
+bool DeviceSession::close() {
   sendTimer_.stop();
   drainTimer_.stop();
   timeout_.stop();
@@ -88,10 +89,9 @@ void DeviceSession::close() {
   awaited_.reset();
   draining_.reset();
   late_ = false;
-  if (!link_.portOpen()) return;
-  link_.setRThreshold(0);
+  if (!link_.portOpen()) return true;
   link_.drain(options_.timeoutMs);
-  link_.setPortOpen(false);
+  return link_.setPortOpen(false);  // which disarms the threshold too
 }
 
 void DeviceSession::start(const Request& request) {
@@ -103,6 +103,14 @@ void DeviceSession::start(const Request& request) {
     queue_.removeIf([](const Request& queued) { return queued.replyLength > 0; });
   }
   queue_ << request;
+  // No quiet holds it back: its serial steps are done within this call, as a button's handler
+  // does them; only its outcome waits for the event loop.
+  if (queue_.size() == 1 && !draining_ && quietUntil_.hasExpired()) {
+    starting_ = true;
+    sendNext();
+    starting_ = false;
+    return;
+  }
   scheduleSend();
 }
 
@@ -215,11 +223,20 @@ void DeviceSession::finish(SessionOutcome::Kind kind, std::optional<Reply> reply
   timeout_.stop();
   awaited_.reset();
   late_ = false;
-  if (link_.portOpen()) link_.setRThreshold(0);
+  // TakeReply has disarmed the threshold of a reply read; after a failed step nothing more is done.
+  if (link_.portOpen() && kind != SessionOutcome::Kind::Replied &&
+      kind != SessionOutcome::Kind::PortFailed) {
+    link_.setRThreshold(0);
+  }
   tell(outcome);
 }
 
 void DeviceSession::tell(const SessionOutcome& outcome) {
+  if (starting_) {  // never from inside start()
+    QMetaObject::invokeMethod(
+        this, [this, outcome] { tell(outcome); }, Qt::QueuedConnection);
+    return;
+  }
   if (onOutcome) onOutcome(outcome);
 }
 

@@ -69,12 +69,17 @@ class DeviceSession : public QObject {
   // program sent just before may still wait for its quiet. nullopt when open.
   std::optional<LinkFailure> open(int number, const QString& devicePath = {});
   // Drains what is queued (no longer than the time-out), then closes. Nothing is awaited after it.
-  void close();
+  // False when the port would not close (the link's lastFailure() says why).
+  bool close();
   bool isOpen() const { return link_.portOpen(); }
   int port() const { return link_.commPort(); }
   QString devicePath() const { return link_.devicePath(); }
+  // The time-out of the requests started from now on.
+  int timeoutMs() const { return options_.timeoutMs; }
+  void setTimeoutMs(int ms) { options_.timeoutMs = ms; }
 
-  // Starts a request: after the quiet a frame before it needs, the serial steps in their order; a
+  // Starts a request: after the quiet a frame before it needs (at once, within this call, when none
+  // holds it back), the serial steps in their order; a
   // request that awaits a reply replaces any that is still awaited (its outcome never comes), one
   // that awaits nothing leaves it awaited. The outcome comes from the event loop, never from inside
   // this call.
@@ -83,6 +88,8 @@ class DeviceSession : public QObject {
   // frame already on its way is drained whole: half a frame would wait for the next one.
   void stop();
   bool busy() const;
+  // A request is held back by a quiet, or a frame without an end mark is still on its way.
+  bool sending() const { return draining_.has_value() || !queue_.isEmpty(); }
 
   // The bytes that came since the awaited request was sent.
   const QByteArray& received() const { return received_; }
@@ -119,6 +126,7 @@ class DeviceSession : public QObject {
   QList<Request> queue_;             // started, held back by a quiet or by a frame being drained
   std::optional<Request> awaited_;   // sent, its reply not yet read
   bool late_ = false;                // awaited past its time-out (awaitLateReply)
+  bool starting_ = false;            // within start(): outcomes wait for the event loop
   std::optional<Request> draining_;  // a frame without an end mark, not yet wholly on the line
   bool drainStopped_ = false;        // its outcome was given by stop()
   QDeadlineTimer drainDeadline_;

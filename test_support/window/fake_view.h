@@ -1,5 +1,5 @@
 #pragma once
-// A window that holds its values as plain values, counts how often they are shown whole, and
+// A window that holds what it is shown as plain values, counts how often they are shown whole, and
 // collects the messages.
 
 #include <QStringList>
@@ -14,8 +14,7 @@ namespace vorlan::test {
 
 class FakeView : public ui::WindowView {
  public:
-  ParameterSet params;
-  std::optional<QString> unlisted;  // a work-mode text typed by hand that matches no list entry
+  ParameterSet params;  // what the controls show
   SendFields send;
   int shown = 0;                   // showParameters() calls
   QStringList messages;            // every message shown
@@ -29,8 +28,6 @@ class FakeView : public ui::WindowView {
   explicit FakeView(const LanguageData& lang)
       : params(InitialParameters(lang.servers)), send(InitialSendFields()) {}
 
-  ParameterSet parameters() const override { return params; }
-  std::optional<QString> unlistedWorkMode() const override { return unlisted; }
   SendFields sendFields() const override { return send; }
   // As the window's controls: a work mode outside the list leaves the box alone, and a tick box
   // holds on or off, never a code.
@@ -43,6 +40,19 @@ class FakeView : public ui::WindowView {
     }
     ++shown;
     if (journal) *journal << "Show";
+  }
+  void showField(Field f, const ParameterSet& p) override {
+    switch (Def(f).kind) {
+      case FieldKind::Text:
+        params.setText(f, p.text(f));
+        break;
+      case FieldKind::Flag:
+        params.setFlag(f, p.flag(f));
+        break;
+      case FieldKind::WorkMode:
+        if (IsListedWorkMode(p.workMode())) params.setWorkMode(p.workMode());
+        break;
+    }
   }
   void showSendFields(const SendFields& s) override { send = s; }
   void showStatus(const QString& text, const QString&, ui::StatusTone tone) override {

@@ -1,11 +1,12 @@
 #pragma once
-// One tool session against a simulator: the real link, the window's actions, a fake window.
+// One tool session against a simulator: the real link, the window's presenter, a fake window.
 
 #include "fake_view.h"
 #include "link/discovery/port_names.h"
 #include "link/transport/qt_serial_link.h"
 #include "simulator.h"
-#include "ui/window_actions.h"
+#include "typing.h"
+#include "ui/window_presenter.h"
 
 namespace vorlan::test {
 
@@ -17,12 +18,12 @@ inline void PinPort(int n, const QString& path) {
 struct Session {
   explicit Session(const LanguageData& language, const QStringList& simOptions = {"--fast"})
       : lang(language), sim(simOptions), view(language), actions(view, link, language) {
-    link.onComm = [this] {
-      ++events;
-      actions.receive();
-    };
-    link.onFailure = [this](const LinkFailure& failure) { actions.reportFailure(failure); };
     link.setDeviceResolver(DiscoveredDevice);
+    // The session takes the receive event; the test counts them on the way.
+    link.onComm = [this, take = link.onComm] {
+      ++events;
+      take();
+    };
   }
 
   // Picks COM1, pinned to the simulator.
@@ -41,7 +42,7 @@ struct Session {
   Simulator sim;
   QtSerialLink link;
   FakeView view;
-  ui::WindowActions actions;
+  ui::WindowPresenter actions;
   int events = 0;  // receive events raised
 };
 

@@ -87,10 +87,10 @@ TEST(DeviceBehaviour, NoiseThatHoldsADollar) {
 TEST(DeviceBehaviour, AnswersShorterThanArmedWaitForTheNextRequest) {
   const struct {
     const char* option;
-    void (ui::WindowActions::*request)();
+    void (ui::WindowPresenter::*request)();
     int received, armed;
-  } rows[] = {{"--radio-read", &ui::WindowActions::read, 5, 412},
-              {"--about-100", &ui::WindowActions::about, 100, 102}};
+  } rows[] = {{"--radio-read", &ui::WindowPresenter::read, 5, 412},
+              {"--about-100", &ui::WindowPresenter::about, 100, 102}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.option);
     Session s(En(), {"--fast", row.option});

@@ -77,7 +77,7 @@ TEST(Exchange, ReadWriteAndReadAgainGiveBackEveryFieldAndEveryByte) {
         if (f.kind == FieldKind::Flag) written.setFlag(f.key, !written.flag(f.key));
       }
       written.setWorkMode('3');
-      s.view.params = written;
+      TypeAll(s.actions, written, *lang);
       s.actions.write();
       ASSERT_TRUE(s.waitForMessages(2));
       EXPECT_EQ(s.view.messages[1], "BG7ABC-15" + Text(lang->writeCorrect));

@@ -49,7 +49,7 @@ TEST(Fault, ReadsAgainstAFaultyDevice) {
 // buffer for a Write, handing over the bytes for a message), is said once and closes the port;
 // later requests find no port open.
 TEST(Fault, ARequestThatFailsOnTheLineIsSaidOnceAndClosesThePort) {
-  for (auto request : {&ui::WindowActions::write, &ui::WindowActions::sendMessage}) {
+  for (auto request : {&ui::WindowPresenter::write, &ui::WindowPresenter::sendMessage}) {
     Session s(EnglishLanguage());
     ASSERT_TRUE(s.open());
     s.actions.read();
@@ -57,7 +57,7 @@ TEST(Fault, ARequestThatFailsOnTheLineIsSaidOnceAndClosesThePort) {
     s.sim.stop();
 
     (s.actions.*request)();  // before the event loop has seen the hang-up
-
+    ASSERT_TRUE(s.waitForMessages(2));
     EXPECT_EQ(s.view.messages.mid(1),
               QStringList{"COM1 (" + s.sim.path() +
                           ") was closed: the device was unplugged or hung up. Plug it in and try "
@@ -65,6 +65,7 @@ TEST(Fault, ARequestThatFailsOnTheLineIsSaidOnceAndClosesThePort) {
     EXPECT_FALSE(s.link.portOpen());
     Pump(200);
     s.actions.about();
+    ASSERT_TRUE(s.waitForMessages(3));
     EXPECT_EQ(s.view.messages.size(), 3);
     EXPECT_EQ(s.view.messages.last(),
               "No COM port is open: the port box shows \"COM1\", but a port opens only when you "

@@ -131,7 +131,7 @@ TEST(Failure, OpeningAMissingBusyUnmappedOrForbiddenPort) {
     QtSerialLink link;
     link.setDeviceResolver(DiscoveredDevice);
     FakeView view(EnglishLanguage());
-    ui::WindowActions actions(view, link, EnglishLanguage());
+    ui::WindowPresenter actions(view, link, EnglishLanguage());
     actions.selectPort(row.port);
     EXPECT_EQ(view.messages, QStringList{row.message});
     EXPECT_FALSE(link.portOpen());
@@ -167,6 +167,7 @@ TEST(Failure, AHangUpMidReplyClosesThePortWithOneMessageAndNoRequestGoesOut) {
     s.actions.write();
     s.actions.sendInstruction();
     s.actions.sendMessage();
+    ASSERT_TRUE(s.waitForMessages(6));
     EXPECT_EQ(s.view.messages, QStringList{"COM1 (" + s.sim.path() + Text(row.hungUp)} +
                                    QStringList(5, Text(row.notOpen)));
     EXPECT_EQ(s.view.shown, 0);

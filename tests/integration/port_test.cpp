@@ -21,7 +21,7 @@
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
 #include "ui/messages.h"
-#include "ui/window_actions.h"
+#include "ui/window_presenter.h"
 
 namespace vorlan {
 namespace {
@@ -191,7 +191,8 @@ TEST(PortBox, OnlyAnEntryOpensAPortAndAFailedStepEndsThePick) {
     const LinkFailure failure{LinkFailure::Kind::Busy, "COM9", "/dev/ttyUSB0"};
     if (*row.failAt) link.failWith = failure;
     test::FakeView view(EnglishLanguage());
-    ui::WindowActions(view, link, EnglishLanguage()).selectPort(row.picked);
+    ui::WindowPresenter presenter(view, link, EnglishLanguage());
+    presenter.selectPort(row.picked);
     EXPECT_EQ(link.log, row.operations) << row.picked << " " << row.failAt;
     EXPECT_EQ(view.messages,
               *row.failAt ? QStringList{FailureText(failure, EnglishLanguage())} : QStringList{});

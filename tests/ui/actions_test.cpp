@@ -61,7 +61,7 @@ TEST_P(ActionTest, WriteSendsTheEditedWindow) {
   click("Check1");
   click("Check18");
   // "CH1or2 TX/RX" in English, "频道2收发" in Chinese.
-  control<QComboBox>("Combo9")->setCurrentIndex(english() ? 3 : 2);
+  pick(english() ? 3 : 2, "Combo9");
 
   click("Command6");
 
@@ -110,7 +110,7 @@ TEST_P(ActionTest, ReadAndWriteThroughTheSimulator) {
   ASSERT_FALSE(sim.path().isEmpty()) << "the simulator did not start";
   QtSerialLink serial;
   serial.setDeviceResolver(DiscoveredDevice);
-  serial.onFailure = [this](const LinkFailure& f) { window->actions().reportFailure(f); };
+  serial.onFailure = [this](const LinkFailure& f) { window->presenter().reportFailure(f); };
   show(serial);
   const auto closeFirst = qScopeGuard([this] { window.reset(); });
   const auto await = [&](const char* button) {  // until the box that ends the exchange

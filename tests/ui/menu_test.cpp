@@ -196,7 +196,7 @@ TEST_P(MenuTest, SavingWritesWhatTheWindowShows) {
 // A whole read-back: "SIM1-7" and blanks in Callsign, the other fields left as the builder has
 // them ("?": enable codes the window cannot show).
 QByteArray ReadAndAnswer(RecordingLink& link, ui::MainWindow& window) {
-  window.actions().read();
+  window.presenter().read();
   const QByteArray reply =
       ReadBack().set("Callsign", Pad("SIM1-7", 12)).set("WorkMode", "2").bytes();
   link.feed(reply + QByteArray(10, ' '));

@@ -35,7 +35,7 @@ class OpenedBackupTest : public WindowTest {
     window->configActions().open(path);
     EXPECT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.value(0).startsWith(path + ": ")) << messages.value(0).toStdString();
-    window->actions().write();
+    window->presenter().write();
     return link.sent;
   }
 

@@ -38,7 +38,7 @@ TEST_P(StatusLineTest, PortWaitingLateNoticeThenTheLateAnswerAndItsOutcome) {
                          "the tracker finds the tracker's port."
                        : "没有打开的串口。串口框显示 COM2, 但只有从列表中选择一项 (包括 COM2) "
                          "才会打开它。“串口” > “查找设备”可以找到设备所在的串口。");
-  window->actions().status().setNoAnswerDelay(300);
+  window->presenter().session().setTimeoutMs(300);
 
   pick(2);
   EXPECT_EQ(line()->text(), english() ? "COM3 is open (/dev/ttyMEM3): press Read."

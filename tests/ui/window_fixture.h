@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "event_loop.h"
 #include "recording_link.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/en/en_layout.h"
@@ -48,7 +49,7 @@ class WindowTest : public testing::TestWithParam<Build> {
   }
   void TearDown() override { window.reset(); }  // before the link it uses
 
-  void show(SerialLink& serial) {
+  void show(DeviceLink& serial) {
     window = std::make_unique<ui::MainWindow>(serial, GetParam().language(), GetParam().layout());
     window->show();
     window->activateWindow();
@@ -68,7 +69,16 @@ class WindowTest : public testing::TestWithParam<Build> {
     auto* box = qobject_cast<QComboBox*>(control(name));
     return box ? box->currentText() : control<QLineEdit>(name)->text();
   }
-  void click(const QString& name) { control<QAbstractButton>(name)->click(); }
+  // Presses the button and lets its request go out: after the quiet the line needs, and the drain
+  // of a frame without an end mark; an outcome that comes from the event loop is taken by then.
+  void click(const QString& name) {
+    control<QAbstractButton>(name)->click();
+    settle();
+  }
+  void settle() {
+    EXPECT_TRUE(WaitUntil([&] { return !window->presenter().session().sending(); }, 2000));
+    QCoreApplication::processEvents();
+  }
 
   // Replaces what a box holds as a user types it: keys for ASCII, an input method's commit for
   // other characters.
@@ -85,9 +95,10 @@ class WindowTest : public testing::TestWithParam<Build> {
     }
   }
 
-  // Opens the port box's list and clicks one of its entries, as the user picks it.
-  void pick(int row) {
-    auto* box = control<QComboBox>("Combo1");
+  // Opens a drop-down box's list (the port box's unless named) and picks one of its entries, as
+  // the user does.
+  void pick(int row, const QString& name = "Combo1") {
+    auto* box = control<QComboBox>(name);
     box->showPopup();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(box->view()->window()));
     box->view()->setCurrentIndex(box->model()->index(row, 0));

@@ -1,22 +1,24 @@
 // The window's actions over a recording link: the serial steps of each request in order, a failing
 // step ending it with one message, factory reset, and a system without the device's text codec.
 
-#include "ui/window_actions.h"
+#include "ui/window_presenter.h"
 
 #include <gtest/gtest.h>
 
+#include "event_loop.h"
 #include "fake_view.h"
 #include "link/device_text.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
 #include "recording_link.h"
+#include "typing.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
 
 namespace vorlan::test {
 namespace {
 
-using Action = void (ui::WindowActions::*)();
+using Action = void (ui::WindowPresenter::*)();
 const QStringList kClear{"OutBufferCount=0", "InBufferCount=0"};
 
 // Each request's operations; a failing one ends it there, with the failure shown once.
@@ -27,12 +29,12 @@ TEST(Actions, SerialOperationsInOrderAndAFailingStepEndsThere) {
     Action action;
     QStringList log;
   } rows[] = {
-      {&ui::WindowActions::read, kClear + QStringList{"Output=$2#", "RThreshold=412"}},
-      {&ui::WindowActions::about, kClear + QStringList{"Output=$3#", "RThreshold=102"}},
-      {&ui::WindowActions::write, kClear + QStringList{"Output=" + frame, "RThreshold=5"}},
-      {&ui::WindowActions::sendInstruction,
+      {&ui::WindowPresenter::read, kClear + QStringList{"Output=$2#", "RThreshold=412"}},
+      {&ui::WindowPresenter::about, kClear + QStringList{"Output=$3#", "RThreshold=102"}},
+      {&ui::WindowPresenter::write, kClear + QStringList{"Output=" + frame, "RThreshold=5"}},
+      {&ui::WindowPresenter::sendInstruction,
        kClear + QStringList{"Output=**3@NOCALL@407KQZ@NOCALL-9", "RThreshold=5"}},
-      {&ui::WindowActions::sendMessage, {"Output=*@NOCALL*hello"}},  // keeps what is armed
+      {&ui::WindowPresenter::sendMessage, {"Output=*@NOCALL*hello"}},  // keeps what is armed
   };
   const LinkFailure failure{LinkFailure::Kind::WriteFailed, "COM2", "/dev/ttyUSB1", "I/O error"};
   for (const auto& row : rows) {
@@ -40,12 +42,16 @@ TEST(Actions, SerialOperationsInOrderAndAFailingStepEndsThere) {
       RecordingLink link;
       link.threshold = 412;
       FakeView view(en);
-      ui::WindowActions actions(view, link, en);
+      ui::WindowPresenter actions(view, link, en);
       if (failing < row.log.size()) {
         link.failAt = row.log[failing].section('=', 0, 0);
         link.failWith = failure;
       }
       (actions.*row.action)();
+      // The steps are done within the press; the failure is said from the event loop.
+      EXPECT_EQ(link.log, row.log.mid(0, failing));
+      EXPECT_TRUE(view.messages.isEmpty());
+      Pump(20);
 
       EXPECT_EQ(link.log, row.log.mid(0, failing));
       EXPECT_EQ(view.messages.join(""),
@@ -60,15 +66,17 @@ TEST(Actions, FactoryResetInBothBuilds) {
   for (const LanguageData* lang : {&EnglishLanguage(), &ChineseLanguage()}) {
     RecordingLink link;
     FakeView view(*lang);
-    view.params = ParameterSet();
-    view.params.setWorkMode('4');
     view.send = {"A", "B", "C", "D"};
-    ui::WindowActions actions(view, link, *lang);
+    ui::WindowPresenter actions(view, link, *lang);
+    ParameterSet typed;
+    typed.setWorkMode('4');
+    TypeAll(actions, typed, *lang);
 
     actions.factoryReset();
 
     ParameterSet expected = InitialParameters(lang->servers);
     EXPECT_EQ(view.params, expected);
+    EXPECT_EQ(actions.values(), expected);
     EXPECT_EQ(view.params.text(Field::Server2),
               lang == &EnglishLanguage() ? "" : "rotate.aprs.net:10008");
     EXPECT_EQ(view.send, (SendFields{"NOCALL", "407kqz", "", "hello"}));
@@ -89,8 +97,8 @@ TEST(Actions, AWorkModeTextWithoutACodeIsNotWritten) {
   for (const auto& row : rows) {
     RecordingLink link;
     FakeView view(row.lang);
-    view.unlisted = "ch1 tx/rx";
-    ui::WindowActions actions(view, link, row.lang);
+    ui::WindowPresenter actions(view, link, row.lang);
+    actions.chooseWorkMode("ch1 tx/rx");
     actions.write();
     EXPECT_TRUE(link.log.isEmpty());
     EXPECT_EQ(view.messages, QStringList{QString::fromUtf8(row.message)});
@@ -105,7 +113,7 @@ TEST(Actions, WithoutTheTextCodecNothingThatCarriesTextIsSent) {
   for (const LanguageData* lang : {&EnglishLanguage(), &ChineseLanguage()}) {
     RecordingLink link;
     FakeView view(*lang);
-    ui::WindowActions actions(view, link, *lang);
+    ui::WindowPresenter actions(view, link, *lang);
     actions.write();
     actions.sendInstruction();
     actions.sendMessage();

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "answer.h"
 #include "config/config_reader.h"
 #include "config/config_writer.h"
 #include "config/field_compare.h"
@@ -16,7 +20,8 @@
 #include "recording_link.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
-#include "ui/window_actions.h"
+#include "ui/window_presenter.h"
+#include "ui/work_modes.h"
 
 namespace vorlan::test {
 namespace {
@@ -128,19 +133,17 @@ TEST(LosslessValues, TheWindowKeepsTheDevicesCodesItCannotShow) {
   const LanguageData& en = EnglishLanguage();
   RecordingLink link;
   FakeView view(en);
-  view.params.setWorkMode('2');
-  view.params.setFlag(Field::Server1Enable, false);
-  ui::WindowActions actions(view, link, en);
-  std::optional<ParameterSet> backedUp;
-  actions.backUpReadBack = [&](const ParameterSet& readBack) {
-    backedUp = readBack;
-    return QString();
-  };
-  link.feed(DeviceWithCodes('7', '9', '2'));
-  link.threshold = 412;
-  actions.receive();
+  QTemporaryDir backups;
+  ui::WindowPresenter actions(view, link, en, backups.path());
+  actions.chooseWorkMode(*WorkModeText('2', en));
+  actions.tick(Field::Server1Enable, false);
+  ASSERT_TRUE(Answer(actions, link, DeviceWithCodes('7', '9', '2')));
 
-  ASSERT_TRUE(backedUp);
+  const QStringList saved = QDir(backups.path()).entryList(QDir::Files);
+  ASSERT_EQ(saved.size(), 1);
+  const auto opened = OpenConfiguration(QDir(backups.path()).filePath(saved[0]), {});
+  ASSERT_TRUE(std::holds_alternative<OpenedConfiguration>(opened));
+  const ParameterSet* backedUp = &std::get<OpenedConfiguration>(opened).params;
   EXPECT_EQ(backedUp->workMode(), '7');
   EXPECT_EQ(backedUp->keptCode(Field::Server1Enable), '9');
   EXPECT_TRUE(backedUp->flag(Field::Server2Enable));
@@ -154,11 +157,11 @@ TEST(LosslessValues, TheWindowKeepsTheDevicesCodesItCannotShow) {
     return QByteArray() + link.sent[kWorkModeColumn - 1] + link.sent[kServer1Column - 1] +
            link.sent[kServer2Column - 1];
   };
-  view.params.setText(Field::Callsign, "BG7ABC-9");
+  actions.typeText(Field::Callsign, "BG7ABC-9");
   EXPECT_EQ(codesSent(), "792");
   // The user picks a work mode and ticks the first server: the window's values go.
-  view.params.setWorkMode('3');
-  view.params.setFlag(Field::Server1Enable, true);
+  actions.chooseWorkMode(*WorkModeText('3', en));
+  actions.tick(Field::Server1Enable, true);
   EXPECT_EQ(codesSent(), "312");
 }
 

@@ -2,6 +2,7 @@
 // what the window shows, and the message of every kind in both builds.
 
 #include "link/reply.h"
+#include "answer.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@
 #include "recording_link.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
-#include "ui/window_actions.h"
+#include "ui/window_presenter.h"
 #include "ui/work_modes.h"
 
 namespace vorlan::test {
@@ -32,14 +33,12 @@ struct Handler {
     view.journal = &link.log;
   }
   void receive(const QByteArray& bytes, int threshold = 412) {
-    link.feed(bytes);
-    link.threshold = threshold;
-    actions.receive();
+    ASSERT_TRUE(Answer(actions, link, bytes, threshold));
   }
   const LanguageData& lang;
   RecordingLink link;
   FakeView view;
-  ui::WindowActions actions;
+  ui::WindowPresenter actions;
 };
 
 // Every span of a read-back in order, and what the window shows for it (nullptr: the decoded

@@ -9,16 +9,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "answer.h"
 #include "config/config_reader.h"
 #include "config/config_writer.h"
 #include "fake_view.h"
 #include "link/requests.h"
 #include "link/value_forms.h"
 #include "params/text_form.h"
+#include "read_back.h"
 #include "recording_link.h"
 #include "ui/lang/en/en_language.h"
 #include "ui/lang/zh/zh_language.h"
-#include "ui/window_actions.h"
+#include "ui/window_presenter.h"
 
 namespace vorlan::test {
 namespace {
@@ -207,10 +209,10 @@ TEST(UserValues, TheWindowRefusesATypedValueOfTheWrongForm) {
     const bool en = lang == &EnglishLanguage();
     RecordingLink link;
     FakeView view(*lang);
-    ui::WindowActions actions(view, link, *lang);
+    ui::WindowPresenter actions(view, link, *lang);
     link.open = true;
 
-    view.params.setText(Field::Latitude, "9999.99Z");
+    actions.typeText(Field::Latitude, "9999.99Z");
     actions.write();
     EXPECT_TRUE(link.log.isEmpty());
     EXPECT_EQ(view.messages.value(0),
@@ -220,16 +222,13 @@ TEST(UserValues, TheWindowRefusesATypedValueOfTheWrongForm) {
                    "不能是“9999.99Z”。");
 
     // A device that holds a TX delay of " 5": read, the callsign changed, written back as it was.
-    ParameterSet device = InitialParameters(lang->servers);
-    device.setText(Field::TxDelay, " 5");
-    view.params = device;
-    actions.takeShownAsDeviceValues(device);
-    view.params.setText(Field::Callsign, "BG7ABC-9");
+    ASSERT_TRUE(Answer(actions, link, SoundReadBack({{"TxDelay", " 5"}})));
+    actions.typeText(Field::Callsign, "BG7ABC-9");
     link.log.clear();
     actions.write();
     EXPECT_TRUE(link.sent.startsWith("$0NOGROU4802710000040 52300.00N")) << link.sent.toStdString();
 
-    view.params.setText(Field::TxDelay, "zz");
+    actions.typeText(Field::TxDelay, "zz");
     view.messages.clear();
     link.sent.clear();
     actions.write();
@@ -237,8 +236,8 @@ TEST(UserValues, TheWindowRefusesATypedValueOfTheWrongForm) {
     EXPECT_TRUE(view.messages.value(0).contains(en ? "\"TX delay\" must be digits 0-9 only"
                                                    : "“发射延时”必须是只含数字 0-9"));
 
-    view.params.setText(Field::TxDelay, "30");
-    view.params.setText(Field::Channel1Freq, "520.000");
+    actions.typeText(Field::TxDelay, "30");
+    actions.typeText(Field::Channel1Freq, "520.000");
     view.messages.clear();
     actions.write();
     EXPECT_TRUE(link.sent.contains("520.000"));

@@ -29,6 +29,10 @@ const LanguageData& EnglishLanguage() {
       .receptionError =
           "Data reception error, please check the cabling and hardware is functioning "
           "properly or press 'write' and 'read' button again!!!",
+      .replyOfAnotherKind =
+          "The device on %1 answered with a reply of another kind (\"%2\") than the request "
+          "awaits: it may be busy, or another program may be talking to it. Press the button "
+          "again.",
       .refuseHeadWidth =
           "Nothing was written: \"%1\" must take exactly %2 bytes on the line, it takes %3 (a "
           "Chinese character takes 2).",

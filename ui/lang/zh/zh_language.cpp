@@ -63,6 +63,9 @@ const LanguageData& ChineseLanguage() {
       .writeIncomplete = "输入某个参数字符位数缺少，请重新输入，或点‘出厂配置’重新设置。",
       .readFails = "读入失败,请检查连线及硬件是否正常工作或再次按'读出'键!!!",
       .receptionError = "数据接收错误,请检查连线及硬件是否正常工作或再次按'写入'及'读出'键!!!",
+      .replyOfAnotherKind =
+          "%1 的应答类型与请求不符 (\"%2\"): 设备可能正忙, 或有其他程序正在与它通信。"
+          "请再按一次按钮。",
       .refuseHeadWidth = "未写入: “%1”必须正好是%2个字节, 现在是%3个。",
       .refuseNoWorkMode = "未写入: “%1”必须是列表中的一项, 不能是“%2”。",
       .refuseTailTooLong = "未写入: “%1”最多%2个字节, 现在是%3个。",

@@ -345,8 +345,7 @@ void MainWindow::connectHandlers() {
   if (QComboBox* port = portBox()) {
     disconnect(port->lineEdit(), &QLineEdit::editingFinished, port, nullptr);
     disconnect(port->lineEdit(), &QLineEdit::returnPressed, port, nullptr);
-    connect(port, &QComboBox::activated, this,
-            [this, port] { presenter_.selectPort(port->currentText()); });
+    connect(port, &QComboBox::activated, this, &MainWindow::Combo1_Click);
   }
   connectEdits();  // before the check, which reads the presenter's values
   // The check runs when the user leaves a box he has typed into, or ticks a check box.
@@ -386,20 +385,24 @@ void MainWindow::connectEdits() {
 void MainWindow::press(Button button) {
   switch (button) {
     case Button::Write:
-      return presenter_.write();
+      return Command6_Click();
     case Button::Read:
-      return presenter_.read();
+      return Command7_Click();
     case Button::FactoryReset:
-      return presenter_.factoryReset();
+      return Command8_Click();
     case Button::About:
-      return presenter_.about();
+      return Command1_Click();
     case Button::SendMessage:
-      return presenter_.sendMessage();
+      return Command2_Click();
     case Button::SendInstruction:
-      return presenter_.sendInstruction();
+      return Command3_Click();
     case Button::Exit:
-      return exitProgram();
+      return Command4_Click();
   }
+}
+
+void MainWindow::Combo1_Click() {
+  if (QComboBox* port = portBox()) presenter_.selectPort(port->currentText());
 }
 
 void MainWindow::exitProgram() {

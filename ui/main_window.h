@@ -71,6 +71,16 @@ class MainWindow : public QWidget, public WindowView {
   void connectHandlers();
   void connectEdits();  // each edit of the user's goes to the presenter
   void press(Button button);
+  // The handlers, each named after its control and event: short calls into the presenter, which
+  // starts the request on its device session and applies the outcome.
+  void Command6_Click() { presenter_.write(); }
+  void Command7_Click() { presenter_.read(); }
+  void Command8_Click() { presenter_.factoryReset(); }
+  void Command1_Click() { presenter_.about(); }
+  void Command2_Click() { presenter_.sendMessage(); }
+  void Command3_Click() { presenter_.sendInstruction(); }
+  void Command4_Click() { exitProgram(); }
+  void Combo1_Click();
   void exitProgram();         // EXIT and File > Exit
   void pickPort(int number);  // the entry shown and opened, as the user picks it
   void setStatusTone(StatusTone tone);

@@ -37,4 +37,8 @@ struct CsvProblem {
 // Blank lines (between records, or at the end) are no records.
 std::variant<CsvTable, CsvProblem> ReadCsv(const QByteArray& text);
 
+// A table as spreadsheets read it: UTF-8 with a byte-order mark, CRLF, a field quoted when it holds
+// a comma, a double quote or a line break.
+QByteArray WriteCsv(const QStringList& header, const QList<QStringList>& rows);
+
 }  // namespace vorlan

@@ -32,7 +32,9 @@ QString CsvText(const CsvProblem& csv) {
           "a double quote inside a field that is not quoted; quote the field and write the quote "
           "twice (\"\")");
     case Kind::WrongFieldCount:
-      return QStringLiteral("%1 fields, the header has %2").arg(csv.found).arg(csv.expected);
+      return (csv.found == 1 ? QStringLiteral("1 field")
+                             : QStringLiteral("%1 fields").arg(csv.found)) +
+             QStringLiteral(", the header has %1").arg(csv.expected);
   }
   return {};
 }

@@ -153,8 +153,8 @@ QList<JobReport> RunRows(const Context& context, const Plan& plan, Provisioner::
   const Options& options = context.options;
   ProvisionProgress progress(context, options.timeoutMs);
   RowNotes notes(progress);
+  QEventLoop loop;  // before the provisioner, whose last word may still reach it
   Provisioner provisioner(plan.base, plan.rows, std::move(links), ProvisionerOptions(options));
-  QEventLoop loop;
   provisioner.onChanged = [&](int index) {
     const JobReport& report = provisioner.reports()[index];
     notes.tell(index, report);

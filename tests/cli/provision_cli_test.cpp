@@ -21,9 +21,11 @@ class ProvisionCliTest : public ProvisionTest {
     EXPECT_TRUE(text.startsWith("\xEF\xBB\xBF"));
     QStringList lines = QString::fromUtf8(text.mid(3)).split("\r\n");
     EXPECT_EQ(lines.takeLast(), "");
-    for (QString& line : lines.mid(1)) {
+    for (const QString& line : lines.mid(1)) {
       const QString backup = line.section(',', -1);
-      if (!backup.isEmpty()) EXPECT_TRUE(QFileInfo(backup).isFile()) << backup.toStdString();
+      if (!backup.isEmpty()) {
+        EXPECT_TRUE(QFileInfo(backup).isFile()) << backup.toStdString();
+      }
     }
     for (QString& line : lines) line = line.section(',', 0, -2);
     return lines;

@@ -57,10 +57,11 @@ std::variant<Plan, Failure> Prepare(Context& context) {
   VORLAN_TRY(file, context.openFile(path, FormJudging::BySender));
   Plan plan{{file, path}, {}, {}};
 
-  auto table = ReadDeviceTable(options.devices, plan.base);
-  if (auto* problems = std::get_if<TableProblems>(&table))
+  auto read = ReadDeviceTable(options.devices, plan.base);
+  if (auto* problems = std::get_if<TableProblems>(&read))
     return TableFailure(*problems, options.devices);
-  auto rows = SelectRows(std::get<DeviceTable>(table), options.rows);
+  const DeviceTable& table = std::get<DeviceTable>(read);
+  auto rows = SelectRows(table, options.rows);
   if (auto* problems = std::get_if<TableProblems>(&rows))
     return TableFailure(*problems, options.devices);
   plan.rows = std::get<QList<TableRow>>(rows);
@@ -70,10 +71,14 @@ std::variant<Plan, Failure> Prepare(Context& context) {
     if (!problems.empty()) return TableFailure(problems, options.devices);
     return plan;
   }
-  auto ports = AssignPorts(plan.rows, options.ports, PortMapping());
+  // Each row keeps its place among the ports with --rows too: the i-th row of the table goes to
+  // the i-th port, so that the command that retries some rows gives each the port it had.
+  const QList<TableRow> placed = table.rows.mid(0, plan.rows.last().number);
+  auto ports = AssignPorts(placed, options.ports, PortMapping());
   if (auto* problems = std::get_if<TableProblems>(&ports))
     return TableFailure(*problems, options.devices);
-  plan.ports = std::get<QList<ProvisionPort>>(ports);
+  const auto& assigned = std::get<QList<ProvisionPort>>(ports);
+  for (const TableRow& row : plan.rows) plan.ports << assigned[row.number - 1];
   return plan;
 }
 

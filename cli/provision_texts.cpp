@@ -163,6 +163,10 @@ QString TableProblemLine(const TableProblem& problem, const QString& table) {
                  .arg(TerminalText(problem.value))
                  .arg(problem.otherRow);
     case Kind::UnknownPort:
+      if (problem.row == 0) {
+        return QStringLiteral("--ports: \"%1\" is no port: give COM1 to COM30 or a device path")
+            .arg(TerminalText(problem.value));
+      }
       return RowWhere(problem, QStringLiteral("port")) +
              QStringLiteral(": \"%1\" is no port: give COM1 to COM30 or a device path")
                  .arg(TerminalText(problem.value));

@@ -41,8 +41,6 @@ QString ProvisionProgress::lineOf(const JobReport& report, int columns) const {
 void ProvisionProgress::show(const JobReport& report) {
   const auto shown = std::find_if(rows_.begin(), rows_.end(),
                                   [&](const JobReport& row) { return row.row == report.row; });
-  const bool newStep = shown == rows_.end() || shown->state != report.state ||
-                       shown->port != report.port || shown->devicePath != report.devicePath;
   if (shown == rows_.end()) {
     if (report.port.name.isEmpty()) return;  // not yet on a port: nothing to show
     rows_ << report;
@@ -51,9 +49,13 @@ void ProvisionProgress::show(const JobReport& report) {
   }
   if (terminal_) {
     redraw({});
-  } else if (newStep) {
-    context_.warn(StepLine(report, timeoutMs_));
+    return;
   }
+  // A line for each step the row takes; its bytes, and waiting for its port, are none.
+  const QString line = StepLine(report, timeoutMs_);
+  if (report.state == JobState::Waiting || said_.value(report.row) == line) return;
+  said_.insert(report.row, line);
+  context_.warn(line);
 }
 
 void ProvisionProgress::say(const QString& text) {

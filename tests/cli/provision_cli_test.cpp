@@ -75,6 +75,10 @@ TEST_F(ProvisionCliTest, FourTrackersAtOnceGetTheTemplateAndTheirOwnRow) {
   }
   EXPECT_EQ(reportLines(), lines);
   EXPECT_EQ(QDir(backups()).entryList({"*.json"}, QDir::Files).size(), 4);
+  // Not on a terminal: a line for each step of each row, once.
+  const QString first = "Row 1 COM1 (" + sims[0]->path() + "): ";
+  EXPECT_EQ(run.err.split('\n').filter(first), QStringList({first + "reading", first + "writing",
+                                                            first + "checking", first + "done"}));
   // The check's findings are each tracker's: row 3's passcode is not its callsign's.
   EXPECT_TRUE(run.err.contains("\nRow 3: LoginPassword: warning: ")) << run.err.toStdString();
   EXPECT_FALSE(run.err.contains("Row 1: LoginPassword:")) << run.err.toStdString();
@@ -85,9 +89,9 @@ TEST_F(ProvisionCliTest, FourTrackersAtOnceGetTheTemplateAndTheirOwnRow) {
   EXPECT_EQ(table_[0].split(QRegularExpression(" {2,}")),
             QStringList({"Row", "Port", "Device", "USB serial", "Callsign", "Outcome", "Reason",
                          "Backup"}));
-  const QStringList first = table_[1].split(QRegularExpression(" {2,}"));
-  ASSERT_EQ(first.size(), 8) << table_[1].toStdString();
-  EXPECT_EQ(first.mid(0, 7),
+  const QStringList cells = table_[1].split(QRegularExpression(" {2,}"));
+  ASSERT_EQ(cells.size(), 8) << table_[1].toStdString();
+  EXPECT_EQ(cells.mid(0, 7),
             QStringList({"1", "COM1", sims[0]->path(), "-", "SIM1-7 -> BG7ABC-9", "done", "-"}));
 }
 

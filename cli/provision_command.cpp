@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <algorithm>
 #include <vector>
 
 #include "check/finding.h"
@@ -75,8 +76,17 @@ std::variant<Plan, Failure> Prepare(Context& context) {
   // the i-th port, so that the command that retries some rows gives each the port it had.
   const QList<TableRow> placed = table.rows.mid(0, plan.rows.last().number);
   auto ports = AssignPorts(placed, options.ports, PortMapping());
-  if (auto* problems = std::get_if<TableProblems>(&ports))
-    return TableFailure(*problems, options.devices);
+  if (auto* problems = std::get_if<TableProblems>(&ports)) {
+    Failure failure = TableFailure(*problems, options.devices);
+    const bool tooFew = std::any_of(problems->begin(), problems->end(), [](const auto& p) {
+      return p.kind == TableProblem::Kind::MoreRowsThanPorts;
+    });
+    if (tooFew && !options.rows.isEmpty()) {
+      failure.text += QStringLiteral(
+          "\n  (with --rows too, the i-th row of the table goes to the i-th port given)");
+    }
+    return failure;
+  }
   const auto& assigned = std::get<QList<ProvisionPort>>(ports);
   for (const TableRow& row : plan.rows) plan.ports << assigned[row.number - 1];
   return plan;

@@ -137,6 +137,22 @@ TEST_F(ProvisionCliTest, ASilentTrackerFailsAloneAndTheRetryWritesOnlyIt) {
   }
 }
 
+TEST_F(ProvisionCliTest, AReportThatCannotBeSavedIsSaidAndFailsTheRun) {
+  startSimulators(1);
+  const QString report = file("no such folder/report.csv");
+  const CliRun run =
+      cli({"provision", writeTemplate(), "--devices", writeTable("Callsign\nBG7ABC-9\n"), "--ports",
+           "COM1", "--report", report},
+          pins);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.endsWith("Row 1 COM1 (" + sims[0]->path() +
+                               "): done\nCannot save the report " + report +
+                               ": No such file or directory\n"))
+      << run.err.toStdString();
+  EXPECT_EQ(run.out.count('\n'), 2);  // the table was shown all the same
+  EXPECT_EQ(sims[0]->received("write").size(), 1);
+}
+
 TEST_F(ProvisionCliTest, WaitGivesEachTrackerPluggedInTheNextRowUntilStopped) {
   startSimulators(2);
   // The trackers' ports appear as they are plugged in: pinned paths that lead nowhere yet.

@@ -34,20 +34,6 @@ Failure TableFailure(const TableProblems& problems, const QString& table) {
   return {ExitCode::UsageOrFile, TableProblemsText(problems, table)};
 }
 
-// --wait: a row that pins its port names one that can appear.
-TableProblems UnknownPinnedPorts(const QList<TableRow>& rows) {
-  const QList<MappedPort> mapping = PortMapping();
-  TableProblems problems;
-  for (const TableRow& row : rows) {
-    if (row.port.isEmpty() || PortNamed(row.port, mapping)) continue;
-    problems.push_back({.kind = TableProblem::Kind::UnknownPort,
-                        .row = row.number,
-                        .line = row.line,
-                        .value = row.port});
-  }
-  return problems;
-}
-
 std::variant<Plan, Failure> Prepare(Context& context) {
   const Options& options = context.options;
   if (!options.report.isEmpty() && LookAt(options.report).kind == PathKind::Other) {
@@ -67,11 +53,7 @@ std::variant<Plan, Failure> Prepare(Context& context) {
     return TableFailure(*problems, options.devices);
   plan.rows = std::get<QList<TableRow>>(rows);
 
-  if (options.wait) {
-    const TableProblems problems = UnknownPinnedPorts(plan.rows);
-    if (!problems.empty()) return TableFailure(problems, options.devices);
-    return plan;
-  }
+  if (options.wait) return plan;  // each row's port is the one plugged in, or its own
   // Each row keeps its place among the ports with --rows too: the i-th row of the table goes to
   // the i-th port, so that the command that retries some rows gives each the port it had.
   const QList<TableRow> placed = table.rows.mid(0, plan.rows.last().number);
@@ -139,9 +121,9 @@ class RowNotes {
     const QString row = QStringLiteral("Row %1: ").arg(report.row);
     if (!told.backup && (!report.backupFile.isEmpty() || report.backupNote)) {
       told.backup = true;
-      progress_.say(
-          row + QStringLiteral("Backup before the write: ") +
-          (report.backupNote ? ProblemText(*report.backupNote) : FileNameText(report.backupFile)));
+      const QString label = row + QStringLiteral("Backup before the write: ");
+      if (!report.backupFile.isEmpty()) progress_.say(label + FileNameText(report.backupFile));
+      if (report.backupNote) progress_.say(label + ProblemText(*report.backupNote));
     }
     if (!told.findings && !report.findings.empty()) {
       told.findings = true;

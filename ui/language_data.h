@@ -136,7 +136,7 @@ struct ProvisionTexts {
 
   // A table that was refused: the headline (%1 the file), then one line per problem.
   std::string_view tableRefused;
-  std::string_view rowField;  // %1 the row, %2 its line, %3 the field's name: before a refusal
+  std::string_view rowField;  // %1 the row, %2 its line: before a refused value's text
   std::string_view csvNotUtf8, csvNoHeader;                               // %1 the line
   std::string_view csvUnclosedQuote, csvTextAfterQuote, csvQuoteInField;  // %1 the line
   std::string_view csvWrongFieldCount;  // %1 the line, %2 fields found, %3 the header's

@@ -2,7 +2,6 @@
 
 #include <QStringList>
 
-#include "params/field_table.h"
 #include "ui/config_messages.h"
 #include "ui/messages.h"
 
@@ -34,14 +33,13 @@ QString CsvText(const CsvProblem& csv, const ProvisionTexts& t) {
 
 // A refused value: where it is, then why, as a file's value or the write frame words it.
 QString RefusedValueText(const TableProblem& p, const LanguageData& lang) {
-  const QString name = p.field ? Utf8(Def(*p.field).name) : p.column;
   QString why;
   if (p.problem) {
     why = ConfigProblemDetail(*p.problem, lang);
   } else if (p.refusal) {
     why = RefusalText(*p.refusal, lang);
   }
-  return Text(lang.provision.rowField).arg(N(p.row), N(p.line), name) + why;
+  return Text(lang.provision.rowField).arg(N(p.row), N(p.line)) + why;
 }
 
 QString ProblemText(const TableProblem& p, const LanguageData& lang) {

@@ -250,7 +250,7 @@ const LanguageData& EnglishLanguage() {
               .noPortTicked = "Tick the ports to set up, or choose to plug the trackers in one "
                               "after the other.",
               .tableRefused = "%1 was not used; nothing was sent:",
-              .rowField = "Row %1 (line %2), %3: ",
+              .rowField = "Row %1 (line %2): ",
               .csvNotUtf8 = "Line %1 is not UTF-8 text.",
               .csvNoHeader = "It has no header line of field names.",
               .csvUnclosedQuote = "The quoted field that begins on line %1 is never closed.",

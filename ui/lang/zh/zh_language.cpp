@@ -274,7 +274,7 @@ const LanguageData& ChineseLanguage() {
               .noTable = "请选择设备表。",
               .noPortTicked = "请勾选要使用的串口, 或选择按插上的顺序逐台设置。",
               .tableRefused = "%1 未被采用, 没有发送任何内容:",
-              .rowField = "第 %1 行 (文件第 %2 行), %3: ",
+              .rowField = "第 %1 行 (文件第 %2 行): ",
               .csvNotUtf8 = "第 %1 行不是 UTF-8 文字。",
               .csvNoHeader = "没有参数名称的标题行。",
               .csvUnclosedQuote = "从第 %1 行开始的带引号字段没有结束引号。",

@@ -319,10 +319,10 @@ void MainWindow::provision() {
   }
   ProvisionSetup setup = provision_;
   if (setup.backupFolder.isEmpty()) setup.backupFolder = config_.backupFolder();
+  DeviceSession& session = presenter_.session();
+  int wasOpen = 0;  // outlives the dialog, which may end a run as it goes
   ProvisionDialog dialog(this, lang_, setup,
                          ShownTemplate(presenter_.values(), deviceFields, lang_));
-  DeviceSession& session = presenter_.session();
-  int wasOpen = 0;
   dialog.onRunStarted = [&] {
     wasOpen = session.isOpen() ? session.port() : 0;
     presenter_.closePort();  // each tracker's port is the run's

@@ -260,7 +260,7 @@ QStringList ProvisionDialog::tickedPorts() const {
 
 // Everything is judged before anything is sent: the template, the table, the ports.
 void ProvisionDialog::start() {
-  if (running()) return;
+  if (runOpen_) return;
   const std::optional<ProvisionTemplate> base = chosenTemplate();
   if (!base) return;
   const std::optional<DeviceTable> table = chosenTable(*base);

@@ -88,9 +88,9 @@ TEST_P(ProvisionDialogTest, ABadTableIsRefusedWholeInOneMessageAndNoPortIsOpened
     QByteArray table;
     QStringList english, chinese;  // the message's lines after its headline
   } rows[] = {
-      {"Callsign,Colour\nBG7AA-1\n",
-       {"Line 2 has 1 fields; the header has 2."},
-       {"第 2 行有 1 个字段, 标题行有 2 个。"}},
+      {"Callsign,Colour\nBG7AA-1,red,blue\n",
+       {"Line 2 has 3 fields; the header has 2."},
+       {"第 2 行有 3 个字段, 标题行有 2 个。"}},
       {"Callsign,Colour,BeaconText\nBG7AA-1,red,a\nBG7AAAAAAAAAAA,,b\nbg7aa-1,,c\n",
        {"The column \"Colour\" is no field's name, nor \"port\".",
         "Row 2 (line 3): \"Callsign\" (parameters.Callsign) takes 14 bytes on the line; its "

@@ -189,7 +189,7 @@ ProvisionDialog::ProvisionDialog(QWidget* parent, const LanguageData& lang, Prov
 }
 
 ProvisionDialog::~ProvisionDialog() {
-  stop();
+  endRunNow();
 }
 
 bool ProvisionDialog::running() const {
@@ -305,9 +305,17 @@ void ProvisionDialog::start() {
   showButtons();
 }
 
+// The jobs end and close their ports from the event loop; the run's end follows them.
 void ProvisionDialog::stop() {
   if (running()) run_->stop();
-  if (runOpen_) runEnded();  // in case the run said nothing more
+}
+
+// The dialog goes: its run ends now, its ports closed before the window's own opens again.
+void ProvisionDialog::endRunNow() {
+  if (!runOpen_) return;
+  stop();
+  run_.reset();
+  runEnded();
 }
 
 void ProvisionDialog::runEnded() {
@@ -363,7 +371,7 @@ bool ProvisionDialog::saveReport(const QString& path) {
 }
 
 void ProvisionDialog::reject() {
-  stop();
+  endRunNow();
   QDialog::reject();
 }
 

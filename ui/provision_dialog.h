@@ -64,11 +64,12 @@ class ProvisionDialog : public QDialog {
   // Writes the report of the last run; says why when it cannot.
   bool saveReport(const QString& path);
 
-  void reject() override;  // Close, Escape, the close box: stops a run first
+  void reject() override;  // Close, Escape, the close box: ends a run first
 
  private:
   void start();
   void stop();
+  void endRunNow();
   void pickTemplateFile();
   void pickTableFile();
   void pickReportFile();

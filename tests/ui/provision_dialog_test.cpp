@@ -24,7 +24,8 @@ class ProvisionDialogTest : public WindowTest {
  protected:
   const LanguageData& lang() const { return GetParam().language(); }
 
-  // The dialog over the window's values, its ports those given, its links counted.
+  // The dialog over the window's values, its ports those given (listed, and present when
+  // trackers are plugged in), its links counted.
   std::unique_ptr<ui::ProvisionDialog> dialog(const QList<MappedPort>& ports, int timeoutMs = 300) {
     ui::ProvisionSetup setup;
     setup.links = [this]() -> std::unique_ptr<DeviceLink> {
@@ -32,6 +33,7 @@ class ProvisionDialogTest : public WindowTest {
       return std::make_unique<SystemSerialLink>();
     };
     setup.ports = [ports] { return ports; };
+    setup.present = [ports] { return ports; };
     setup.timeoutMs = timeoutMs;
     setup.backupFolder = dir.filePath("backups");
     auto shown = ui::ShownTemplate(window->parameters(), {}, lang());
@@ -153,6 +155,26 @@ TEST_P(ProvisionDialogTest, EachTrackersStateIsShownAndASilentOneFailsAlone) {
   EXPECT_EQ(state(*d, 0), english() ? "already set up" : "已设置好");
   EXPECT_EQ(tracker.received("write").size(), 1);
   EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_P(ProvisionDialogTest, PluggedInEachTrackerGetsTheNextRowUntilStopped) {
+  Simulator tracker;
+  auto d = dialog({{3, tracker.path(), true}});
+  d->findChild<QRadioButton*>("portsPlugged")->setChecked(true);
+  startWith(*d, write("club.csv", "Callsign\nBG7AA-1\nBG7AB-2\n"));
+  ASSERT_TRUE(WaitUntil([&] { return state(*d, 0) == (english() ? "done" : "完成"); }, 10000));
+  EXPECT_EQ(d->findChild<QTableWidget*>("trackerTable")->item(0, 1)->text(), "COM3");
+  EXPECT_EQ(
+      d->findChild<QLabel*>("runStatus")->text(),
+      english() ? "Plug in the next tracker (rows left: 1)." : "请插上下一台设备 (还剩 1 行)。");
+  EXPECT_TRUE(d->running());
+
+  d->findChild<QPushButton*>("stopButton")->click();
+  ASSERT_TRUE(finished(*d));
+  EXPECT_EQ(state(*d, 1), english() ? "waiting" : "等待");  // no tracker came for it
+  EXPECT_EQ(linksMade, 1);
+  EXPECT_EQ(d->findChild<QLabel*>("runStatus")->text(),
+            english() ? "1 of 2 trackers set up." : "已设置 1 台, 共 2 台。");
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, ProvisionDialogTest, kBuilds, BuildName);

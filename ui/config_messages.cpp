@@ -72,6 +72,10 @@ QString OpenedText(const QString& file, const OpenedConfiguration& opened,
   return text;
 }
 
+QString ConfigProblemDetail(const ConfigProblem& problem, const LanguageData& lang) {
+  return OpenDetail(problem, lang);
+}
+
 QString OpenProblemText(const ConfigProblem& problem, const LanguageData& lang) {
   return Text(lang.config.notOpened).arg(problem.file) + '\n' + OpenDetail(problem, lang);
 }

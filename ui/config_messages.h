@@ -12,6 +12,8 @@ namespace vorlan {
 // "club.json: 44 of 44 fields set. Nothing was sent: ...", with the unknown keys if any.
 QString OpenedText(const QString& file, const OpenedConfiguration& opened,
                    const LanguageData& lang);
+// What is wrong where, without the file's headline: a line of a longer message.
+QString ConfigProblemDetail(const ConfigProblem& problem, const LanguageData& lang);
 // Why a file was not opened: the file and that the window is unchanged, then what is wrong where.
 QString OpenProblemText(const ConfigProblem& problem, const LanguageData& lang);
 // Why "Save configuration as..." saved nothing.

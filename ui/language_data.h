@@ -116,6 +116,63 @@ struct CheckTexts {
   std::string_view passcodePutIn, passcodeCancel;  // the offer's buttons
 };
 
+// Tools > Set up several trackers: one template, a table of per-tracker values, many ports.
+struct ProvisionTexts {
+  std::string_view menuProvision;  // the Tools menu's entry
+  std::string_view title;          // the dialog's caption
+  std::string_view templateGroup, templateWindow, templateFile;
+  std::string_view templateSource;  // names "what the window shows" in a problem
+  std::string_view tableGroup;
+  std::string_view choose;                         // the buttons that open a file dialog
+  std::string_view tableFilter, tableOpenTitle;    // the table's file dialog
+  std::string_view reportFilter, reportSaveTitle;  // the report's file dialog
+  std::string_view portsGroup, portsListed, portsPlugged;
+  std::string_view noPortsFound;  // the list is empty
+  std::string_view columnRow, columnPort, columnCallsign, columnState;
+  std::string_view start, stop, saveReport, close;
+
+  // What the run needs before it starts.
+  std::string_view noTemplateFile, noTable, noPortTicked;
+
+  // A table that was refused: the headline (%1 the file), then one line per problem.
+  std::string_view tableRefused;
+  std::string_view rowField;  // %1 the row, %2 its line: before a refused value's text
+  std::string_view csvNotUtf8, csvNoHeader;                               // %1 the line
+  std::string_view csvUnclosedQuote, csvTextAfterQuote, csvQuoteInField;  // %1 the line
+  std::string_view csvWrongFieldCount;  // %1 the line, %2 fields found, %3 the header's
+  std::string_view noRows;
+  std::string_view unknownColumn, columnTwice;  // %1 the column
+  std::string_view callsignTwice;      // %1 the row, %2 its line, %3 the other row, %4 the callsign
+  std::string_view portTwice;          // %1 the row, %2 its line, %3 the other row, %4 the port
+  std::string_view unknownPort;        // %1 the row, %2 its line, %3 what it names
+  std::string_view moreRowsThanPorts;  // %1 rows, %2 ports
+  std::string_view unknownRow;         // %1 the number
+
+  // A tracker's state, by JobState: waiting, reading, writing, checking, done, already set up,
+  // skipped for a warning, failed.
+  std::array<std::string_view, 8> states;
+  std::string_view failedWhy;  // %1 the state "failed", %2 why
+
+  // Why a tracker failed, by JobFailure.
+  std::string_view noAnswer;   // %1 the seconds waited
+  std::string_view otherKind;  // %1 the reply's first bytes
+  std::string_view garbled;    // %1 what came, in hex
+  std::string_view refused;    // the device did not take the write
+  std::string_view mismatch;   // %1 the fields' labels
+  std::string_view fieldSeparator;
+  std::string_view stopped;
+
+  // The line under the table while it runs, and when it ends.
+  std::string_view plugNext;  // %1 the rows left
+  std::string_view assigned;  // %1 the row, %2 the port
+  std::string_view finished;  // %1 rows set up, %2 rows in all
+
+  // The report's columns: row, port, device, USB serial, callsign before, callsign after,
+  // outcome, reason, backup file.
+  std::array<std::string_view, 9> reportColumns;
+  std::string_view reportNotSaved;  // %1 the file, %2 the system's reason
+};
+
 struct LanguageData {
   std::string_view language;  // "en" or "zh"
   // Qt's own texts (standard buttons, file dialogs) come in this locale's language, whatever the
@@ -184,6 +241,7 @@ struct LanguageData {
   ConfigTexts config;
   FinderTexts finder;
   CheckTexts check;
+  ProvisionTexts provision;
 };
 
 // The title of every message box, the same in both builds.

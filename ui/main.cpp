@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 
 #include "link/device_text.h"
 #include "link/discovery/port_names.h"
@@ -34,6 +35,14 @@ int main(int argc, char* argv[]) {
   vorlan::SystemSerialLink link;
   link.setDeviceResolver(vorlan::DiscoveredDevice);
   vorlan::ui::MainWindow window(link, build.language, build.layout);
+  // Setting up several trackers: a link of the same kind for each port.
+  vorlan::ui::ProvisionSetup provision;
+  provision.links = [] {
+    auto port = std::make_unique<vorlan::SystemSerialLink>();
+    port->setDeviceResolver(vorlan::DiscoveredDevice);
+    return port;
+  };
+  window.setProvisionSetup(provision);
   window.show();
   if (!vorlan::DeviceTextAvailable()) window.showMessage(vorlan::Text(build.language.noTextCodec));
   if (qEnvironmentVariableIsSet("VORLAN_EXIT_WHEN_SHOWN")) {

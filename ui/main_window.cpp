@@ -43,7 +43,8 @@ MainWindow::MainWindow(DeviceLink& link, const LanguageData& lang, const WindowL
       check_(*this, presenter_, lang) {
   // The controls go into a client area below the menu bar, at the places the layout gives.
   QMenuBar* menuBar = BuildMenuBar(
-      *this, lang_, config_, check_, [this] { exitProgram(); }, [this] { findTracker(); });
+      *this, lang_, config_, check_, [this] { exitProgram(); }, [this] { findTracker(); },
+      [this] { provision(); });
   controls_ = BuildControls(*PlaceBelowMenuBar(*this, menuBar), layout);
   findFieldBoxes();
   setWindowTitle(Text(layout.caption));
@@ -309,6 +310,27 @@ void MainWindow::findTracker() {
   }
   if (wasOpen > 0) pickPort(wasOpen);  // the window as it was
   if (outcome) showMessage(outcome->message);
+}
+
+void MainWindow::provision() {
+  std::vector<Field> deviceFields;  // what the user has not set is the device's
+  for (const auto& f : ParameterTable()) {
+    if (!presenter_.userSet(f.key)) deviceFields.push_back(f.key);
+  }
+  ProvisionSetup setup = provision_;
+  if (setup.backupFolder.isEmpty()) setup.backupFolder = config_.backupFolder();
+  DeviceSession& session = presenter_.session();
+  int wasOpen = 0;  // outlives the dialog, which may end a run as it goes
+  ProvisionDialog dialog(this, lang_, setup,
+                         ShownTemplate(presenter_.values(), deviceFields, lang_));
+  dialog.onRunStarted = [&] {
+    wasOpen = session.isOpen() ? session.port() : 0;
+    presenter_.closePort();  // each tracker's port is the run's
+  };
+  dialog.onRunEnded = [&] {
+    if (wasOpen > 0) pickPort(wasOpen);
+  };
+  dialog.exec();
 }
 
 void MainWindow::pickPort(int number) {

@@ -12,6 +12,7 @@
 #include "ui/config_actions.h"
 #include "ui/finder_dialog.h"
 #include "ui/language_data.h"
+#include "ui/provision_dialog.h"
 #include "ui/window_controls.h"
 #include "ui/window_layout.h"
 #include "ui/window_presenter.h"
@@ -56,6 +57,13 @@ class MainWindow : public QWidget, public WindowView {
   // Where the finder looks and how long it waits; tests put their own ports in.
   void setFinderSetup(const FinderSetup& setup) { finder_ = setup; }
 
+  // Tools > Set up several trackers: the dialog, over the window's values as its template. The
+  // window's own port is closed while a run goes, and opened again after.
+  void provision();
+  // The links the trackers are set up over (main.cpp hands the system's serial link), where the
+  // dialog looks for ports and where it keeps backups.
+  void setProvisionSetup(const ProvisionSetup& setup) { provision_ = setup; }
+
  protected:
   // Keeps the port box's tooltip current: the devices present change while the program runs.
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,6 +107,7 @@ class MainWindow : public QWidget, public WindowView {
   QLabel* statusLine_ = nullptr;
   QLabel* statusIcon_ = nullptr;  // in the status line, for a warning
   FinderSetup finder_;
+  ProvisionSetup provision_;
   QString statusText_, statusDetail_, checkSummary_;
   class FindingsDialog* checkDialog_ = nullptr;
   CheckReport lastCheck_;

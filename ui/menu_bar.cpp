@@ -53,7 +53,8 @@ QWidget* PlaceBelowMenuBar(QWidget& window, QMenuBar* menuBar) {
 
 QMenuBar* BuildMenuBar(QWidget& window, const LanguageData& lang, ConfigActions& config,
                        CheckActions& check, const std::function<void()>& exit,
-                       const std::function<void()>& findTracker) {
+                       const std::function<void()>& findTracker,
+                       const std::function<void()>& provision) {
   auto* bar = new QMenuBar(&window);
   const ConfigTexts& t = lang.config;
 
@@ -88,6 +89,8 @@ QMenuBar* BuildMenuBar(QWidget& window, const LanguageData& lang, ConfigActions&
       tools, "actionCheck", lang.check.menuCheck, [&check] { check.showList(); },
       QKeySequence(Qt::Key_F7));
   AddAction(tools, "actionPasscode", lang.check.menuPasscode, [&check] { check.offerPasscode(); });
+  tools->addSeparator();
+  AddAction(tools, "actionProvision", lang.provision.menuProvision, provision);
 
   QMenu* help = bar->addMenu(Text(t.menuHelp));
   help->setObjectName(QStringLiteral("menuHelp"));

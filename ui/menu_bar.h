@@ -1,7 +1,8 @@
 #pragma once
 // The menu bar above the window's client area: "File" (open and save a configuration, the backups
 // folder, exit), "Port" (find the tracker's port), "Tools" (check the configuration, the APRS-IS
-// passcode) and "Help" (the port mapping, about this program), in the build's language.
+// passcode, setting up several trackers) and "Help" (the port mapping, about this program), in the
+// build's language.
 
 #include <functional>
 
@@ -19,10 +20,11 @@ namespace vorlan::ui {
 QWidget* PlaceBelowMenuBar(QWidget& window, QMenuBar* menuBar);
 
 // Actions are named for tests: "actionOpen", "actionSaveAs", "actionOpenBackups", "actionExit",
-// "actionFindTracker", "actionCheck", "actionPasscode", "actionPortMapping", "actionAbout". The
-// file dialogs are named "configFileDialog".
+// "actionFindTracker", "actionCheck", "actionPasscode", "actionProvision", "actionPortMapping",
+// "actionAbout". The file dialogs are named "configFileDialog".
 QMenuBar* BuildMenuBar(QWidget& window, const LanguageData& lang, ConfigActions& config,
                        CheckActions& check, const std::function<void()>& exit,
-                       const std::function<void()>& findTracker);
+                       const std::function<void()>& findTracker,
+                       const std::function<void()>& provision);
 
 }  // namespace vorlan::ui

@@ -19,14 +19,6 @@
 namespace vorlan::cli {
 namespace {
 
-// "Callsign: warning: NOCALL stands for a station not set up yet: ...", on one line whatever the
-// values hold.
-QString FindingLine(const Finding& finding) {
-  return QStringLiteral("%1: %2: %3")
-      .arg(Utf8(Def(finding.field).name), Utf8(SeverityName(finding.severity)),
-           TerminalText(FindingText(finding, EnglishFindingTexts())));
-}
-
 QString Count(int n, const char* one, const char* many) {
   return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
@@ -116,6 +108,12 @@ std::optional<Failure> RunPasscode(Context& context) {
   }
   context.print(PasscodeText(AprsIsPasscode(*base)));
   return std::nullopt;
+}
+
+QString FindingLine(const Finding& finding) {
+  return QStringLiteral("%1: %2: %3")
+      .arg(Utf8(Def(finding.field).name), Utf8(SeverityName(finding.severity)),
+           TerminalText(FindingText(finding, EnglishFindingTexts())));
 }
 
 std::optional<Failure> ReportWriteFindings(const Context& context, const ParameterSet& target) {

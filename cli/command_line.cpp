@@ -46,6 +46,19 @@ Commands:
                                callsign, read first
   message --port PORT [--his-callsign CALL] TEXT
                                send a text message
+  provision TEMPLATE --devices TABLE.csv (--ports PORT,PORT,... | --wait) [--report FILE]
+            [--rows N,N,...] [--strict] [--no-backup]
+                               set up many trackers at once, each as write sets one up: TEMPLATE's
+                               fields, then its row of TABLE.csv (a header of field names, one
+                               row per tracker; an empty cell keeps the template's value, a
+                               "port" column pins a row to a port, LoginPassword "auto" is the
+                               passcode of the row's callsign); the whole table is checked before
+                               anything is sent. --ports: the i-th row to the i-th port, all at
+                               once; --wait: each tracker plugged in gets the next row, until
+                               every row is done or Ctrl+C. A tracker that holds its target
+                               already gets no write. Prints a table of what each row got
+                               (--report: also as CSV), and the command that retries the rows
+                               not set up
 
 PORT is COM1 to COM30, mapped as in the window (VORLAN_COM<n>=PATH, else the n-th serial port
 present), a device path, or "auto": the one port that answers as the device does when asked as
@@ -67,6 +80,8 @@ Exit codes:
   5  mismatch: write or verify found a field that differs; diff found a difference
   6  garbled answer: bytes that do not start with "$" (noise on the line, or not this device)
   7  warnings: check found some; write --strict wrote nothing because of them
+  provision: 0 when every row is done or already set up; else the code of the first row that
+  failed (1 to 6), or 7 when the rows not set up were all skipped for a warning
   129, 130, 143  stopped by SIGHUP, SIGINT (Ctrl+C) or SIGTERM while the port was open)";
 
 constexpr int kTimeoutCapSeconds = 3600;
@@ -77,8 +92,8 @@ struct CommandRule {
   QStringList options;  // the options it takes besides --timeout and --log
 };
 
-const std::array<CommandRule, 10>& Rules() {
-  static const std::array<CommandRule, 10> rules = {{
+const std::array<CommandRule, 11>& Rules() {
+  static const std::array<CommandRule, 11> rules = {{
       {"ports", 0, 0, {"probe", "wait"}},
       {"read", 0, 0, {"port", "output", "no-backup"}},
       {"write", 1, 1, {"port", "set", "strict", "no-verify", "no-backup"}},
@@ -89,6 +104,7 @@ const std::array<CommandRule, 10>& Rules() {
       {"about", 0, 0, {"port"}},
       {"instruction", 0, 1, {"port", "his-callsign", "his-password", "callsign", "no-backup"}},
       {"message", 1, 1, {"port", "his-callsign"}},
+      {"provision", 1, 1, {"devices", "ports", "wait", "report", "rows", "strict", "no-backup"}},
   }};
   return rules;
 }
@@ -102,7 +118,10 @@ std::optional<QString> Optional(const QCommandLineParser& parser, const QString&
 }
 
 bool NeedsPort(const QString& command, const QStringList& arguments) {
-  if (command == QLatin1String("ports") || command == QLatin1String("passcode")) return false;
+  if (command == QLatin1String("ports") || command == QLatin1String("passcode") ||
+      command == QLatin1String("provision")) {
+    return false;
+  }
   if (command == QLatin1String("diff") || command == QLatin1String("check")) {
     return arguments.contains(QStringLiteral("device"));
   }
@@ -134,6 +153,45 @@ void ProcessOnTerminal(QCommandLineParser& parser, const QCoreApplication& app,
   }
 }
 
+// The values of a list option, each given whole or as a comma-separated list.
+QStringList ListValues(const QCommandLineParser& parser, const QString& name) {
+  QStringList items;
+  for (const QString& value : parser.values(name)) items << value.split(u',');
+  return items;
+}
+
+std::optional<Failure> ParseProvision(const QCommandLineParser& parser, Options& options) {
+  if (!parser.isSet("devices")) {
+    return Usage(QStringLiteral("\"provision\" needs --devices TABLE.csv."));
+  }
+  options.devices = parser.value("devices");
+  if (parser.isSet("ports") == options.wait) {
+    return Usage(
+        QStringLiteral("\"provision\" takes --ports PORT,PORT,... or --wait, one of them."));
+  }
+  for (const QString& item : ListValues(parser, "ports")) {
+    const QString port = item.trimmed();
+    if (port.isEmpty() || port == QLatin1String("auto") || CheckPortName(port)) {
+      return Usage(QStringLiteral("--ports takes COM1 to COM30 or device paths, separated by "
+                                  "commas, not \"%1\".")
+                       .arg(port));
+    }
+    options.ports << port;
+  }
+  for (const QString& item : ListValues(parser, "rows")) {
+    bool number = false;
+    const int row = item.trimmed().toInt(&number);
+    if (!number || row < 1) {
+      return Usage(QStringLiteral("--rows takes row numbers of the table, counting from 1 below "
+                                  "its header and separated by commas (2,5), not \"%1\".")
+                       .arg(item));
+    }
+    if (!options.rows.contains(row)) options.rows << row;
+  }
+  options.report = parser.value("report");
+  return std::nullopt;
+}
+
 }  // namespace
 
 QStringList ArgumentsAsGiven(int argc, char* argv[]) {
@@ -162,10 +220,17 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app,
   parser.addOptions({
       {"port", "The device's port: COM1 to COM30, a device path, or auto.", "PORT"},
       {"probe", "ports: ask each USB-serial port for the device's about text."},
-      {"wait", "ports: print the next port to appear."},
+      {"wait",
+       "ports: print the next port to appear; provision: set up each tracker as it is plugged "
+       "in."},
+      {"devices", "provision: the table of trackers, one row each.", "TABLE.csv"},
+      {"ports", "provision: the ports, COM1 to COM30 or device paths, separated by commas.",
+       "PORT,PORT,..."},
+      {"report", "provision: save the report as CSV to FILE.", "FILE"},
+      {"rows", "provision: set up only these rows of the table, counting from 1.", "N,N,..."},
       {{"o", "output"}, "read: the file to write (default, or -: print it).", "FILE"},
       {"set", "write: put VALUE into FIELD over the file's value (repeatable).", "FIELD=VALUE"},
-      {"strict", "write: write nothing when the APRS check warns."},
+      {"strict", "write, provision: write nothing when the APRS check warns."},
       {"json", "check: print the findings as JSON."},
       {"no-verify", "write: do not read back and compare."},
       {"no-backup", "Do not save a backup of what is read."},
@@ -183,7 +248,8 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app,
   });
   parser.addPositionalArgument(
       "command",
-      "ports, read, write, verify, diff, check, passcode, about, instruction or message.");
+      "ports, read, write, verify, diff, check, passcode, about, instruction, message or "
+      "provision.");
   parser.addPositionalArgument("arguments", "The command's files or text.", "[arguments...]");
   ProcessOnTerminal(parser, app, arguments);
 
@@ -200,8 +266,11 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app,
     return Usage(QStringLiteral("Unknown command \"%1\".").arg(options.command));
   for (const QString& name : parser.optionNames()) {
     const QString longName = name == QLatin1String("o") ? QStringLiteral("output") : name;
-    if (longName != QLatin1String("timeout") && longName != QLatin1String("log") &&
-        !rule->options.contains(longName)) {
+    // Many trackers' exchanges in one log could not be told apart: provision keeps none.
+    const bool everyCommandTakes =
+        longName == QLatin1String("timeout") ||
+        (longName == QLatin1String("log") && options.command != QLatin1String("provision"));
+    if (!everyCommandTakes && !rule->options.contains(longName)) {
       return Usage(QStringLiteral("\"%1\" takes no --%2.").arg(options.command, longName));
     }
   }
@@ -240,6 +309,10 @@ std::variant<Options, Failure> ParseCommandLine(const QCoreApplication& app,
   options.hisCallsign = Optional(parser, "his-callsign");
   options.hisPassword = Optional(parser, "his-password");
   options.callsign = Optional(parser, "callsign");
+  options.given = arguments;
+  if (options.command == QLatin1String("provision")) {
+    if (auto failure = ParseProvision(parser, options)) return *failure;
+  }
   return options;
 }
 

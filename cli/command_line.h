@@ -13,7 +13,7 @@ namespace vorlan::cli {
 
 struct Options {
   QString command;  // "ports", "read", "write", "verify", "diff", "check", "passcode", "about",
-                    // "instruction", "message"
+                    // "instruction", "message", "provision"
   QStringList arguments;  // what follows the command
   QString port;           // "auto": the one port whose device answers the About request
   QString output;         // read -o FILE
@@ -25,7 +25,12 @@ struct Options {
   int timeoutMs = 3000;
   bool timeoutGiven = false;  // --timeout was on the command line
   bool probe = false;         // ports --probe
-  bool wait = false;          // ports --wait
+  bool wait = false;          // ports --wait, provision --wait
+  QString devices;            // provision --devices TABLE
+  QStringList ports;          // provision --ports, in order
+  QList<int> rows;            // provision --rows, in order; empty: every row
+  QString report;             // provision --report FILE
+  QStringList given;          // the whole command line as typed, the program first
   QString log;
   std::optional<QString> hisCallsign, hisPassword, callsign;
 };

@@ -4,7 +4,9 @@
 
 #include <optional>
 
+#include "check/finding.h"
 #include "cli/command_context.h"
+#include "provision/provisioner.h"
 
 namespace vorlan::cli {
 
@@ -15,6 +17,8 @@ std::optional<Failure> RunDiff(Context& context);
 
 std::optional<Failure> RunCheck(Context& context);
 std::optional<Failure> RunPasscode(Context& context);
+// A finding on one line, whatever the values hold: "Callsign: warning: NOCALL stands for ...".
+QString FindingLine(const Finding& finding);
 // Prints the findings, one a line ("Callsign: warning: ..."), on standard error; write --strict
 // turns warnings into its failure.
 std::optional<Failure> ReportWriteFindings(const Context& context, const ParameterSet& target);
@@ -23,5 +27,8 @@ std::optional<Failure> RunPorts(Context& context);
 std::optional<Failure> RunAbout(Context& context);
 std::optional<Failure> RunInstruction(Context& context);
 std::optional<Failure> RunMessage(Context& context);
+
+// Sets up the table's trackers, each port on a link that `links` makes.
+std::optional<Failure> RunProvision(Context& context, Provisioner::LinkFactory links);
 
 }  // namespace vorlan::cli

@@ -12,6 +12,7 @@
 #include "config/field_compare.h"
 #include "config/file_names.h"
 #include "config/native_files.h"
+#include "config/set_value.h"
 #include "link/protocol.h"
 #include "link/write_frame.h"
 #include "params/field_table.h"
@@ -26,28 +27,6 @@ void CopyFields(const OpenedConfiguration& from, ParameterSet& to) {
 
 Failure Usage(const QString& text) {
   return {ExitCode::UsageOrFile, text};
-}
-
-// A --set value as a file would hold it, with the types a command line can spell: a text as it
-// is; a flag true or false, a server enable also the device's one-byte code ("2"); the work mode a
-// code "0" to "4", or the device's one-byte code, exactly one byte either way. Nothing when the
-// value is none of these.
-std::optional<QJsonValue> SetValue(Field field, const QString& value) {
-  const bool oneByte = value.toUtf8().size() == 1;
-  switch (Def(field).kind) {
-    case FieldKind::Text:
-      return QJsonValue(value);
-    case FieldKind::Flag:
-      if (value == QLatin1String("true") || value == QLatin1String("false")) {
-        return QJsonValue(value == QLatin1String("true"));
-      }
-      if (DecodingOf(field) == ReadBackDecoding::EnableCode && oneByte) return QJsonValue(value);
-      return std::nullopt;
-    case FieldKind::WorkMode:
-      if (oneByte) return QJsonValue(value);
-      return std::nullopt;
-  }
-  return std::nullopt;
 }
 
 QString SetTakes(Field field) {

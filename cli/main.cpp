@@ -4,11 +4,14 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <map>
+#include <memory>
 
 #include "cli/commands.h"
 #include "cli/stream_write.h"
 #include "cli_version.h"
 #include "config/file_names.h"
+#include "link/discovery/port_names.h"
+#include "link/transport/system_serial_link.h"
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -24,6 +27,15 @@ using vorlan::cli::ExitCode;
 using vorlan::cli::Failure;
 using Command = std::optional<Failure> (*)(Context&);
 
+// Each tracker's port on the system's own link, its COM number opened as the window opens it.
+std::optional<Failure> Provision(Context& context) {
+  return vorlan::cli::RunProvision(context, []() -> std::unique_ptr<vorlan::DeviceLink> {
+    auto link = std::make_unique<vorlan::SystemSerialLink>();
+    link->setDeviceResolver(vorlan::DiscoveredDevice);
+    return link;
+  });
+}
+
 const std::map<QString, Command> kCommands = {
     {"ports", vorlan::cli::RunPorts},
     {"read", vorlan::cli::RunRead},
@@ -35,6 +47,7 @@ const std::map<QString, Command> kCommands = {
     {"about", vorlan::cli::RunAbout},
     {"instruction", vorlan::cli::RunInstruction},
     {"message", vorlan::cli::RunMessage},
+    {"provision", Provision},
 };
 
 int Fail(const Failure& failure) {

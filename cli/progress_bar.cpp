@@ -22,20 +22,6 @@ constexpr int kNarrowestBar = 10;
 constexpr int kShortestLabel = 12;  // "Readi...ort0": less says nothing
 const QString kEllipsis = QStringLiteral("...");
 
-// The terminal's width in columns, asked anew at each redraw (the window may have been resized);
-// 0 when it cannot be told.
-int TerminalColumns() {
-#ifdef Q_OS_WIN
-  CONSOLE_SCREEN_BUFFER_INFO info;
-  if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info)) return 0;
-  return info.srWindow.Right - info.srWindow.Left + 1;
-#else
-  winsize size{};
-  if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) != 0) return 0;
-  return size.ws_col;
-#endif
-}
-
 QString ElideMiddle(const QString& text, int width) {
   if (text.size() <= width) return text;
   const int kept = width - static_cast<int>(kEllipsis.size());
@@ -62,6 +48,18 @@ QString FitProgressLine(const QString& label, int done, int total, int columns) 
   }
   if (room >= count.size()) return count;
   return {};
+}
+
+int TerminalColumns() {
+#ifdef Q_OS_WIN
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info)) return 0;
+  return info.srWindow.Right - info.srWindow.Left + 1;
+#else
+  winsize size{};
+  if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) != 0) return 0;
+  return size.ws_col;
+#endif
 }
 
 ProgressBar::ProgressBar() : terminal_(isatty(STDERR_FILENO) != 0) {}

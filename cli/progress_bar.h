@@ -12,6 +12,10 @@ namespace vorlan::cli {
 // bar and the label go; empty when not even the count fits or the width is unknown (0).
 QString FitProgressLine(const QString& label, int done, int total, int columns);
 
+// The width in columns of the terminal standard error shows on, asked anew each time (the window
+// may have been resized); 0 when it cannot be told.
+int TerminalColumns();
+
 class ProgressBar {
  public:
   ProgressBar();  // finds out whether standard error is a terminal

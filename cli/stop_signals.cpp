@@ -175,6 +175,10 @@ Failure StopSignals::failure(const QString& where) {
               .arg(SignalName(code), where)};
 }
 
+QString StopSignals::signalName() const {
+  return SignalName(g_stopCode);
+}
+
 void StopSignals::onStop(std::function<void()> callback) {
   g_onStop = std::move(callback);
 }

@@ -29,6 +29,8 @@ class StopSignals {
   bool stopped() const;
   // What the program says and exits with for it; the signal counts as reported.
   Failure failure(const QString& where);
+  // The signal that came, as a person names it ("SIGINT", "Ctrl+C").
+  QString signalName() const;
   // Called from the event loop when a signal comes: ends a wait at once.
   void onStop(std::function<void()> callback);
 

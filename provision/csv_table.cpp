@@ -123,4 +123,22 @@ std::variant<CsvTable, CsvProblem> ReadCsv(const QByteArray& bytes) {
   return table;
 }
 
+QByteArray WriteCsv(const QStringList& header, const QList<QStringList>& rows) {
+  auto record = [](const QStringList& fields) {
+    QStringList written;
+    for (QString field : fields) {
+      if (field.contains(',') || field.contains('"') || field.contains('\n') ||
+          field.contains('\r')) {
+        field = '"' + field.replace('"', QLatin1String("\"\"")) + '"';
+      }
+      written << field;
+    }
+    return written.join(',').toUtf8() + "\r\n";
+  };
+  QByteArray text = "\xEF\xBB\xBF";
+  text += record(header);
+  for (const QStringList& row : rows) text += record(row);
+  return text;
+}
+
 }  // namespace vorlan

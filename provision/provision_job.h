@@ -27,7 +27,7 @@ namespace vorlan {
 // A port a tracker is set up on.
 struct ProvisionPort {
   QString name;         // as the user named it: "COM3", or a device path
-  int number = 0;       // the COM number the session opens it under
+  int number = 0;       // the COM number the session opens it under; 0: the link's own
   QString path;         // the device it leads to; empty when the link's resolver finds it
   QString chip = {};    // the USB adapter's chip ("CH340"); empty when unknown
   QString serial = {};  // the USB adapter's serial number, where it has one
@@ -77,7 +77,8 @@ struct JobReport {
   QString devicePath;       // the device the session opened
   JobState state = JobState::Waiting;
   QString callsignBefore;  // the device's, from the first read-back
-  QString callsignAfter;   // the device's after the write (the target's when nothing was written)
+  QString callsignAfter;   // the device's after the write (the target's once it said "$4"); the
+                           // one it holds when nothing was written
   std::optional<JobFailure> failure = {};
   QString backupFile = {};                       // the backup before the write
   std::optional<ConfigProblem> backupNote = {};  // a backup problem that did not stop the job
@@ -116,6 +117,15 @@ class ProvisionJob : public QObject {
   std::function<void(const JobReport& report)> onFinished;
 
  private:
+  void outcome(const SessionOutcome& outcome);
+  void readBefore(const ReadBack& readBack);
+  void write();
+  void checkAfter(const ReadBack& readBack);
+  void setState(JobState state);
+  void fail(JobFailure failure);
+  void fail(JobFailure::Kind kind);
+  void end(JobState state);
+
   DeviceSession& session_;
   const ProvisionTemplate& base_;
   TableRow row_;

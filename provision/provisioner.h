@@ -10,8 +10,10 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <variant>
 
 #include "link/device_link.h"
@@ -73,12 +75,25 @@ class Provisioner : public QObject {
  private:
   struct Running;
 
+  void launch(int index, const ProvisionPort& port);
+  void jobFinished(int index, const JobReport& report);
+  // Plugged in: the ports that appeared since the last poll, each given its row.
+  void look();
+  // The row a port that appeared gets: one that names it, else the next that names none.
+  std::optional<int> rowFor(const MappedPort& port, const QList<MappedPort>& present) const;
+  bool rowsLeftWithoutPort() const;
+  bool portBusy(const QString& path) const;
+
   ProvisionTemplate base_;
   QList<TableRow> rows_;
   LinkFactory links_;
   Options options_;
   QList<JobReport> reports_;
   std::vector<std::unique_ptr<Running>> running_;
+  QList<bool> started_;  // per row: it has had its port
+  QTimer poll_;
+  QList<MappedPort> lastPoll_;
+  bool ended_ = false;  // onFinished told
 };
 
 }  // namespace vorlan

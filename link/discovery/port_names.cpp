@@ -104,6 +104,7 @@ QList<MappedPort> PortMapping(const QList<PresentPort>& present, const Environme
       entry.chip = ChipOf(*port);
       entry.usb = port->usb;
       entry.description = port->description;
+      entry.serial = port->serial;
     }
     mapping << entry;
   }
@@ -118,6 +119,7 @@ QList<PresentPort> PresentPorts() {
     if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
       port.usb = UsbId{info.vendorIdentifier(), info.productIdentifier()};
     }
+    port.serial = info.serialNumber();
     ports.append(port);
   }
   return ports;
@@ -141,8 +143,8 @@ QList<MappedPort> PortMapping() {
     for (const auto& port : present) {
       if (port.name != PortText(n)) continue;
       const auto chip = port.usb ? UsbChipName(*port.usb) : std::nullopt;
-      mapping << MappedPort{n,        port.name,       false, chip ? Utf8(*chip) : QString(),
-                            port.usb, port.description};
+      mapping << MappedPort{n,        port.name,        false,      chip ? Utf8(*chip) : QString(),
+                            port.usb, port.description, port.serial};
     }
   }
   return mapping;

@@ -19,6 +19,7 @@ struct PresentPort {
   QString path;                   // "/dev/ttyUSB0"
   QString description;            // the system's words, "USB Serial"; may be empty
   std::optional<UsbId> usb = {};  // the ids of the USB device the port sits on
+  QString serial = {};            // that USB device's serial number; empty when it has none
 };
 
 // One COM number of the port box that leads to a device.
@@ -29,6 +30,7 @@ struct MappedPort {
   QString chip = {};              // the adapter's chip ("CH340", "CDC-ACM"); empty when unknown
   std::optional<UsbId> usb = {};  // the adapter's USB ids
   QString description = {};       // the system's words for the port; may be empty
+  QString serial = {};            // the adapter's serial number; empty when it has none
 
   // A port on a USB-serial adapter, the kind a tracker's cable makes.
   bool onUsb() const { return usb.has_value() || !chip.isEmpty(); }

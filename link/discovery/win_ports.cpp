@@ -36,17 +36,28 @@ QString DeviceText(HDEVINFO devices, SP_DEVINFO_DATA& device, DWORD property) {
   return QString::fromWCharArray(text);
 }
 
+// The serial number in a USB device's instance id ("USB\VID_0403&PID_6015\DN05ABCD"): its last
+// part, unless Windows made that part up itself for a device without one ("5&2a3b4c&0&2").
+QString UsbSerialOf(HDEVINFO devices, SP_DEVINFO_DATA& device) {
+  wchar_t id[512] = {};
+  if (!SetupDiGetDeviceInstanceIdW(devices, &device, id, 511, nullptr)) return {};
+  const QString instance = QString::fromWCharArray(id);
+  if (!instance.startsWith(QLatin1String("USB\\"), Qt::CaseInsensitive)) return {};
+  const QString last = instance.section('\\', -1);
+  return last.contains('&') ? QString() : last;
+}
+
 bool IsComName(const QString& name) {
   return name.startsWith(QLatin1String("COM"));
 }
 
 void AddPort(QList<PresentPort>& ports, const QString& name, const QString& description,
-             std::optional<UsbId> usb = std::nullopt) {
+             std::optional<UsbId> usb = std::nullopt, const QString& serial = {}) {
   if (!IsComName(name)) return;  // the class holds printer ports (LPT1) too
   for (const auto& port : ports) {
     if (port.name == name) return;
   }
-  ports.append({name, name, description, usb});
+  ports.append({name, name, description, usb, serial});
 }
 
 void AddClassPorts(QList<PresentPort>& ports) {
@@ -61,7 +72,8 @@ void AddClassPorts(QList<PresentPort>& ports) {
     RegCloseKey(key);
     // The hardware ids are a list; the first, the most specific, names the ids.
     AddPort(ports, name, DeviceText(devices, device, SPDRP_DEVICEDESC),
-            UsbIdOfHardwareId(DeviceText(devices, device, SPDRP_HARDWAREID)));
+            UsbIdOfHardwareId(DeviceText(devices, device, SPDRP_HARDWAREID)),
+            UsbSerialOf(devices, device));
   }
   SetupDiDestroyDeviceInfoList(devices);
 }

@@ -39,6 +39,7 @@ constexpr double kSecondsPerByte = 10.0 / 9600;  // start, 8 data and stop bit
 constexpr int kTrackerCounts[] = {1, 2, 4, 8};
 constexpr char kCallsignBase[] = "BG7PV";
 constexpr int kCommandTimeoutMs = 60000;
+constexpr int kSettleMs = 300;
 
 double Now() {
   timespec now{};
@@ -273,6 +274,7 @@ struct Bench {
       Stop(out.devices);
       return false;
     }
+    usleep(kSettleMs * 1000);  // the simulators' own start-up is no part of the figure
     const std::string output = folder + "/output.txt";
     const int outFd = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const double started = Now();
@@ -347,8 +349,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot read the template from a simulator\n");
     return 1;
   }
-  std::printf("%s, simulators paced at 9600 baud, median of %d (times in ms)\n",
-              bench.runner.wine.empty() ? "vorlan_cli" : "vorlan_cli.exe under Wine", runs);
+  double load[1] = {0};
+  getloadavg(load, 1);
+  std::printf("%s, simulators paced at 9600 baud, median of %d (times in ms), load average %.1f\n",
+              bench.runner.wine.empty() ? "vorlan_cli" : "vorlan_cli.exe under Wine", runs,
+              load[0]);
   struct Way {
     const char* name;
     Bench::Commands commands;

@@ -6,8 +6,9 @@
 // write frame). Where the time goes: when the first frame reached each tracker, when its write
 // frame came and when its last reply left, from the simulators' own logs.
 //
-// With --wine the Windows build runs under Wine (WINEPREFIX from the environment): COMn is the
-// prefix's dosdevices/comN, linked to the n-th pseudo-terminal.
+// With --wine the Windows build runs under Wine (WINEPREFIX from the environment): COMn of the
+// prefix leads to com-links/comN in it (scripts/windows-com-links), linked to the n-th
+// pseudo-terminal.
 // Usage: vorlan_provision_bench [--wine WINE] VORLAN_CLI DEVICE_SIM [runs]
 
 #include <fcntl.h>
@@ -69,7 +70,7 @@ struct Runner {
   bool link(int n, const std::string& pty) const {
     if (wine.empty())
       return setenv(("VORLAN_COM" + std::to_string(n)).c_str(), pty.c_str(), 1) == 0;
-    const std::filesystem::path com = prefix + "/dosdevices/com" + std::to_string(n);
+    const std::filesystem::path com = prefix + "/com-links/com" + std::to_string(n);
     std::error_code error;
     std::filesystem::remove(com, error);
     std::filesystem::create_symlink(pty, com, error);
@@ -307,16 +308,23 @@ struct Bench {
   }
 };
 
-// From the earliest tracker's to the latest's, in milliseconds.
-std::string Spread(const std::vector<Simulator>& devices, double Simulator::*when) {
+// When the earliest tracker and the latest got to a step, in seconds.
+struct Range {
   double first = 1e9, last = 0;
-  for (const auto& device : devices) {
-    first = std::min(first, device.*when);
-    last = std::max(last, device.*when);
+  std::string text() const {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f-%.0f", first * 1e3, last * 1e3);
+    return text;
   }
-  char text[64];
-  std::snprintf(text, sizeof text, "%.0f-%.0f", first * 1e3, last * 1e3);
-  return text;
+};
+
+Range RangeOf(const std::vector<Simulator>& devices, double Simulator::*when) {
+  Range range;
+  for (const auto& device : devices) {
+    range.first = std::min(range.first, device.*when);
+    range.last = std::max(range.last, device.*when);
+  }
+  return range;
 }
 
 }  // namespace
@@ -371,13 +379,15 @@ int main(int argc, char** argv) {
         continue;
       }
       if (trackers == 1) way.one = run.seconds;
+      const Range firstFrame = RangeOf(run.devices, &Simulator::firstFrame);
+      const Range lastReply = RangeOf(run.devices, &Simulator::lastReply);
+      // From the first frame on the line to the last reply: the run without the start-up.
       std::printf(
           "%d tracker(s), %s: %.0f (ratio %.3f); first frame at %s, write frame at %s, last "
-          "reply at %s; one tracker's replies take %.0f on the wire\n",
+          "reply at %s, on the line %.0f; one tracker's replies take %.0f on the wire\n",
           trackers, way.name, run.seconds * 1e3, way.one > 0 ? run.seconds / way.one : 0.0,
-          Spread(run.devices, &Simulator::firstFrame).c_str(),
-          Spread(run.devices, &Simulator::writeFrame).c_str(),
-          Spread(run.devices, &Simulator::lastReply).c_str(),
+          firstFrame.text().c_str(), RangeOf(run.devices, &Simulator::writeFrame).text().c_str(),
+          lastReply.text().c_str(), (lastReply.last - firstFrame.first) * 1e3,
           static_cast<double>(run.devices[0].replyBytes) * kSecondsPerByte * 1e3);
       std::fflush(stdout);
     }

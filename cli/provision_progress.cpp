@@ -9,6 +9,8 @@
 namespace vorlan::cli {
 namespace {
 
+constexpr int kRedrawMs = 50;
+
 bool Busy(JobState state) {
   return state == JobState::Reading || state == JobState::Writing || state == JobState::Checking;
 }
@@ -41,6 +43,9 @@ QString ProvisionProgress::lineOf(const JobReport& report, int columns) const {
 void ProvisionProgress::show(const JobReport& report) {
   const auto shown = std::find_if(rows_.begin(), rows_.end(),
                                   [&](const JobReport& row) { return row.row == report.row; });
+  // Only bytes more of a step not yet whole: eight ports' arrivals need not each be drawn.
+  const bool bytesOnly =
+      shown != rows_.end() && shown->state == report.state && report.received < report.expected;
   if (shown == rows_.end()) {
     if (report.port.name.isEmpty()) return;  // not yet on a port: nothing to show
     rows_ << report;
@@ -48,6 +53,7 @@ void ProvisionProgress::show(const JobReport& report) {
     *shown = report;
   }
   if (terminal_) {
+    if (bytesOnly && lastDraw_.isValid() && lastDraw_.elapsed() < kRedrawMs) return;
     redraw({});
     return;
   }
@@ -75,6 +81,7 @@ void ProvisionProgress::redraw(const QStringList& above) {
   const QString back = drawn_ > 0 ? QStringLiteral("\033[%1A\r\033[J").arg(drawn_) : QString();
   context_.warn(back + lines.join(u'\n'));
   drawn_ = static_cast<int>(rows_.size());
+  lastDraw_.start();
 }
 
 }  // namespace vorlan::cli

@@ -148,6 +148,13 @@ TEST_P(ProvisionDialogTest, EachTrackersStateIsShownAndASilentOneFailsAlone) {
   EXPECT_EQ(d->findChild<QLabel*>("runStatus")->text(),
             english() ? "1 of 2 trackers set up." : "已设置 1 台, 共 2 台。");
   EXPECT_EQ(tracker.received("write").size(), 1);
+  // The report says why, in the build's words; a tracker that never answered has no callsign.
+  ASSERT_TRUE(d->saveReport(dir.filePath("report.csv")));
+  QFile report(dir.filePath("report.csv"));
+  ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(report.readAll()).split("\r\n").value(2),
+            "2,COM5," + silent.path() + ",,,," +
+                (english() ? "failed,no answer within 0.3 s," : "失败,0.3 秒内没有应答,"));
 
   // Again: the first holds its row already and gets no write frame.
   startWith(*d, table);

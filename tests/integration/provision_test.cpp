@@ -103,7 +103,8 @@ TEST(Provision, FourTrackersAtOnceEachWithItsRowAndTheTemplate) {
     EXPECT_EQ(report.callsignBefore, kFreshCallsign);
     EXPECT_EQ(report.callsignAfter, expected[i].callsign);
     EXPECT_TRUE(QFile::exists(report.backupFile)) << report.backupFile.toStdString();
-    EXPECT_TRUE(report.backupFile.endsWith("_SIM1-7.before-write.json")) << report.backupFile.toStdString();
+    EXPECT_TRUE(report.backupFile.endsWith("_SIM1-7.before-write.json"))
+        << report.backupFile.toStdString();
     const ParameterSet holds = Holds(*expected[i].sim);
     EXPECT_EQ(holds.text(Field::Callsign).trimmed(), expected[i].callsign);
     EXPECT_EQ(holds.text(Field::BeaconText).trimmed(), "Club net 144.640");
@@ -152,6 +153,23 @@ TEST(Provision, ASilentTrackerAndOneUnpluggedMidJobFailAlone) {
   EXPECT_EQ(reports[2].failure->kind, JobFailure::Kind::PortFailed);
   EXPECT_EQ(reports[2].failure->step, JobState::Writing);
   EXPECT_EQ(Holds(good).text(Field::Callsign).trimmed(), "BG7ABC-9");
+}
+
+TEST(Provision, StoppedWhileATrackerIsSilentAndAnotherIsNotYetPluggedIn) {
+  Simulator silent({"--fast", "--delay", "60000"});
+  const ProvisionTemplate base = ClubTemplate();
+  ProvisionRun run(base, Rows("Callsign\nBG7ABC-9\nBG7ABD-9\n", base), 5000);
+  run.provisioner.startOnPorts({*PortNamed(silent.path(), {})});
+  ASSERT_TRUE(silent.waitFor("read", 1));
+  EXPECT_TRUE(run.provisioner.running());
+  run.provisioner.stop();
+  ASSERT_TRUE(WaitUntil([&] { return run.finished; }, 1000));
+  const JobReport& stopped = run.provisioner.reports()[0];
+  ASSERT_EQ(stopped.state, JobState::Failed);
+  EXPECT_EQ(stopped.failure->kind, JobFailure::Kind::Stopped);
+  EXPECT_EQ(stopped.failure->step, JobState::Reading);
+  EXPECT_EQ(run.provisioner.reports()[1].state, JobState::Waiting);
+  EXPECT_FALSE(run.provisioner.running());
 }
 
 TEST(Provision, EachTrackerPluggedInGetsTheNextRowOrTheOneThatNamesItsPort) {

@@ -1,5 +1,6 @@
 // Tools > Set up several trackers in both builds: the menu entry and the dialog in the build's
-// words; a bad table refused whole in one message before any port is opened; and each tracker's
+// words; a bad table refused whole in one message before any port is opened, a template file that
+// is none as the window words it; and each tracker's
 // state as the run goes, against simulators on pseudo-terminals: one done, one silent that fails
 // alone, and a rerun that finds the first already set up and writes it nothing.
 
@@ -123,6 +124,24 @@ TEST_P(ProvisionDialogTest, ABadTableIsRefusedWholeInOneMessageAndNoPortIsOpened
     EXPECT_EQ(linksMade, 0);
     EXPECT_FALSE(d->running());
   }
+}
+
+TEST_P(ProvisionDialogTest, ATemplateFileThatIsNoConfigurationIsSaidAsTheWindowSaysIt) {
+  auto d = dialog({{3, "/dev/null-com3", true}});
+  const QString file = write("club.json", R"({"format": "other"})");
+  d->findChild<QRadioButton*>("templateFromFile")->setChecked(true);
+  d->findChild<QLineEdit*>("templateFile")->setText(file);
+  startWith(*d, write("club.csv", "Callsign\nBG7AA-1\n"));
+  ASSERT_TRUE(WaitUntil([&] { return !messages.isEmpty(); }));
+  EXPECT_EQ(messages,
+            QStringList{english() ? file + " was not opened; the window is unchanged.\nIt "
+                                           "is not a vorlan_setup configuration: its "
+                                           "\"format\" is not \"vorlan_setup "
+                                           "configuration\"."
+                                  : file + " 未打开, 窗口内容没有改变。\n该文件不是 "
+                                           "vorlan_setup 配置文件: 其 \"format\" 不是 "
+                                           "\"vorlan_setup configuration\"。"});
+  EXPECT_EQ(linksMade, 0);
 }
 
 TEST_P(ProvisionDialogTest, EachTrackersStateIsShownAndASilentOneFailsAlone) {

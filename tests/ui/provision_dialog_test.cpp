@@ -1,8 +1,8 @@
 // Tools > Set up several trackers in both builds: the menu entry and the dialog in the build's
 // words; a bad table refused whole in one message before any port is opened, a template file that
-// is none as the window words it; and each tracker's
-// state as the run goes, against simulators on pseudo-terminals: one done, one silent that fails
-// alone, and a rerun that finds the first already set up and writes it nothing.
+// is none as the window words it; and each tracker's state as the run goes, against simulators on
+// pseudo-terminals: one done, one silent that fails alone, a rerun that finds the first already
+// set up and writes it nothing, and trackers plugged in one after the other until Stop.
 
 #include <QFile>
 #include <QHeaderView>

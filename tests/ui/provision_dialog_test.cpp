@@ -1,7 +1,8 @@
 // Tools > Set up several trackers in both builds: the menu entry and the dialog in the build's
-// words; a bad table refused whole in one message before any port is opened; and each tracker's
-// state as the run goes, against simulators on pseudo-terminals: one done, one silent that fails
-// alone, and a rerun that finds the first already set up and writes it nothing.
+// words; a bad table refused whole in one message before any port is opened, a template file that
+// is none as the window words it; and each tracker's state as the run goes, against simulators on
+// pseudo-terminals: one done, one silent that fails alone, a rerun that finds the first already
+// set up and writes it nothing, and trackers plugged in one after the other until Stop.
 
 #include <QFile>
 #include <QHeaderView>
@@ -125,6 +126,24 @@ TEST_P(ProvisionDialogTest, ABadTableIsRefusedWholeInOneMessageAndNoPortIsOpened
   }
 }
 
+TEST_P(ProvisionDialogTest, ATemplateFileThatIsNoConfigurationIsSaidAsTheWindowSaysIt) {
+  auto d = dialog({{3, "/dev/null-com3", true}});
+  const QString file = write("club.json", R"({"format": "other"})");
+  d->findChild<QRadioButton*>("templateFromFile")->setChecked(true);
+  d->findChild<QLineEdit*>("templateFile")->setText(file);
+  startWith(*d, write("club.csv", "Callsign\nBG7AA-1\n"));
+  ASSERT_TRUE(WaitUntil([&] { return !messages.isEmpty(); }));
+  EXPECT_EQ(messages,
+            QStringList{english() ? file + " was not opened; the window is unchanged.\nIt "
+                                           "is not a vorlan_setup configuration: its "
+                                           "\"format\" is not \"vorlan_setup "
+                                           "configuration\"."
+                                  : file + " 未打开, 窗口内容没有改变。\n该文件不是 "
+                                           "vorlan_setup 配置文件: 其 \"format\" 不是 "
+                                           "\"vorlan_setup configuration\"。"});
+  EXPECT_EQ(linksMade, 0);
+}
+
 TEST_P(ProvisionDialogTest, EachTrackersStateIsShownAndASilentOneFailsAlone) {
   Simulator tracker, silent({"--fast", "--cut", "0"});
   auto d = dialog({{3, tracker.path(), true}, {5, silent.path(), true}});
@@ -148,6 +167,13 @@ TEST_P(ProvisionDialogTest, EachTrackersStateIsShownAndASilentOneFailsAlone) {
   EXPECT_EQ(d->findChild<QLabel*>("runStatus")->text(),
             english() ? "1 of 2 trackers set up." : "已设置 1 台, 共 2 台。");
   EXPECT_EQ(tracker.received("write").size(), 1);
+  // The report says why, in the build's words; a tracker that never answered has no callsign.
+  ASSERT_TRUE(d->saveReport(dir.filePath("report.csv")));
+  QFile report(dir.filePath("report.csv"));
+  ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(report.readAll()).split("\r\n").value(2),
+            "2,COM5," + silent.path() + ",,,," +
+                (english() ? "failed,no answer within 0.3 s," : "失败,0.3 秒内没有应答,"));
 
   // Again: the first holds its row already and gets no write frame.
   startWith(*d, table);

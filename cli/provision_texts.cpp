@@ -108,6 +108,8 @@ QString FailureReason(const JobFailure& failure, const JobReport& report, int ti
           .arg(names.join(", "));
     }
     case Kind::Stopped:
+      if (failure.step == JobState::Waiting)
+        return QStringLiteral("no tracker was plugged in for it");
       return failure.step == JobState::Writing
                  ? QStringLiteral(
                        "stopped while writing: the write frame had gone out; read the "

@@ -61,7 +61,8 @@ struct JobFailure {
     Stopped,        // the user stopped the run
   };
   Kind kind;
-  JobState step;  // the step it failed in: Reading, Writing or Checking
+  JobState step;  // the step it failed in: Reading, Writing or Checking; Waiting when stopped
+                  // before its tracker had a port
   std::optional<LinkFailure> link = {};
   std::optional<ConfigProblem> problem = {};
   std::optional<Refusal> refusal = {};

@@ -158,6 +158,13 @@ void Provisioner::stop() {
   if (ended_) return;
   poll_.stop();
   for (const auto& running : running_) running->job->stop();
+  // A row that never had its tracker is not done either: the report says it was stopped.
+  for (int i = 0; i < reports_.size(); ++i) {
+    if (started_[i] || reports_[i].finished()) continue;
+    reports_[i].state = JobState::Failed;
+    reports_[i].failure = JobFailure{JobFailure::Kind::Stopped, JobState::Waiting};
+    if (onChanged) onChanged(i);
+  }
   ended_ = true;
   // After the jobs' own ends, which the event loop brings first.
   QMetaObject::invokeMethod(

@@ -161,6 +161,7 @@ struct ProvisionTexts {
   std::string_view mismatch;   // %1 the fields' labels
   std::string_view fieldSeparator;
   std::string_view stopped;
+  std::string_view notPluggedIn;  // stopped before a tracker came for the row
 
   // The line under the table while it runs, and when it ends.
   std::string_view plugNext;  // %1 the rows left

@@ -111,7 +111,7 @@ QString FailureReason(const JobFailure& failure, int timeoutMs, const LanguageDa
       return Text(t.mismatch).arg(labels.join(Text(t.fieldSeparator)));
     }
     case Kind::Stopped:
-      return Text(t.stopped);
+      return Text(failure.step == JobState::Waiting ? t.notPluggedIn : t.stopped);
   }
   return {};
 }

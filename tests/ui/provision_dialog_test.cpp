@@ -197,7 +197,8 @@ TEST_P(ProvisionDialogTest, PluggedInEachTrackerGetsTheNextRowUntilStopped) {
 
   d->findChild<QPushButton*>("stopButton")->click();
   ASSERT_TRUE(finished(*d));
-  EXPECT_EQ(state(*d, 1), english() ? "waiting" : "等待");  // no tracker came for it
+  EXPECT_EQ(state(*d, 1),
+            english() ? "failed: no tracker was plugged in for it" : "失败: 没有为它插上设备");
   EXPECT_EQ(linksMade, 1);
   EXPECT_EQ(d->findChild<QLabel*>("runStatus")->text(),
             english() ? "1 of 2 trackers set up." : "已设置 1 台, 共 2 台。");

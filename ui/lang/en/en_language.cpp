@@ -276,6 +276,7 @@ const LanguageData& EnglishLanguage() {
               .mismatch = "did not come back as written: %1",
               .fieldSeparator = ", ",
               .stopped = "stopped",
+              .notPluggedIn = "no tracker was plugged in for it",
               .plugNext = "Plug in the next tracker (rows left: %1).",
               .assigned = "Row %1 went to %2.",
               .finished = "%1 of %2 trackers set up.",

@@ -298,6 +298,7 @@ const LanguageData& ChineseLanguage() {
               .mismatch = "读回的值与写入的不同: %1",
               .fieldSeparator = "、",
               .stopped = "已停止",
+              .notPluggedIn = "没有为它插上设备",
               .plugNext = "请插上下一台设备 (还剩 %1 行)。",
               .assigned = "第 %1 行分配到 %2。",
               .finished = "已设置 %1 台, 共 %2 台。",

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <algorithm>
 #include <vector>
 
 #include "check/finding.h"
@@ -33,20 +34,6 @@ Failure TableFailure(const TableProblems& problems, const QString& table) {
   return {ExitCode::UsageOrFile, TableProblemsText(problems, table)};
 }
 
-// --wait: a row that pins its port names one that can appear.
-TableProblems UnknownPinnedPorts(const QList<TableRow>& rows) {
-  const QList<MappedPort> mapping = PortMapping();
-  TableProblems problems;
-  for (const TableRow& row : rows) {
-    if (row.port.isEmpty() || PortNamed(row.port, mapping)) continue;
-    problems.push_back({.kind = TableProblem::Kind::UnknownPort,
-                        .row = row.number,
-                        .line = row.line,
-                        .value = row.port});
-  }
-  return problems;
-}
-
 std::variant<Plan, Failure> Prepare(Context& context) {
   const Options& options = context.options;
   if (!options.report.isEmpty() && LookAt(options.report).kind == PathKind::Other) {
@@ -57,23 +44,33 @@ std::variant<Plan, Failure> Prepare(Context& context) {
   VORLAN_TRY(file, context.openFile(path, FormJudging::BySender));
   Plan plan{{file, path}, {}, {}};
 
-  auto table = ReadDeviceTable(options.devices, plan.base);
-  if (auto* problems = std::get_if<TableProblems>(&table))
+  auto read = ReadDeviceTable(options.devices, plan.base);
+  if (auto* problems = std::get_if<TableProblems>(&read))
     return TableFailure(*problems, options.devices);
-  auto rows = SelectRows(std::get<DeviceTable>(table), options.rows);
+  const DeviceTable& table = std::get<DeviceTable>(read);
+  auto rows = SelectRows(table, options.rows);
   if (auto* problems = std::get_if<TableProblems>(&rows))
     return TableFailure(*problems, options.devices);
   plan.rows = std::get<QList<TableRow>>(rows);
 
-  if (options.wait) {
-    const TableProblems problems = UnknownPinnedPorts(plan.rows);
-    if (!problems.empty()) return TableFailure(problems, options.devices);
-    return plan;
+  if (options.wait) return plan;  // each row's port is the one plugged in, or its own
+  // Each row keeps its place among the ports with --rows too: the i-th row of the table goes to
+  // the i-th port, so that the command that retries some rows gives each the port it had.
+  const QList<TableRow> placed = table.rows.mid(0, plan.rows.last().number);
+  auto ports = AssignPorts(placed, options.ports, PortMapping());
+  if (auto* problems = std::get_if<TableProblems>(&ports)) {
+    Failure failure = TableFailure(*problems, options.devices);
+    const bool tooFew = std::any_of(problems->begin(), problems->end(), [](const auto& p) {
+      return p.kind == TableProblem::Kind::MoreRowsThanPorts;
+    });
+    if (tooFew && !options.rows.isEmpty()) {
+      failure.text += QStringLiteral(
+          "\n  (with --rows too, the i-th row of the table goes to the i-th port given)");
+    }
+    return failure;
   }
-  auto ports = AssignPorts(plan.rows, options.ports, PortMapping());
-  if (auto* problems = std::get_if<TableProblems>(&ports))
-    return TableFailure(*problems, options.devices);
-  plan.ports = std::get<QList<ProvisionPort>>(ports);
+  const auto& assigned = std::get<QList<ProvisionPort>>(ports);
+  for (const TableRow& row : plan.rows) plan.ports << assigned[row.number - 1];
   return plan;
 }
 
@@ -124,9 +121,9 @@ class RowNotes {
     const QString row = QStringLiteral("Row %1: ").arg(report.row);
     if (!told.backup && (!report.backupFile.isEmpty() || report.backupNote)) {
       told.backup = true;
-      progress_.say(
-          row + QStringLiteral("Backup before the write: ") +
-          (report.backupNote ? ProblemText(*report.backupNote) : FileNameText(report.backupFile)));
+      const QString label = row + QStringLiteral("Backup before the write: ");
+      if (!report.backupFile.isEmpty()) progress_.say(label + FileNameText(report.backupFile));
+      if (report.backupNote) progress_.say(label + ProblemText(*report.backupNote));
     }
     if (!told.findings && !report.findings.empty()) {
       told.findings = true;

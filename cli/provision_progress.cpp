@@ -9,6 +9,8 @@
 namespace vorlan::cli {
 namespace {
 
+constexpr int kRedrawMs = 50;
+
 bool Busy(JobState state) {
   return state == JobState::Reading || state == JobState::Writing || state == JobState::Checking;
 }
@@ -41,8 +43,9 @@ QString ProvisionProgress::lineOf(const JobReport& report, int columns) const {
 void ProvisionProgress::show(const JobReport& report) {
   const auto shown = std::find_if(rows_.begin(), rows_.end(),
                                   [&](const JobReport& row) { return row.row == report.row; });
-  const bool newStep = shown == rows_.end() || shown->state != report.state ||
-                       shown->port != report.port || shown->devicePath != report.devicePath;
+  // Only bytes more of a step not yet whole: eight ports' arrivals need not each be drawn.
+  const bool bytesOnly =
+      shown != rows_.end() && shown->state == report.state && report.received < report.expected;
   if (shown == rows_.end()) {
     if (report.port.name.isEmpty()) return;  // not yet on a port: nothing to show
     rows_ << report;
@@ -50,10 +53,15 @@ void ProvisionProgress::show(const JobReport& report) {
     *shown = report;
   }
   if (terminal_) {
+    if (bytesOnly && lastDraw_.isValid() && lastDraw_.elapsed() < kRedrawMs) return;
     redraw({});
-  } else if (newStep) {
-    context_.warn(StepLine(report, timeoutMs_));
+    return;
   }
+  // A line for each step the row takes; its bytes, and waiting for its port, are none.
+  const QString line = StepLine(report, timeoutMs_);
+  if (report.state == JobState::Waiting || said_.value(report.row) == line) return;
+  said_.insert(report.row, line);
+  context_.warn(line);
 }
 
 void ProvisionProgress::say(const QString& text) {
@@ -73,6 +81,7 @@ void ProvisionProgress::redraw(const QStringList& above) {
   const QString back = drawn_ > 0 ? QStringLiteral("\033[%1A\r\033[J").arg(drawn_) : QString();
   context_.warn(back + lines.join(u'\n'));
   drawn_ = static_cast<int>(rows_.size());
+  lastDraw_.start();
 }
 
 }  // namespace vorlan::cli

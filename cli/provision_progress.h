@@ -3,6 +3,8 @@
 // row that has a port, rewritten in place with its progress, and every note printed above those
 // lines; elsewhere (a file, a pipe) a plain line for each step a row takes.
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -27,8 +29,10 @@ class ProvisionProgress {
   const Context& context_;
   int timeoutMs_;
   bool terminal_;
-  QList<JobReport> rows_;  // the rows shown, in the order they first showed
-  int drawn_ = 0;          // lines of the rows drawn on the terminal
+  QList<JobReport> rows_;     // the rows shown, in the order they first showed
+  int drawn_ = 0;             // lines of the rows drawn on the terminal
+  QHash<int, QString> said_;  // not on a terminal: each row's last line
+  QElapsedTimer lastDraw_;
 };
 
 }  // namespace vorlan::cli

@@ -118,6 +118,10 @@ QString FailureReason(const JobFailure& failure, const JobReport& report, int ti
   return {};
 }
 
+QString Count(int n, const char* one, const char* many) {
+  return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
 QString Cell(const QString& text) {
   return text.isEmpty() ? QStringLiteral("-") : text;
 }
@@ -163,13 +167,16 @@ QString TableProblemLine(const TableProblem& problem, const QString& table) {
                  .arg(TerminalText(problem.value))
                  .arg(problem.otherRow);
     case Kind::UnknownPort:
+      if (problem.row == 0) {
+        return QStringLiteral("--ports: \"%1\" is no port: give COM1 to COM30 or a device path")
+            .arg(TerminalText(problem.value));
+      }
       return RowWhere(problem, QStringLiteral("port")) +
              QStringLiteral(": \"%1\" is no port: give COM1 to COM30 or a device path")
                  .arg(TerminalText(problem.value));
     case Kind::MoreRowsThanPorts:
-      return QStringLiteral("%1 rows for %2 ports: give a port for each row (--ports), or --wait")
-          .arg(problem.count)
-          .arg(problem.ports);
+      return QStringLiteral("%1 for %2: give a port for each row (--ports), or --wait")
+          .arg(Count(problem.count, "row", "rows"), Count(problem.ports, "port", "ports"));
     case Kind::UnknownRow:
       return QStringLiteral("--rows: %1 is no row of %2").arg(TerminalText(problem.value), file);
   }

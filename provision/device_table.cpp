@@ -85,7 +85,6 @@ TableRow ReadRow(const QStringList& cells, const Columns& columns, int number, i
   row.line = line;
   if (columns.port >= 0) row.port = cells[columns.port].trimmed();
   std::vector<FieldValue> values;
-  bool sound = true;
   for (int i = 0; i < cells.size(); ++i) {
     const auto field = columns.fields[i];
     const QString& cell = cells[i];
@@ -97,14 +96,12 @@ TableRow ReadRow(const QStringList& cells, const Columns& columns, int number, i
     const auto value = SetValue(*field, cell);
     if (!value) {
       problems.push_back(CellProblem(row, *field, NotOfType(*field, source)));
-      sound = false;
       continue;
     }
     const FieldValue one{*field, *value};
     auto read = ReadValues({&one, 1}, source, initial);
     if (auto* problem = std::get_if<ConfigProblem>(&read)) {
       problems.push_back(CellProblem(row, *field, *problem));
-      sound = false;
       continue;
     }
     values.push_back(one);
@@ -112,13 +109,9 @@ TableRow ReadRow(const QStringList& cells, const Columns& columns, int number, i
   std::sort(values.begin(), values.end(), [](const FieldValue& a, const FieldValue& b) {
     return Index(a.field) < Index(b.field);
   });
+  // Sound one by one, so sound together: fields are read apart.
   auto read = ReadValues(values, source, initial);
-  if (auto* problem = std::get_if<ConfigProblem>(&read)) {
-    if (sound)
-      problems.push_back(CellProblem(row, problem->field.value_or(Field::Callsign), *problem));
-  } else {
-    row.values = std::get<OpenedConfiguration>(read);
-  }
+  if (auto* opened = std::get_if<OpenedConfiguration>(&read)) row.values = *opened;
   return row;
 }
 

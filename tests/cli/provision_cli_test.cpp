@@ -63,18 +63,22 @@ TEST_F(ProvisionCliTest, FourTrackersAtOnceGetTheTemplateAndTheirOwnRow) {
     SCOPED_TRACE(i);
     EXPECT_EQ(sims[i]->received("write").size(), 1);
     const QJsonObject values = deviceValues(sims[i]->path());
-    EXPECT_EQ(values["Callsign"].toString(), expected[i].callsign);
-    EXPECT_EQ(values["LoginPassword"].toString(), expected[i].passcode);
-    EXPECT_EQ(values["MyPhone"].toString(), expected[i].phone);
-    EXPECT_EQ(values["BeaconText"].toString(), expected[i].beacon);
-    EXPECT_EQ(values["Path"].toString(), "WIDE1-1");
+    EXPECT_EQ(values["Callsign"].toString().trimmed(), expected[i].callsign);
+    EXPECT_EQ(values["LoginPassword"].toString().trimmed(), expected[i].passcode);
+    EXPECT_EQ(values["MyPhone"].toString().trimmed(), expected[i].phone);
+    EXPECT_EQ(values["BeaconText"].toString().trimmed(), expected[i].beacon);
+    EXPECT_EQ(values["Path"].toString().trimmed(), "WIDE1-1");
     EXPECT_TRUE(values["LoginServer"].toBool());
-    lines << QString("%1,COM%1,%2,,NOCALL-9,%3,done,")
+    lines << QString("%1,COM%1,%2,,SIM1-7,%3,done,")
                  .arg(i + 1)
                  .arg(sims[i]->path(), expected[i].callsign);
   }
   EXPECT_EQ(reportLines(), lines);
   EXPECT_EQ(QDir(backups()).entryList({"*.json"}, QDir::Files).size(), 4);
+  // Not on a terminal: a line for each step of each row, once.
+  const QString first = "Row 1 COM1 (" + sims[0]->path() + "): ";
+  EXPECT_EQ(run.err.split('\n').filter(first), QStringList({first + "reading", first + "writing",
+                                                            first + "checking", first + "done"}));
   // The check's findings are each tracker's: row 3's passcode is not its callsign's.
   EXPECT_TRUE(run.err.contains("\nRow 3: LoginPassword: warning: ")) << run.err.toStdString();
   EXPECT_FALSE(run.err.contains("Row 1: LoginPassword:")) << run.err.toStdString();
@@ -85,10 +89,10 @@ TEST_F(ProvisionCliTest, FourTrackersAtOnceGetTheTemplateAndTheirOwnRow) {
   EXPECT_EQ(table_[0].split(QRegularExpression(" {2,}")),
             QStringList({"Row", "Port", "Device", "USB serial", "Callsign", "Outcome", "Reason",
                          "Backup"}));
-  const QStringList first = table_[1].split(QRegularExpression(" {2,}"));
-  ASSERT_EQ(first.size(), 8) << table_[1].toStdString();
-  EXPECT_EQ(first.mid(0, 7),
-            QStringList({"1", "COM1", sims[0]->path(), "-", "NOCALL-9 -> BG7ABC-9", "done", "-"}));
+  const QStringList cells = table_[1].split(QRegularExpression(" {2,}"));
+  ASSERT_EQ(cells.size(), 8) << table_[1].toStdString();
+  EXPECT_EQ(cells.mid(0, 7),
+            QStringList({"1", "COM1", sims[0]->path(), "-", "SIM1-7 -> BG7ABC-9", "done", "-"}));
 }
 
 TEST_F(ProvisionCliTest, ASilentTrackerFailsAloneAndTheRetryWritesOnlyIt) {
@@ -109,9 +113,9 @@ TEST_F(ProvisionCliTest, ASilentTrackerFailsAloneAndTheRetryWritesOnlyIt) {
       << run.err.toStdString();
   EXPECT_EQ(
       reportLines(),
-      QStringList({kHeader, "1,COM1," + sims[0]->path() + ",,NOCALL-9,BG7ABC-9,done,",
+      QStringList({kHeader, "1,COM1," + sims[0]->path() + ",,SIM1-7,BG7ABC-9,done,",
                    "2,COM2," + sims[1]->path() + ",,,,failed,no answer within 0.5 s while reading",
-                   "3,COM3," + sims[2]->path() + ",,NOCALL-9,BG7XYZ-7,done,"}));
+                   "3,COM3," + sims[2]->path() + ",,SIM1-7,BG7XYZ-7,done,"}));
   EXPECT_EQ(sims[0]->received("write").size(), 1);
   EXPECT_EQ(sims[2]->received("write").size(), 1);
 
@@ -121,8 +125,8 @@ TEST_F(ProvisionCliTest, ASilentTrackerFailsAloneAndTheRetryWritesOnlyIt) {
   const CliRun retried = shell(retry);
   EXPECT_EQ(retried.exitCode, 0) << retried.err.toStdString();
   EXPECT_EQ(reportLines(),
-            QStringList({kHeader, "2,COM2," + sims[1]->path() + ",,NOCALL-9,BG7ABD-7,done,"}));
-  EXPECT_EQ(deviceValues(sims[1]->path())["LoginPassword"].toString(), "17568");
+            QStringList({kHeader, "2,COM2," + sims[1]->path() + ",,SIM1-7,BG7ABD-7,done,"}));
+  EXPECT_EQ(deviceValues(sims[1]->path())["LoginPassword"].toString().trimmed(), "17568");
 
   // The whole command again: every tracker holds its row already, none gets a write frame.
   const CliRun again = cli(command, pins);
@@ -131,6 +135,22 @@ TEST_F(ProvisionCliTest, ASilentTrackerFailsAloneAndTheRetryWritesOnlyIt) {
     EXPECT_EQ(sims[i]->received("write").size(), 1) << i;
     EXPECT_EQ(reportLines()[i + 1].section(',', 6), "already set up,") << i;
   }
+}
+
+TEST_F(ProvisionCliTest, AReportThatCannotBeSavedIsSaidAndFailsTheRun) {
+  startSimulators(1);
+  const QString report = file("no such folder/report.csv");
+  const CliRun run =
+      cli({"provision", writeTemplate(), "--devices", writeTable("Callsign\nBG7ABC-9\n"), "--ports",
+           "COM1", "--report", report},
+          pins);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.err.endsWith("Row 1 COM1 (" + sims[0]->path() +
+                               "): done\nCannot save the report " + report +
+                               ": No such file or directory\n"))
+      << run.err.toStdString();
+  EXPECT_EQ(run.out.count('\n'), 2);  // the table was shown all the same
+  EXPECT_EQ(sims[0]->received("write").size(), 1);
 }
 
 TEST_F(ProvisionCliTest, WaitGivesEachTrackerPluggedInTheNextRowUntilStopped) {
@@ -173,12 +193,12 @@ TEST_F(ProvisionCliTest, WaitGivesEachTrackerPluggedInTheNextRowUntilStopped) {
       err.contains("Interrupted by SIGTERM: nothing more was sent, and every port is "
                    "closed.\n1 of 3 rows not set up: 3. Retry only them with:\n"))
       << err.toStdString();
-  EXPECT_EQ(deviceValues(sims[1]->path())["Callsign"].toString(), "BG7ABC-9");
-  EXPECT_EQ(deviceValues(sims[0]->path())["Callsign"].toString(), "BG7ABD-7");
+  EXPECT_EQ(deviceValues(sims[1]->path())["Callsign"].toString().trimmed(), "BG7ABC-9");
+  EXPECT_EQ(deviceValues(sims[0]->path())["Callsign"].toString().trimmed(), "BG7ABD-7");
   const QStringList lines = reportLines();
   ASSERT_EQ(lines.size(), 4);
   EXPECT_TRUE(lines[1].startsWith("1,COM2,")) << lines[1].toStdString();
-  EXPECT_TRUE(lines[1].endsWith(",NOCALL-9,BG7ABC-9,done,")) << lines[1].toStdString();
+  EXPECT_TRUE(lines[1].endsWith(",SIM1-7,BG7ABC-9,done,")) << lines[1].toStdString();
   EXPECT_TRUE(lines[2].startsWith("2,COM1,")) << lines[2].toStdString();
   EXPECT_EQ(lines[3], "3,,,,,,failed,no tracker was plugged in for it");
 }

@@ -37,7 +37,8 @@ class ProvisionTest : public CliTest {
     return *sims.back();
   }
 
-  // The parameters the device at `path` holds now, as `vorlan_cli read` prints them.
+  // The parameters the device at `path` holds now, as `vorlan_cli read` prints them: texts with
+  // the blanks the device pads them with.
   QJsonObject deviceValues(const QString& path) {
     const CliRun read = cli({"read", "--port", path, "--no-backup"});
     EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();

@@ -72,6 +72,10 @@ TEST_F(ProvisionRefusalTest, ATableWithABadRowSendsNothingAndNamesEachBadRowAndF
       {"Callsign\nBG7ABC-9\nBG7ABD-9\nBG7ABE-9\n",
        {},
        "  3 rows for 2 ports: give a port for each row (--ports), or --wait\n"},
+      {"Callsign\nBG7ABC-9\nBG7ABD-9\nBG7ABE-9\n",
+       {"--rows", "3"},  // row 3 keeps its place: the third port
+       "  3 rows for 2 ports: give a port for each row (--ports), or --wait\n"
+       "  (with --rows too, the i-th row of the table goes to the i-th port given)\n"},
       {"Callsign,port\nBG7ABC-9,COM2\nBG7ABD-9,com2\n",
        {},
        "  row 2 (line 3), port: com2 is the port of row 1 too\n"},

@@ -40,14 +40,15 @@ Provisioner::LinkFactory SystemLinks() {
 }
 
 struct ProvisionRun {
-  ProvisionRun(const ProvisionTemplate& base, const QList<TableRow>& rows, int timeoutMs = 2000)
-      : provisioner(base, rows, SystemLinks(), OptionsFor(timeoutMs)) {
+  ProvisionRun(const ProvisionTemplate& base, const QList<TableRow>& rows, int timeoutMs = 2000,
+               const QString& backupFolder = {})
+      : provisioner(base, rows, SystemLinks(), OptionsFor(timeoutMs, backupFolder)) {
     provisioner.onFinished = [this] { finished = true; };
   }
-  Provisioner::Options OptionsFor(int timeoutMs) {
+  Provisioner::Options OptionsFor(int timeoutMs, const QString& backupFolder) {
     Provisioner::Options options;
     options.timeoutMs = timeoutMs;
-    options.job.backupFolder = backups.path();
+    options.job.backupFolder = backupFolder.isEmpty() ? backups.path() : backupFolder;
     options.job.program = "vorlan_test";
     options.job.version = "1";
     return options;
@@ -103,7 +104,8 @@ TEST(Provision, FourTrackersAtOnceEachWithItsRowAndTheTemplate) {
     EXPECT_EQ(report.callsignBefore, kFreshCallsign);
     EXPECT_EQ(report.callsignAfter, expected[i].callsign);
     EXPECT_TRUE(QFile::exists(report.backupFile)) << report.backupFile.toStdString();
-    EXPECT_TRUE(report.backupFile.endsWith("_SIM1-7.before-write.json")) << report.backupFile.toStdString();
+    EXPECT_TRUE(report.backupFile.endsWith("_SIM1-7.before-write.json"))
+        << report.backupFile.toStdString();
     const ParameterSet holds = Holds(*expected[i].sim);
     EXPECT_EQ(holds.text(Field::Callsign).trimmed(), expected[i].callsign);
     EXPECT_EQ(holds.text(Field::BeaconText).trimmed(), "Club net 144.640");
@@ -152,6 +154,71 @@ TEST(Provision, ASilentTrackerAndOneUnpluggedMidJobFailAlone) {
   EXPECT_EQ(reports[2].failure->kind, JobFailure::Kind::PortFailed);
   EXPECT_EQ(reports[2].failure->step, JobState::Writing);
   EXPECT_EQ(Holds(good).text(Field::Callsign).trimmed(), "BG7ABC-9");
+}
+
+// A simulator that plays a script.
+class ScriptedSimulator {
+ public:
+  explicit ScriptedSimulator(const QByteArray& script) {
+    QFile file(dir_.filePath("device.script"));
+    if (file.open(QIODevice::WriteOnly)) file.write(script);
+    file.close();
+    sim_ = std::make_unique<Simulator>(QStringList{"--fast", "--script", file.fileName()});
+  }
+  Simulator& sim() { return *sim_; }
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<Simulator> sim_;
+};
+
+TEST(Provision, EachFailureNamesItsStepAndWhatCame) {
+  Simulator corrupting({"--fast", "--corrupt-field", "BeaconText"});
+  ScriptedSimulator refusing("expect read\nanswer\nexpect write\nsend \"$5\" 3*\" \"\n");
+  const ProvisionTemplate base = ClubTemplate();
+  ProvisionRun run(base, Rows("Callsign\nBG7ABC-9\nBG7ABD-9\n", base));
+  ASSERT_TRUE(run.onPorts({&corrupting, &refusing.sim()}));
+  const QList<JobReport>& reports = run.provisioner.reports();
+  ASSERT_EQ(reports[0].state, JobState::Failed);
+  EXPECT_EQ(reports[0].failure->kind, JobFailure::Kind::Mismatch);
+  EXPECT_EQ(reports[0].failure->step, JobState::Checking);
+  EXPECT_EQ(reports[0].failure->mismatched, std::vector<Field>{Field::BeaconText});
+  ASSERT_EQ(reports[1].state, JobState::Failed);
+  EXPECT_EQ(reports[1].failure->kind, JobFailure::Kind::Refused);
+  EXPECT_EQ(reports[1].failure->step, JobState::Writing);
+  EXPECT_EQ(reports[1].failure->reply->outcome, Reply::Outcome::WriteIncomplete);
+
+  // A backup that cannot be saved writes nothing.
+  Simulator fresh;
+  QTemporaryDir home;
+  QFile blocker(home.filePath("file"));  // where the backups' folder would be made
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  ProvisionRun blocked(base, Rows("Callsign\nBG7ABC-9\n", base), 2000,
+                       blocker.fileName() + "/backups");
+  ASSERT_TRUE(blocked.onPorts({&fresh}));
+  const JobReport& report = blocked.provisioner.reports()[0];
+  ASSERT_EQ(report.state, JobState::Failed);
+  EXPECT_EQ(report.failure->kind, JobFailure::Kind::BackupFailed);
+  EXPECT_EQ(report.failure->problem->kind, ConfigProblem::Kind::CannotMakeFolder);
+  EXPECT_TRUE(fresh.received("write").isEmpty());
+}
+
+TEST(Provision, StoppedWhileATrackerIsSilentAndAnotherIsNotYetPluggedIn) {
+  Simulator silent({"--fast", "--delay", "60000"});
+  const ProvisionTemplate base = ClubTemplate();
+  ProvisionRun run(base, Rows("Callsign\nBG7ABC-9\nBG7ABD-9\n", base), 5000);
+  run.provisioner.startOnPorts({*PortNamed(silent.path(), {})});
+  ASSERT_TRUE(silent.waitFor("read", 1));
+  EXPECT_TRUE(run.provisioner.running());
+  run.provisioner.stop();
+  ASSERT_TRUE(WaitUntil([&] { return run.finished; }, 1000));
+  const JobReport& stopped = run.provisioner.reports()[0];
+  ASSERT_EQ(stopped.state, JobState::Failed);
+  EXPECT_EQ(stopped.failure->kind, JobFailure::Kind::Stopped);
+  EXPECT_EQ(stopped.failure->step, JobState::Reading);
+  EXPECT_EQ(run.provisioner.reports()[1].state, JobState::Waiting);
+  EXPECT_FALSE(run.provisioner.running());
 }
 
 TEST(Provision, EachTrackerPluggedInGetsTheNextRowOrTheOneThatNamesItsPort) {

@@ -22,44 +22,16 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "child_process.h"
 
 namespace {
 
+using vorlan::bench::Median;
+using vorlan::bench::Now;
+using vorlan::bench::Spawn;
+using vorlan::bench::Wait;
+
 constexpr double kSecondsPerByte = 10.0 / 9600;  // start, 8 data and stop bit
-
-double Now() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
-}
-
-pid_t Spawn(const std::vector<std::string>& args, int stdoutFd = -1) {
-  std::vector<char*> argv;
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  const int devNull = open("/dev/null", O_WRONLY);
-  posix_spawn_file_actions_adddup2(&actions, stdoutFd >= 0 ? stdoutFd : devNull, STDOUT_FILENO);
-  posix_spawn_file_actions_adddup2(&actions, devNull, STDERR_FILENO);
-  pid_t pid = 0;
-  const int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(devNull);
-  return rc == 0 ? pid : -1;
-}
-
-int Wait(pid_t pid) {
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 // Seconds from the program's start to the first byte on a fresh pseudo-terminal; -1 on failure.
 double TimeToFirstByte(std::vector<std::string> args) {

@@ -31,22 +31,19 @@
 #include <vector>
 
 #include "check/passcode.h"
-
-extern char** environ;
+#include "child_process.h"
 
 namespace {
+
+using vorlan::bench::Now;
+using vorlan::bench::Spawn;
+using vorlan::bench::Wait;
 
 constexpr double kSecondsPerByte = 10.0 / 9600;  // start, 8 data and stop bit
 constexpr int kTrackerCounts[] = {1, 2, 4, 8};
 constexpr char kCallsignBase[] = "BG7PV";
 constexpr int kCommandTimeoutMs = 60000;
 constexpr int kSettleMs = 300;
-
-double Now() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
 
 // How the programs under test are started and what their ports and files are called.
 struct Runner {
@@ -77,30 +74,6 @@ struct Runner {
     return !error;
   }
 };
-
-// Starts the program with its standard output and error on the given descriptors (-1: nowhere).
-pid_t Spawn(const std::vector<std::string>& args, int outFd = -1, int errFd = -1) {
-  std::vector<char*> argv;
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  const int devNull = open("/dev/null", O_RDWR);
-  posix_spawn_file_actions_adddup2(&actions, devNull, STDIN_FILENO);
-  posix_spawn_file_actions_adddup2(&actions, outFd >= 0 ? outFd : devNull, STDOUT_FILENO);
-  posix_spawn_file_actions_adddup2(&actions, errFd >= 0 ? errFd : devNull, STDERR_FILENO);
-  pid_t pid = 0;
-  const int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(devNull);
-  return rc == 0 ? pid : -1;
-}
-
-int Wait(pid_t pid) {
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 // One simulator on its pseudo-terminal, and what its log said when, in seconds from `started`.
 struct Simulator {

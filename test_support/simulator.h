@@ -1,6 +1,10 @@
 #pragma once
 // The device simulator as a child process on its own pseudo-terminal.
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
 #include "event_loop.h"
 #include "tools/sim_starter/simulated_device.h"
 
@@ -40,6 +44,22 @@ class Simulator {
 
  private:
   SimulatedDevice device_;
+};
+
+// A simulator that plays a script (its --script) instead of being a device.
+class ScriptedSimulator {
+ public:
+  explicit ScriptedSimulator(const QByteArray& script) {
+    QFile file(dir_.filePath("device.script"));
+    if (file.open(QIODevice::WriteOnly)) file.write(script);
+    file.close();
+    sim_ = std::make_unique<Simulator>(QStringList{"--fast", "--script", file.fileName()});
+  }
+  Simulator& sim() { return *sim_; }
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<Simulator> sim_;
 };
 
 }  // namespace vorlan::test

@@ -19,22 +19,6 @@ using Kind = SessionOutcome::Kind;
 
 constexpr int kShortTimeoutMs = 400;
 
-// A simulator that plays a script.
-class ScriptedDevice {
- public:
-  explicit ScriptedDevice(const QByteArray& script) {
-    QFile file(dir_.filePath("device.script"));
-    if (file.open(QIODevice::WriteOnly)) file.write(script);
-    file.close();
-    sim_ = std::make_unique<Simulator>(QStringList{"--fast", "--script", file.fileName()});
-  }
-  Simulator& sim() { return *sim_; }
-
- private:
-  QTemporaryDir dir_;
-  std::unique_ptr<Simulator> sim_;
-};
-
 struct OpenSession {
   explicit OpenSession(const QString& path, DeviceSession::Options options = {kShortTimeoutMs})
       : session(link, options) {
@@ -77,7 +61,7 @@ TEST(DeviceSession, ReadsWhatCameAtTheTimeOutForWhatItIs) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    ScriptedDevice device(row.script);
+    ScriptedSimulator device(row.script);
     OpenSession open(device.sim().path());
     ASSERT_TRUE(open.opened);
     const SessionOutcome outcome = WaitForOutcome(open.session, row.request);
@@ -136,7 +120,7 @@ TEST(DeviceSession, AMessageLeavesTheAwaitedReplyAwaited) {
 }
 
 TEST(DeviceSession, ALateReplyIsStillAwaitedAndAStopEndsTheWait) {
-  ScriptedDevice device("expect about\nwait 700\nanswer\n");
+  ScriptedSimulator device("expect about\nwait 700\nanswer\n");
   OpenSession open(device.sim().path(), {300, true});
   ASSERT_TRUE(open.opened);
   QList<Kind> late, told;

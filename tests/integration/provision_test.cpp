@@ -156,22 +156,6 @@ TEST(Provision, ASilentTrackerAndOneUnpluggedMidJobFailAlone) {
   EXPECT_EQ(Holds(good).text(Field::Callsign).trimmed(), "BG7ABC-9");
 }
 
-// A simulator that plays a script.
-class ScriptedSimulator {
- public:
-  explicit ScriptedSimulator(const QByteArray& script) {
-    QFile file(dir_.filePath("device.script"));
-    if (file.open(QIODevice::WriteOnly)) file.write(script);
-    file.close();
-    sim_ = std::make_unique<Simulator>(QStringList{"--fast", "--script", file.fileName()});
-  }
-  Simulator& sim() { return *sim_; }
-
- private:
-  QTemporaryDir dir_;
-  std::unique_ptr<Simulator> sim_;
-};
-
 TEST(Provision, EachFailureNamesItsStepAndWhatCame) {
   Simulator corrupting({"--fast", "--corrupt-field", "BeaconText"});
   ScriptedSimulator refusing("expect read\nanswer\nexpect write\nsend \"$5\" 3*\" \"\n");

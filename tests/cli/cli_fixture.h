@@ -22,16 +22,22 @@ struct CliRun {
 
 class CliTest : public testing::Test {
  protected:
+  // This process's environment, with the data folder (and so the backups) in the test's own
+  // folder and the given pins.
+  QProcessEnvironment environmentWith(const QMap<QString, QString>& pins) const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", home.path());
+    for (auto pin = pins.begin(); pin != pins.end(); ++pin)
+      environment.insert(pin.key(), pin.value());
+    return environment;
+  }
+
   // Runs vorlan_cli with its data folder (and so its backups) in the test's own folder, with the
   // given environment pins; its standard output goes to `out` unless a file is given for it.
   CliRun cli(const QStringList& arguments, const QMap<QString, QString>& pins = {},
              const QString& standardOutput = {}) {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_DATA_HOME", home.path());
-    for (auto pin = pins.begin(); pin != pins.end(); ++pin)
-      environment.insert(pin.key(), pin.value());
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(environmentWith(pins));
     if (!standardOutput.isEmpty()) process.setStandardOutputFile(standardOutput);
     process.start(QStringLiteral(VORLAN_CLI), arguments);
     WaitUntil([&] { return process.state() == QProcess::NotRunning; }, 60000);

@@ -159,11 +159,7 @@ TEST_F(ProvisionCliTest, WaitGivesEachTrackerPluggedInTheNextRowUntilStopped) {
   for (int n : {1, 2, 3}) pins[QString("VORLAN_COM%1").arg(n)] = file(QString("tracker%1").arg(n));
   const QString table = writeTable("Callsign\nBG7ABC-9\nBG7ABD-7\nBG7XYZ-7\n");
   QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("XDG_DATA_HOME", home.path());
-  for (auto pin = pins.begin(); pin != pins.end(); ++pin)
-    environment.insert(pin.key(), pin.value());
-  process.setProcessEnvironment(environment);
+  process.setProcessEnvironment(environmentWith(pins));
   process.start(VORLAN_CLI, {"provision", writeTemplate(), "--devices", table, "--wait", "--report",
                              file("my report.csv")});
   QString err;

@@ -48,11 +48,7 @@ class ProvisionTest : public CliTest {
   // A command line as a user pastes it into the shell.
   CliRun shell(const QString& command) {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_DATA_HOME", home.path());
-    for (auto pin = pins.begin(); pin != pins.end(); ++pin)
-      environment.insert(pin.key(), pin.value());
-    process.setProcessEnvironment(environment);
+    process.setProcessEnvironment(environmentWith(pins));
     process.start("/bin/sh", {"-c", command});
     WaitUntil([&] { return process.state() == QProcess::NotRunning; }, 60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),

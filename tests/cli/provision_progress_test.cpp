@@ -28,11 +28,7 @@ TEST_F(ProvisionProgressTest, OnATerminalEachPortHasALineRewrittenInPlace) {
   ::fcntl(terminal, F_SETFL, O_NONBLOCK);
 
   QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("XDG_DATA_HOME", home.path());
-  for (auto pin = pins.begin(); pin != pins.end(); ++pin)
-    environment.insert(pin.key(), pin.value());
-  process.setProcessEnvironment(environment);
+  process.setProcessEnvironment(environmentWith(pins));
   process.setStandardErrorFile(::ptsname(terminal));
   process.start(VORLAN_CLI,
                 {"provision", writeTemplate(), "--devices", table, "--ports", "COM1,COM2"});
